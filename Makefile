@@ -1,0 +1,49 @@
+# Set-up, build and test entry points. Each target first makes sure the
+# Debian packages it needs are installed (apt-get when run as root;
+# otherwise it names the missing packages and stops).
+
+PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+GUI_PACKAGES  := qt6-base-dev
+BENCH_PACKAGES := python3 time
+JOBS          ?= $(shell nproc)
+
+.PHONY: all deps gui-deps build run test test-dev test-asan bench gui clean
+
+all: build
+
+deps:
+	@scripts/ensure-packages.sh $(PACKAGES)
+
+gui-deps:
+	@scripts/ensure-packages.sh $(GUI_PACKAGES) || echo "note: $(GUI_PACKAGES) unavailable; the desktop program will be skipped"
+
+build: deps gui-deps
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS)
+
+run: build
+	build/dev/bin/zet-count data/sample.txt
+
+test: deps gui-deps test-dev test-asan
+
+test-dev:
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS)
+	ctest --preset dev -j $(JOBS)
+
+test-asan:
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+bench: deps
+	@scripts/ensure-packages.sh $(BENCH_PACKAGES)
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	bench/run-bench.sh build/release
+
+gui: build
+	build/dev/bin/zet
+
+clean:
+	rm -rf build

@@ -1,0 +1,106 @@
+#include "scanner/LineReader.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace zet {
+
+std::ptrdiff_t FdByteSource::Read(char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer, size);
+    if (n >= 0) return n;
+    if (errno == EINTR) continue;
+    error_ = errno;
+    return -1;
+  }
+}
+
+std::ptrdiff_t StreamByteSource::Read(char* buffer, std::size_t size) {
+  in_.read(buffer, static_cast<std::streamsize>(size));
+  const std::streamsize n = in_.gcount();
+  if (n == 0 && in_.bad()) return -1;
+  return n;
+}
+
+std::ptrdiff_t MemoryByteSource::Read(char* buffer, std::size_t size) {
+  const std::size_t n = std::min(size, bytes_.size());
+  if (n > 0) std::memcpy(buffer, bytes_.data(), n);
+  bytes_.remove_prefix(n);
+  return static_cast<std::ptrdiff_t>(n);
+}
+
+LineReader::LineReader(ByteSource& source, std::size_t capacity)
+    : source_(source), capacity_(std::max<std::size_t>(capacity, 1)) {
+  buffer_.resize(capacity_);
+}
+
+bool LineReader::Refill() {
+  if (eof_ || failed_) return false;
+  // Move the unfinished line to the front; grow only when that line alone
+  // leaves no room for another read.
+  if (begin_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    for (Finder* f : {&cr_, &lf_}) {
+      if (f->pos != kNone) f->pos -= std::min(f->pos, begin_);
+      f->searchedTo -= std::min(f->searchedTo, begin_);
+    }
+    begin_ = 0;
+  }
+  if (buffer_.size() - end_ < capacity_)
+    buffer_.resize(std::max(buffer_.size() * 2, end_ + capacity_));
+  const std::ptrdiff_t n = source_.Read(buffer_.data() + end_, capacity_);
+  if (n < 0) {
+    failed_ = true;
+    return false;
+  }
+  if (n == 0) {
+    eof_ = true;
+    return false;
+  }
+  end_ += static_cast<std::size_t>(n);
+  return true;
+}
+
+std::size_t LineReader::Find(Finder& f, char c, std::size_t from) {
+  if (f.pos != kNone && f.pos >= from) return f.pos;
+  const std::size_t start = f.pos == kNone ? std::max(from, f.searchedTo) : from;
+  f.pos = kNone;
+  f.searchedTo = end_;
+  if (start >= end_) return kNone;
+  const void* hit = std::memchr(buffer_.data() + start, c, end_ - start);
+  if (hit != nullptr) f.pos = static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.data());
+  return f.pos;
+}
+
+bool LineReader::Next(std::string_view& line) {
+  for (;;) {
+    std::size_t t = std::min(Find(cr_, '\r', begin_), Find(lf_, '\n', begin_));
+    if (t != kNone) {
+      if (buffer_[t] == '\r' && t + 1 == end_) {
+        // A CR at the end of the held data may be the first half of CR LF.
+        const std::size_t offset = t - begin_;
+        if (!Refill() && failed_) return false;
+        t = begin_ + offset;
+      }
+      const std::size_t termLen =
+          buffer_[t] == '\r' && t + 1 < end_ && buffer_[t + 1] == '\n' ? 2 : 1;
+      line = std::string_view(buffer_.data() + begin_, t - begin_);
+      consumed_ += (t - begin_) + termLen;
+      begin_ = t + termLen;
+      return true;
+    }
+    if (Refill()) continue;
+    if (failed_ || begin_ == end_) return false;
+    // End of input: whatever is left is the last line.
+    line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+    consumed_ += end_ - begin_;
+    begin_ = end_;
+    return true;
+  }
+}
+
+}  // namespace zet

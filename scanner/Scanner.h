@@ -1,0 +1,70 @@
+#pragma once
+// The line tokenizer: turns prepared lines into counted words.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "scanner/ScanObserver.h"
+#include "scanner/ScanSettings.h"
+#include "scanner/WordChars.h"
+#include "scanner/WordTable.h"
+
+namespace zet {
+
+/// Scans the lines of one source into a word table. A Scanner is made for
+/// one pass: it snapshots the settings and starts with no comment open, so
+/// a comment left open by an earlier source never swallows this one.
+class Scanner {
+ public:
+  /// `table` and `observer` must outlive the scanner.
+  Scanner(const ScanSettings& settings, WordTable& table, ScanObserver& observer);
+
+  /// The per-line preparation of a file pass, then ScanLine: trims leading
+  /// and trailing spaces (the space character only), skips an empty line,
+  /// lower-cases unless case is significant, appends one space. `line` is
+  /// Windows-1252 text without its terminator.
+  void ScanSourceLine(std::string_view line);
+
+  /// The clipboard pass: the whole text as one line, lower-cased unless case
+  /// is significant, with one space appended; not trimmed, its line breaks
+  /// kept (they separate words). An empty text scans nothing.
+  void ScanWholeText(std::string_view text);
+
+  /// Scans a prepared line: not empty, trimmed, case settled, and ending in
+  /// the one appended space, which is never examined. The line is rewritten
+  /// in place (white space, "--", entities).
+  void ScanLine(std::string& strCurrentLine);
+
+  /// The pair whose comment is open (0 or 1), or -1.
+  [[nodiscard]] int intOpenComment() const noexcept { return intOpenComment_; }
+
+  /// True once the observer asked to stop; nothing more is scanned.
+  [[nodiscard]] bool StopRequested() const noexcept { return stopRequested_; }
+
+  /// Takes the run of word characters at `lngScanPos` (0-based) off the
+  /// line, advances the position past it and returns the normalised word,
+  /// possibly empty: trailing "-", "'", "_", ":" and "." removed, a final
+  /// "s" dropped under the final-s rule, apostrophe fragments discarded.
+  [[nodiscard]] std::string_view GetNextWord(std::string_view line, std::size_t& lngScanPos);
+
+ private:
+  void AddWord(std::string_view word);
+  [[nodiscard]] int FindCommentStart(std::string_view line, std::size_t pos) const;
+  void FindCommentEnd(std::string_view line, std::size_t& pos);
+
+  ScanSettings settings_;
+  WordTable& table_;
+  ScanObserver& observer_;
+  WordCharClasses classes_;
+  bool processCommentsIfUser_ = false;
+  std::array<std::string, 2> lowerStart_;
+  std::array<std::string, 2> lowerEnd_;
+  int intOpenComment_ = -1;
+  bool stopRequested_ = false;
+  bool showWords_ = true;
+  std::string line_;  // reused buffer for the prepared line
+};
+
+}  // namespace zet

@@ -1,0 +1,38 @@
+#pragma once
+// Conversion between the bytes of the outside world and counted text.
+//
+// Input is taken as UTF-8; any byte that is not part of a valid UTF-8
+// sequence is taken as its Windows-1252 character, so every byte sequence
+// decodes and nothing is lost or invented. Everything this program writes
+// (output files, settings, window texts) is UTF-8.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zet {
+
+/// Decodes raw input bytes into Windows-1252 text, replacing `out`.
+/// Valid UTF-8 sequences become their Windows-1252 character, or
+/// cp1252::kPlaceholder when the code page lacks it; a byte outside a valid
+/// sequence becomes its own Windows-1252 character (the five undefined codes
+/// become the placeholder). ASCII input is copied unchanged.
+void DecodeToCp1252(std::string_view bytes, std::string& out);
+
+/// Convenience form of DecodeToCp1252.
+[[nodiscard]] std::string DecodeToCp1252(std::string_view bytes);
+
+/// Encodes Windows-1252 text as UTF-8, appending to `out`. The placeholder
+/// and the undefined codes become U+FFFD.
+void AppendUtf8(std::string_view cp1252Text, std::string& out);
+
+/// Encodes Windows-1252 text as UTF-8.
+[[nodiscard]] std::string EncodeUtf8(std::string_view cp1252Text);
+
+/// Length of a UTF-8 byte-order mark at the start of `bytes` (3 or 0).
+[[nodiscard]] std::size_t Utf8BomLength(std::string_view bytes) noexcept;
+
+/// True when every byte of `bytes` is below 0x80.
+[[nodiscard]] bool IsAscii(std::string_view bytes) noexcept;
+
+}  // namespace zet

@@ -1,0 +1,107 @@
+#pragma once
+// The word table: one entry per different word, with its count.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zet {
+
+/// One different word. The texts live in the table's own storage and stay
+/// valid until the table is cleared or destroyed.
+class WordEntry {
+ public:
+  /// The word as it was first found (after normalisation).
+  [[nodiscard]] std::string_view strWord() const noexcept { return {word_, wordLen_}; }
+  /// The comparison key: the lower-cased, accent-folded word. Unique.
+  [[nodiscard]] std::string_view strKey() const noexcept { return {key_, keyLen_}; }
+
+  std::int64_t lngCount = 1;  ///< occurrences, at least 1
+  std::int64_t lngRank = 0;   ///< position in frequency order (results)
+  bool blnIncluded = true;    ///< survives the exclusion filters (results)
+
+ private:
+  friend class WordTable;
+  const char* word_ = nullptr;
+  const char* key_ = nullptr;
+  std::uint8_t wordLen_ = 0;
+  std::uint8_t keyLen_ = 0;
+};
+
+/// The table of different words. A word is found by hash on its key, so a
+/// repeated word costs one lookup and a new word amortised constant time.
+/// Readers see the entries in strictly ascending key order (byte order, a
+/// proper prefix first); that order is produced once, when the table is
+/// first read after words were added.
+class WordTable {
+ public:
+  /// Words longer than this many characters are not counted at all.
+  static constexpr std::size_t kMaxWordLength = 80;
+
+  WordTable();
+  ~WordTable();
+  WordTable(const WordTable&) = delete;
+  WordTable& operator=(const WordTable&) = delete;
+
+  /// Empties the table, as each pass does before it scans.
+  void Clear();
+
+  enum class AddResult : std::uint8_t { Counted, New, TooLong };
+
+  /// Counts one occurrence of `word` (Windows-1252, non-empty). A word of
+  /// more than kMaxWordLength characters is dropped (TooLong). The first
+  /// spelling found of a key is the one kept.
+  AddResult Add(std::string_view word);
+
+  /// Number of different words (entries).
+  [[nodiscard]] std::size_t size() const noexcept { return count_; }
+  [[nodiscard]] bool empty() const noexcept { return count_ == 0; }
+
+  /// The entry at position `i` (0-based) of ascending key order.
+  [[nodiscard]] WordEntry& operator[](std::size_t i);
+  [[nodiscard]] const WordEntry& operator[](std::size_t i) const;
+
+  /// The entry with this key, or nullptr.
+  [[nodiscard]] const WordEntry* FindKey(std::string_view key) const;
+
+  /// Sum of all counts.
+  [[nodiscard]] std::int64_t TotalOccurrences() const noexcept { return total_; }
+
+ private:
+  static constexpr unsigned kChunkBits = 14;
+  static constexpr std::size_t kChunkSize = std::size_t{1} << kChunkBits;
+
+  WordEntry& Slot(std::size_t insertion) const {
+    return chunks_[insertion >> kChunkBits][insertion & (kChunkSize - 1)];
+  }
+  const char* Store(std::string_view text);
+  void Grow();
+  void SortIfNeeded() const;
+  std::size_t Probe(std::string_view key, std::uint64_t hash) const;
+
+  // Entries in insertion order, in fixed-size chunks so that growing never
+  // copies them (and never needs twice their memory).
+  std::vector<std::unique_ptr<WordEntry[]>> chunks_;
+  std::size_t count_ = 0;
+  std::int64_t total_ = 0;
+
+  // Open-addressing index: each slot holds the entry's insertion index + 1
+  // in its low 32 bits and the upper half of the key's hash above, or 0.
+  std::vector<std::uint64_t> slots_;
+
+  // Text storage for words and keys.
+  std::vector<std::unique_ptr<char[]>> arena_;
+  std::size_t arenaUsed_ = 0;
+  std::size_t arenaSize_ = 0;
+
+  // Insertion indexes in key order; rebuilt when words were added since.
+  mutable std::vector<std::uint32_t> order_;
+  mutable bool sorted_ = true;
+
+  std::string keyBuffer_;
+};
+
+}  // namespace zet
