@@ -50,6 +50,7 @@ class Scanner {
   [[nodiscard]] std::string_view GetNextWord(std::string_view line, std::size_t& lngScanPos);
 
  private:
+  void ScanNormalized(std::string& line);
   void AddWord(std::string_view word);
   [[nodiscard]] int FindCommentStart(std::string_view line, std::size_t pos) const;
   void FindCommentEnd(std::string_view line, std::size_t& pos);
@@ -58,7 +59,7 @@ class Scanner {
   WordTable& table_;
   ScanObserver& observer_;
   WordCharClasses classes_;
-  bool processCommentsIfUser_ = false;
+  bool processComments_ = false;
   std::array<std::string, 2> lowerStart_;
   std::array<std::string, 2> lowerEnd_;
   int intOpenComment_ = -1;
