@@ -78,6 +78,8 @@ std::string StripAccents(std::string_view text) {
 
 std::string FoldAccents(std::string_view text) { return StripAccents(ExpandLigatures(text)); }
 
+bool IsKeyStable(char c) noexcept { return kKeyStable[static_cast<unsigned char>(c)]; }
+
 std::string_view MakeWordKey(std::string_view word, std::string& buffer) {
   bool stable = true;
   for (char c : word) stable &= kKeyStable[static_cast<unsigned char>(c)];

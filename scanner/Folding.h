@@ -26,4 +26,8 @@ namespace zet {
 /// case costs no copy.
 [[nodiscard]] std::string_view MakeWordKey(std::string_view word, std::string& buffer);
 
+/// True when a character is its own key: no upper case, no accent, no
+/// ligature. A word made only of such characters is its own key.
+[[nodiscard]] bool IsKeyStable(char c) noexcept;
+
 }  // namespace zet

@@ -1,6 +1,11 @@
 #include "scanner/Scanner.h"
 
+#include <algorithm>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "scanner/Cp1252.h"
 #include "scanner/Entities.h"
@@ -27,8 +32,62 @@ constexpr std::array<unsigned char, 256> MakePrepareTable(bool lower) {
 constexpr std::array<unsigned char, 256> kPrepareLower = MakePrepareTable(true);
 constexpr std::array<unsigned char, 256> kPrepareKeepCase = MakePrepareTable(false);
 
-bool IsTrailingPunctuation(char c) {
-  return c == '-' || c == '\'' || c == '_' || c == ':' || c == '.';
+// Characters that call for a rewrite of the line before it is scanned.
+constexpr unsigned char kHyphen = 1;
+constexpr unsigned char kAmpersand = 2;
+constexpr std::array<unsigned char, 256> MakeRewriteTable() {
+  std::array<unsigned char, 256> t{};
+  t['-'] = kHyphen;
+  t['&'] = kAmpersand;
+  return t;
+}
+constexpr std::array<unsigned char, 256> kRewrite = MakeRewriteTable();
+
+// Copies `line` to `out` with white space normalised and, when `lower`,
+// lower-cased; returns which rewrite characters it holds.
+unsigned PrepareLine(std::string_view line, char* out, bool lower) {
+  const auto& table = lower ? kPrepareLower : kPrepareKeepCase;
+  const char* in = line.data();
+  std::size_t n = line.size();
+  unsigned rewrite = 0;
+#if defined(__SSE2__)
+  // Sixteen ASCII bytes at a time: about 8 times fewer instructions than
+  // the table on plain text, which is nearly all of a typical corpus.
+  const __m128i upperLo = _mm_set1_epi8('A' - 1);
+  const __m128i upperHi = _mm_set1_epi8('Z' + 1);
+  const __m128i caseBit = _mm_set1_epi8(lower ? 0x20 : 0);
+  const __m128i space = _mm_set1_epi8(' ');
+  __m128i hyphens = _mm_setzero_si128();
+  __m128i ampersands = _mm_setzero_si128();
+  for (; n >= 16; n -= 16, in += 16, out += 16) {
+    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+    if (_mm_movemask_epi8(v) != 0) {
+      for (int i = 0; i < 16; ++i) {
+        const auto c = static_cast<unsigned char>(in[i]);
+        out[i] = static_cast<char>(table[c]);
+        rewrite |= kRewrite[c];
+      }
+      continue;
+    }
+    const __m128i upper = _mm_and_si128(_mm_cmpgt_epi8(v, upperLo), _mm_cmplt_epi8(v, upperHi));
+    v = _mm_add_epi8(v, _mm_and_si128(upper, caseBit));
+    const __m128i ws = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))),
+        _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')));
+    v = _mm_or_si128(_mm_andnot_si128(ws, v), _mm_and_si128(ws, space));
+    hyphens = _mm_or_si128(hyphens, _mm_cmpeq_epi8(v, _mm_set1_epi8('-')));
+    ampersands = _mm_or_si128(ampersands, _mm_cmpeq_epi8(v, _mm_set1_epi8('&')));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), v);
+  }
+  if (_mm_movemask_epi8(hyphens) != 0) rewrite |= kHyphen;
+  if (_mm_movemask_epi8(ampersands) != 0) rewrite |= kAmpersand;
+#endif
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto c = static_cast<unsigned char>(in[i]);
+    out[i] = static_cast<char>(table[c]);
+    rewrite |= kRewrite[c];
+  }
+  return rewrite;
 }
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lowerMarker) {
@@ -64,12 +123,10 @@ Scanner::Scanner(const ScanSettings& settings, WordTable& table, ScanObserver& o
 void Scanner::ScanSourceLine(std::string_view line) {
   line = TrimSpaces(line);
   if (line.empty() || stopRequested_) return;
-  const auto& table = settings_.blnCaseSignificant ? kPrepareKeepCase : kPrepareLower;
   line_.resize(line.size() + 1);
-  for (std::size_t i = 0; i < line.size(); ++i)
-    line_[i] = static_cast<char>(table[static_cast<unsigned char>(line[i])]);
+  const unsigned rewrite = PrepareLine(line, line_.data(), !settings_.blnCaseSignificant);
   line_.back() = ' ';
-  ScanNormalized(line_);
+  ScanNormalized(line_, (rewrite & kHyphen) != 0, (rewrite & kAmpersand) != 0);
 }
 
 void Scanner::ScanWholeText(std::string_view text) {
@@ -82,13 +139,14 @@ void Scanner::ScanWholeText(std::string_view text) {
 
 void Scanner::ScanLine(std::string& strCurrentLine) {
   NormalizeWhitespace(strCurrentLine);
-  ScanNormalized(strCurrentLine);
+  ScanNormalized(strCurrentLine, std::memchr(strCurrentLine.data(), '-', strCurrentLine.size()),
+                 std::memchr(strCurrentLine.data(), '&', strCurrentLine.size()));
 }
 
-void Scanner::ScanNormalized(std::string& line) {
+void Scanner::ScanNormalized(std::string& line, bool hasHyphen, bool hasAmpersand) {
   if (stopRequested_) return;
-  if (std::memchr(line.data(), '-', line.size()) != nullptr) ReplaceDoubleHyphens(line);
-  if (std::memchr(line.data(), '&', line.size()) != nullptr) DecodeEntities(line);
+  if (hasHyphen) ReplaceDoubleHyphens(line);
+  if (hasAmpersand) DecodeEntities(line);
   if (line.size() < 2) return;  // nothing before the sentinel
 
   const std::string_view text = line;
@@ -125,30 +183,42 @@ void Scanner::ScanNormalized(std::string& line) {
 }
 
 std::string_view Scanner::GetNextWord(std::string_view line, std::size_t& lngScanPos) {
-  const std::size_t start = lngScanPos;
-  std::size_t n = 0;
-  while (start + n < line.size() && classes_.ContinuesWord(line[start + n]) && n < kMaxWordRun) ++n;
-  lngScanPos += n;
-  std::string_view word = line.substr(start, n);
-
-  while (!word.empty() && IsTrailingPunctuation(word.back())) word.remove_suffix(1);
-
-  if (settings_.blnDropFinalS && word.size() > 2 && word.back() == 's' && !IsExemptFromFinalS(word)) {
-    const char before = word[word.size() - 2];
-    if (before != 's' && before != '\'' && !StartsWithVowel(word.substr(word.size() - 2, 1)))
-      word.remove_suffix(1);
+  const char* const begin = line.data() + lngScanPos;
+  const char* const limit = begin + std::min(line.size() - lngScanPos, kMaxWordRun);
+  const char* end = begin;
+  unsigned seen = 0;
+  for (; end < limit; ++end) {
+    const unsigned f = classes_.Of(*end);
+    if ((f & WordCharClasses::kContinues) == 0) break;
+    seen |= f;
   }
+  lngScanPos += static_cast<std::size_t>(end - begin);
+  lastWordKeyStable_ = (seen & WordCharClasses::kKeyChanges) == 0;
 
-  if (!settings_.allow.blnAllowApostrophes && !word.empty()) {
-    if (word.size() == 1 && (cp1252::ToLower(word[0]) == 's' || cp1252::ToLower(word[0]) == 't'))
+  if (seen & WordCharClasses::kTrailing)
+    while (end > begin && (classes_.Of(end[-1]) & WordCharClasses::kTrailing)) --end;
+  auto size = static_cast<std::size_t>(end - begin);
+
+  if (settings_.blnDropFinalS && size > 2 && end[-1] == 's') {
+    const char before = end[-2];
+    if (before != 's' && before != '\'' && !StartsWithVowel(std::string_view(end - 2, 1)) &&
+        !IsExemptFromFinalS(std::string_view(begin, size)))
+      --size;
+  }
+  const std::string_view word(begin, size);
+
+  if (!settings_.allow.blnAllowApostrophes && size <= 7) {
+    if (size == 1 && (cp1252::ToLower(word[0]) == 's' || cp1252::ToLower(word[0]) == 't'))
       return {};
-    if (word.size() <= 7 && IsContractionStem(word)) return {};
+    if (IsContractionStem(word)) return {};
   }
   return word;
 }
 
 void Scanner::AddWord(std::string_view word) {
-  if (table_.Add(word) != WordTable::AddResult::New) return;
+  const WordTable::AddResult added =
+      lastWordKeyStable_ ? table_.AddWithKey(word, word) : table_.Add(word);
+  if (added != WordTable::AddResult::New) return;
   const std::size_t numWords = table_.size();
   if (numWords == 1) {
     if (showWords_) observer_.ShowFirstWord(word);

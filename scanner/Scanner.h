@@ -50,7 +50,7 @@ class Scanner {
   [[nodiscard]] std::string_view GetNextWord(std::string_view line, std::size_t& lngScanPos);
 
  private:
-  void ScanNormalized(std::string& line);
+  void ScanNormalized(std::string& line, bool hasHyphen, bool hasAmpersand);
   void AddWord(std::string_view word);
   [[nodiscard]] int FindCommentStart(std::string_view line, std::size_t pos) const;
   void FindCommentEnd(std::string_view line, std::size_t& pos);
@@ -65,6 +65,7 @@ class Scanner {
   int intOpenComment_ = -1;
   bool stopRequested_ = false;
   bool showWords_ = true;
+  bool lastWordKeyStable_ = false;  // the last word taken is its own key
   std::string line_;  // reused buffer for the prepared line
 };
 

@@ -16,8 +16,12 @@ ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& 
       line.remove_prefix(Utf8BomLength(line));
       first = false;
     }
-    DecodeToCp1252(line, decoded);
-    scanner.ScanSourceLine(decoded);
+    if (IsAscii(line)) {
+      scanner.ScanSourceLine(line);  // ASCII is already Windows-1252
+    } else {
+      DecodeToCp1252(line, decoded);
+      scanner.ScanSourceLine(decoded);
+    }
     if (progress) progress(reader.BytesConsumed());
     if (scanner.StopRequested()) break;
   }

@@ -1,6 +1,8 @@
 #include "scanner/StrProc.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "scanner/Cp1252.h"
 
@@ -52,14 +54,59 @@ std::string_view TrimSpaces(std::string_view text) noexcept {
   return text.substr(first, last - first + 1);
 }
 
+namespace {
+
+// Every trailing part of every stem, lower-case, packed into a number
+// (first character in the lowest byte) and sorted, so that a word is
+// looked up without building a string.
+constexpr std::uint64_t Pack(std::string_view text) {
+  std::uint64_t v = 0;
+  for (std::size_t i = text.size(); i-- > 0;) v = (v << 8) | static_cast<unsigned char>(text[i]);
+  return v;
+}
+
+constexpr std::size_t kStemTailCount = [] {
+  std::size_t n = 0;
+  for (char c : kContractionStems) n += c != ' ';
+  return n;
+}();
+
+constexpr std::array<std::uint64_t, kStemTailCount> MakeStemTails() {
+  std::array<std::uint64_t, kStemTailCount> tails{};
+  std::size_t n = 0;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < kContractionStems.size(); ++i) {
+    if (kContractionStems[i] != ' ') continue;
+    for (std::size_t from = start; from < i; ++from)
+      tails[n++] = Pack(kContractionStems.substr(from, i - from));
+    start = i + 1;
+  }
+  std::sort(tails.begin(), tails.end());
+  return tails;
+}
+constexpr std::array<std::uint64_t, kStemTailCount> kStemTails = MakeStemTails();
+
+constexpr std::array<bool, 256> MakeVowelTable() {
+  std::array<bool, 256> t{};
+  for (char c : kLowerVowels) t[static_cast<unsigned char>(c)] = true;
+  return t;
+}
+constexpr std::array<bool, 256> kIsLowerVowel = MakeVowelTable();
+
+}  // namespace
+
 bool IsContractionStem(std::string_view word) {
-  std::string probe = cp1252::Lower(word);
-  probe.push_back(' ');
-  return kContractionStems.find(probe) != std::string_view::npos;
+  // The word followed by a space occurs in the list exactly when it is a
+  // trailing part of a stem (the space marks each stem's end).
+  if (word.empty()) return true;
+  if (word.size() > 7 || cp1252::ToLower(word.back()) != 'n') return false;
+  std::uint64_t packed = 0;
+  for (std::size_t i = word.size(); i-- > 0;) packed = (packed << 8) | cp1252::ToLower(word[i]);
+  return std::binary_search(kStemTails.begin(), kStemTails.end(), packed);
 }
 
 bool StartsWithVowel(std::string_view text) noexcept {
-  return !text.empty() && kLowerVowels.find(text.front()) != std::string_view::npos;
+  return !text.empty() && kIsLowerVowel[static_cast<unsigned char>(text.front())];
 }
 
 std::string GroupDigits(long long value) {

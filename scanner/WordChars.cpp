@@ -1,6 +1,7 @@
 #include "scanner/WordChars.h"
 
 #include "scanner/Cp1252.h"
+#include "scanner/Folding.h"
 
 namespace zet {
 
@@ -39,8 +40,12 @@ WordCharClasses::WordCharClasses(const AllowFlags& allow) {
   const std::string startExtra = allow.blnAllowUnderscores ? "_" : "";
   for (int c = 0; c < 256; ++c) {
     const auto ch = static_cast<char>(c);
-    starts[static_cast<std::size_t>(c)] = IsWordChar(ch, false, startExtra);
-    continues[static_cast<std::size_t>(c)] = IsWordChar(ch, allow.blnAllowNumerals, extra);
+    std::uint8_t f = 0;
+    if (IsWordChar(ch, false, startExtra)) f |= kStarts;
+    if (IsWordChar(ch, allow.blnAllowNumerals, extra)) f |= kContinues;
+    if (!IsKeyStable(ch)) f |= kKeyChanges;
+    if (ch == '-' || ch == '\'' || ch == '_' || ch == ':' || ch == '.') f |= kTrailing;
+    flags_[static_cast<std::size_t>(c)] = f;
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,18 +30,23 @@ inline constexpr std::size_t kMaxWordRun = 65000;
 /// "-", "'", "_", ":", "\", "/", ".", "@".
 [[nodiscard]] std::string GetExtraWordChars(const AllowFlags& allow);
 
-/// IsWordChar precomputed for one set of allow-flags: which characters may
-/// start a word (letters, and "_" when underscores are allowed) and which
-/// may continue one.
-struct WordCharClasses {
-  std::array<bool, 256> starts{};
-  std::array<bool, 256> continues{};
+/// IsWordChar precomputed for one set of allow-flags, with what the scanner
+/// needs to know of each character in one table lookup.
+class WordCharClasses {
+ public:
+  static constexpr std::uint8_t kStarts = 1;      ///< may start a word
+  static constexpr std::uint8_t kContinues = 2;   ///< may continue a word
+  static constexpr std::uint8_t kKeyChanges = 4;  ///< folding changes it
+  static constexpr std::uint8_t kTrailing = 8;    ///< trimmed from a word's end
 
   explicit WordCharClasses(const AllowFlags& allow);
-  [[nodiscard]] bool StartsWord(char c) const noexcept { return starts[static_cast<unsigned char>(c)]; }
-  [[nodiscard]] bool ContinuesWord(char c) const noexcept {
-    return continues[static_cast<unsigned char>(c)];
-  }
+
+  [[nodiscard]] std::uint8_t Of(char c) const noexcept { return flags_[static_cast<unsigned char>(c)]; }
+  [[nodiscard]] bool StartsWord(char c) const noexcept { return (Of(c) & kStarts) != 0; }
+  [[nodiscard]] bool ContinuesWord(char c) const noexcept { return (Of(c) & kContinues) != 0; }
+
+ private:
+  std::array<std::uint8_t, 256> flags_{};
 };
 
 }  // namespace zet

@@ -12,36 +12,58 @@ namespace zet {
 namespace {
 
 constexpr std::size_t kArenaChunk = std::size_t{1} << 20;
-constexpr std::size_t kInitialSlots = 1024;
+constexpr std::size_t kInitialSlots = 1024;  // 2^10
 constexpr std::uint64_t kIndexMask = 0xFFFFFFFFu;
 
-std::uint64_t Mix(std::uint64_t h) {
-  h ^= h >> 33;
-  h *= 0xff51afd7ed558ccdULL;
-  h ^= h >> 33;
-  h *= 0xc4ceb9fe1a85ec53ULL;
-  h ^= h >> 33;
-  return h;
+std::uint64_t Load64(const char* p) {
+  std::uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
+}
+std::uint32_t Load32(const char* p) {
+  std::uint32_t v;
+  std::memcpy(&v, p, 4);
+  return v;
 }
 
-std::uint64_t HashKey(std::string_view key) {
+// Keys are short, so both the hash and the comparison read them with at
+// most a few overlapping loads instead of a loop or a library call.
+std::uint32_t HashKey(std::string_view key) {
   const char* p = key.data();
   std::size_t n = key.size();
   std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ n;
-  while (n >= 8) {
-    std::uint64_t w;
-    std::memcpy(&w, p, 8);
-    h = (h ^ w) * 0xbf58476d1ce4e5b9ULL;
-    h ^= h >> 29;
-    p += 8;
-    n -= 8;
+  for (; n > 16; n -= 8, p += 8) h = (h ^ Load64(p)) * 0xbf58476d1ce4e5b9ULL;
+  std::uint64_t a;
+  std::uint64_t b;
+  if (n >= 8) {
+    a = Load64(p);
+    b = Load64(p + n - 8);
+  } else if (n >= 4) {
+    a = Load32(p);
+    b = Load32(p + n - 4);
+  } else {
+    a = n == 0 ? 0
+               : static_cast<unsigned char>(p[0]) | (static_cast<unsigned>(static_cast<unsigned char>(p[n / 2])) << 8) |
+                     (static_cast<unsigned>(static_cast<unsigned char>(p[n - 1])) << 16);
+    b = 0;
   }
-  if (n > 0) {
-    std::uint64_t w = 0;
-    std::memcpy(&w, p, n);
-    h = (h ^ w) * 0x94d049bb133111ebULL;
-  }
-  return Mix(h);
+  h = (h ^ a) * 0xbf58476d1ce4e5b9ULL;
+  h = (h ^ b ^ (h >> 31)) * 0x94d049bb133111ebULL;
+  return static_cast<std::uint32_t>(h >> 32);
+}
+
+bool SameKey(std::string_view x, std::string_view y) {
+  std::size_t n = x.size();
+  if (n != y.size()) return false;
+  const char* p = x.data();
+  const char* q = y.data();
+  for (; n > 16; n -= 8, p += 8, q += 8)
+    if (Load64(p) != Load64(q)) return false;
+  if (n >= 8) return Load64(p) == Load64(q) && Load64(p + n - 8) == Load64(q + n - 8);
+  if (n >= 4) return Load32(p) == Load32(q) && Load32(p + n - 4) == Load32(q + n - 4);
+  for (; n > 0; --n)
+    if (*p++ != *q++) return false;
+  return true;
 }
 
 // The first eight key bytes as a big-endian number: comparing two of these
@@ -88,6 +110,8 @@ void WordTable::Clear() {
   count_ = 0;
   total_ = 0;
   slots_.assign(kInitialSlots, 0);
+  slotBits_ = 10;
+  growAt_ = kInitialSlots * 7 / 10;
   arena_.clear();
   arenaUsed_ = arenaSize_ = 0;
   order_.clear();
@@ -107,43 +131,49 @@ const char* WordTable::Store(std::string_view text) {
   return dst;
 }
 
-std::size_t WordTable::Probe(std::string_view key, std::uint64_t hash) const {
+std::size_t WordTable::Probe(std::string_view key, std::uint32_t hash) const {
   const std::size_t mask = slots_.size() - 1;
-  const std::uint64_t tag = hash >> 32;
-  for (std::size_t pos = hash & mask;; pos = (pos + 1) & mask) {
+  for (std::size_t pos = hash >> (32 - slotBits_);; pos = (pos + 1) & mask) {
     const std::uint64_t s = slots_[pos];
     if (s == 0) return pos;
-    if ((s >> 32) == tag && Slot((s & kIndexMask) - 1).strKey() == key) return pos;
+    if ((s >> 32) == hash && SameKey(Slot((s & kIndexMask) - 1).strKey(), key)) return pos;
   }
 }
 
-void WordTable::Grow() {
+void WordTable::Grow() const {
   std::vector<std::uint64_t> old = std::move(slots_);
-  slots_.assign(std::max(old.size() * 2, kInitialSlots), 0);
+  // Twice the slots needed now, so that the load stays low.
+  unsigned bits = 10;
+  while ((std::size_t{1} << bits) < (count_ + 1) * 2) ++bits;
+  slotBits_ = bits;
+  slots_.assign(std::size_t{1} << bits, 0);
+  growAt_ = slots_.size() * 7 / 10;  // keeps the load below 0.7
   const std::size_t mask = slots_.size() - 1;
-  auto place = [&](std::uint64_t s, std::uint64_t hash) {
-    std::size_t pos = hash & mask;
+  auto place = [&](std::uint64_t s) {
+    std::size_t pos = (s >> 32) >> (32 - slotBits_);
     while (slots_[pos] != 0) pos = (pos + 1) & mask;
     slots_[pos] = s;
   };
   if (old.empty()) {
-    // The index was released after sorting: rebuild it from the entries.
-    for (std::size_t i = 0; i < count_; ++i) {
-      const std::uint64_t hash = HashKey(Slot(i).strKey());
-      place(((hash >> 32) << 32) | (i + 1), hash);
-    }
+    // The index was released while key order was built: rebuild it.
+    for (std::size_t i = 0; i < count_; ++i)
+      place((std::uint64_t{HashKey(Slot(i).strKey())} << 32) | (i + 1));
     return;
   }
   for (std::uint64_t s : old)
-    if (s != 0) place(s, HashKey(Slot((s & kIndexMask) - 1).strKey()));
+    if (s != 0) place(s);
 }
 
 WordTable::AddResult WordTable::Add(std::string_view word) {
   assert(!word.empty());
   if (word.size() > kMaxWordLength) return AddResult::TooLong;
-  const std::string_view key = MakeWordKey(word, keyBuffer_);
-  if (slots_.empty() || (count_ + 1) * 10 > slots_.size() * 7) Grow();
-  const std::uint64_t hash = HashKey(key);
+  return AddWithKey(word, MakeWordKey(word, keyBuffer_));
+}
+
+WordTable::AddResult WordTable::AddWithKey(std::string_view word, std::string_view key) {
+  if (word.size() > kMaxWordLength) return AddResult::TooLong;
+  if (count_ >= growAt_) Grow();
+  const std::uint32_t hash = HashKey(key);
   const std::size_t pos = Probe(key, hash);
   ++total_;
   if (slots_[pos] != 0) {
@@ -158,19 +188,21 @@ WordTable::AddResult WordTable::Add(std::string_view word) {
   e.keyLen_ = static_cast<std::uint8_t>(key.size());
   e.wordLen_ = static_cast<std::uint8_t>(word.size());
   ++count_;
-  slots_[pos] = ((hash >> 32) << 32) | count_;
+  slots_[pos] = (std::uint64_t{hash} << 32) | count_;
   sorted_ = false;
   return AddResult::New;
 }
 
 const WordEntry* WordTable::FindKey(std::string_view key) const {
-  if (slots_.empty()) return nullptr;  // released after sorting
+  if (slots_.empty()) Grow();
   const std::uint64_t s = slots_[Probe(key, HashKey(key))];
   return s == 0 ? nullptr : &Slot((s & kIndexMask) - 1);
 }
 
 void WordTable::SortIfNeeded() const {
   if (sorted_) return;
+  slots_ = {};  // rebuilt on demand; this is the memory peak of a big table
+  growAt_ = 0;
   std::vector<PrefixIndex> items(count_);
   for (std::size_t i = 0; i < count_; ++i)
     items[i] = {KeyPrefix(Slot(i).strKey()), static_cast<std::uint32_t>(i)};

@@ -56,6 +56,9 @@ class WordTable {
   /// spelling found of a key is the one kept.
   AddResult Add(std::string_view word);
 
+  /// Add for a caller that already knows the word's key (MakeWordKey).
+  AddResult AddWithKey(std::string_view word, std::string_view key);
+
   /// Number of different words (entries).
   [[nodiscard]] std::size_t size() const noexcept { return count_; }
   [[nodiscard]] bool empty() const noexcept { return count_ == 0; }
@@ -78,9 +81,9 @@ class WordTable {
     return chunks_[insertion >> kChunkBits][insertion & (kChunkSize - 1)];
   }
   const char* Store(std::string_view text);
-  void Grow();
+  void Grow() const;
   void SortIfNeeded() const;
-  std::size_t Probe(std::string_view key, std::uint64_t hash) const;
+  std::size_t Probe(std::string_view key, std::uint32_t hash) const;
 
   // Entries in insertion order, in fixed-size chunks so that growing never
   // copies them (and never needs twice their memory).
@@ -89,8 +92,13 @@ class WordTable {
   std::int64_t total_ = 0;
 
   // Open-addressing index: each slot holds the entry's insertion index + 1
-  // in its low 32 bits and the upper half of the key's hash above, or 0.
-  std::vector<std::uint64_t> slots_;
+  // in its low 32 bits and the key's 32-bit hash above, or 0. A slot's
+  // home position is the top bits of that hash, so growing never needs to
+  // look at the keys again. Released while key order is built (the memory
+  // peak of a huge table) and rebuilt if words are added afterwards.
+  mutable std::vector<std::uint64_t> slots_;
+  mutable unsigned slotBits_ = 0;
+  mutable std::size_t growAt_ = 0;  // entries at which the index grows
 
   // Text storage for words and keys.
   std::vector<std::unique_ptr<char[]>> arena_;
