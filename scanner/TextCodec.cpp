@@ -120,6 +120,27 @@ std::string EncodeUtf8(std::string_view cp1252Text) {
   return out;
 }
 
+std::string ToValidUtf8(std::string_view bytes) {
+  if (IsAscii(bytes)) return std::string(bytes);
+  std::string out;
+  out.reserve(bytes.size());
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  std::size_t i = 0;
+  while (i < n) {
+    char32_t cp = 0;
+    const std::size_t len = p[i] < 0x80 ? 1 : DecodeSequence(p + i, n - i, cp);
+    if (len == 0) {
+      AppendCodePoint(cp1252::ToUnicode(p[i]), out);
+      ++i;
+    } else {
+      out.append(bytes.substr(i, len));
+      i += len;
+    }
+  }
+  return out;
+}
+
 std::size_t Utf8BomLength(std::string_view bytes) noexcept {
   return bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
 }

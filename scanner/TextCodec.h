@@ -29,6 +29,12 @@ void AppendUtf8(std::string_view cp1252Text, std::string& out);
 /// Encodes Windows-1252 text as UTF-8.
 [[nodiscard]] std::string EncodeUtf8(std::string_view cp1252Text);
 
+/// Makes any byte sequence valid UTF-8: valid UTF-8 sequences are kept as
+/// they are (also characters Windows-1252 lacks), and every other byte is
+/// taken as its Windows-1252 character (U+FFFD for the five undefined codes).
+/// Valid UTF-8 input comes back unchanged.
+[[nodiscard]] std::string ToValidUtf8(std::string_view bytes);
+
 /// Length of a UTF-8 byte-order mark at the start of `bytes` (3 or 0).
 [[nodiscard]] std::size_t Utf8BomLength(std::string_view bytes) noexcept;
 

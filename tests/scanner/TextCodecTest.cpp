@@ -63,6 +63,16 @@ TEST(EncodeUtf8Test, AnyByteSequenceDecodesWithoutLoss) {
   }
 }
 
+TEST(ToValidUtf8Test, KeepsValidSequencesAndDecodesOtherBytesAsWindows1252) {
+  EXPECT_EQ(ToValidUtf8("plain"), "plain");
+  EXPECT_EQ(ToValidUtf8("\xE6\x97\xA5 \xF0\x9F\x98\x80 \xC2\x85"),
+            "\xE6\x97\xA5 \xF0\x9F\x98\x80 \xC2\x85");
+  EXPECT_EQ(ToValidUtf8("caf\xE9 \x93q\x94"), "caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D");
+  EXPECT_EQ(ToValidUtf8("\xC3"), "\xC3\x83");
+  EXPECT_EQ(ToValidUtf8("\x8D"), "\xEF\xBF\xBD");
+  EXPECT_EQ(ToValidUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
 TEST(Utf8BomTest, DetectsOnlyALeadingMark) {
   EXPECT_EQ(Utf8BomLength("\xEF\xBB\xBFtext"), 3u);
   EXPECT_EQ(Utf8BomLength("text\xEF\xBB\xBF"), 0u);

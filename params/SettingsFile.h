@@ -1,0 +1,47 @@
+#pragma once
+// The settings file: the whole saved state in 37 lines.
+//
+// The user settings file and every parameter file share this one format:
+// one item per line, each line ended by CR LF, no header. Text items are
+// written between double quotes, check boxes and list selections as decimal
+// integers. Files are written as UTF-8 and read as UTF-8 with a per-byte
+// Windows-1252 fallback, so files from any source load.
+
+#include <string>
+
+#include "params/ParameterSet.h"
+
+namespace zet {
+
+/// Number of lines in a settings file; lines after the last are ignored.
+inline constexpr int kSettingsLineCount = 37;
+
+/// Message of a restore that read every line but left a list without a
+/// selection.
+inline constexpr std::string_view kInvalidComboBoxIndex = "Invalid combo box index";
+
+/// The file's text for `params`: 37 lines, each ended by CR LF. A CR or LF
+/// inside a text is written as a space, so every text stays on its line.
+[[nodiscard]] std::string FormatSettings(const ParameterSet& params);
+
+/// Writes `params` to the file at `path` (UTF-8, not empty). The file is
+/// replaced whole or not at all: a failed save (missing folder, no
+/// permission, full disk) leaves any previous file exactly as it was.
+/// Returns an empty text on success, otherwise "Error when attempting to
+/// save parameters: " followed by the system's description of the error.
+[[nodiscard]] std::string SaveState(const std::string& path, const ParameterSet& params);
+
+/// Reads the file at `path` into `params`, applying each line as it is read.
+/// Returns an empty text on success; "Error when attempting to restore
+/// parameters: " and a description when the file cannot be read or a line
+/// is unusable (reading stops there and the lines before it stay applied);
+/// or "Invalid combo box index" when every line was applied but a list was
+/// left without a selection. No input can put a value out of range.
+/// The common-words file name is applied to both `strCommonWordsFile` and
+/// `txbCommonWordsFile`.
+[[nodiscard]] std::string RestoreSavedState(const std::string& path, ParameterSet& params);
+
+/// RestoreSavedState over a file's bytes already in memory.
+[[nodiscard]] std::string RestoreSettingsText(std::string_view bytes, ParameterSet& params);
+
+}  // namespace zet
