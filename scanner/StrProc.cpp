@@ -109,20 +109,4 @@ bool StartsWithVowel(std::string_view text) noexcept {
   return !text.empty() && kIsLowerVowel[static_cast<unsigned char>(text.front())];
 }
 
-std::string GroupDigits(long long value) {
-  const bool negative = value < 0;
-  unsigned long long v = negative ? 0ULL - static_cast<unsigned long long>(value)
-                                  : static_cast<unsigned long long>(value);
-  std::string digits;
-  int n = 0;
-  do {
-    if (n > 0 && n % 3 == 0) digits.push_back(',');
-    digits.push_back(static_cast<char>('0' + v % 10));
-    v /= 10;
-    ++n;
-  } while (v != 0);
-  if (negative) digits.push_back('-');
-  return {digits.rbegin(), digits.rend()};
-}
-
 }  // namespace zet

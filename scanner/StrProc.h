@@ -30,7 +30,4 @@ void TrimTrailing(std::string& text, std::string_view suffix);
 /// o, u or one of their accented forms, ae ligature included; not "y").
 [[nodiscard]] bool StartsWithVowel(std::string_view text) noexcept;
 
-/// Groups the digits of a number with "," every three digits ("12,345").
-[[nodiscard]] std::string GroupDigits(long long value);
-
 }  // namespace zet
