@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "scanner/Scanner.h"
@@ -52,9 +53,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s FILE...\n", argv[0]);
     return 2;
   }
+  // ZET_BENCH_RUNS=1 gives the peak memory of a single count.
+  const char* runsEnv = std::getenv("ZET_BENCH_RUNS");
+  const int runs = runsEnv != nullptr && std::atoi(runsEnv) > 0 ? std::atoi(runsEnv) : 3;
   for (int i = 1; i < argc; ++i) {
     Result best;
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < runs; ++run) {
       Result r;
       if (!CountFile(argv[i], r)) return 1;
       if (run == 0 || r.seconds < best.seconds) best = r;

@@ -9,6 +9,7 @@
 
 #include "scanner/Cp1252.h"
 #include "scanner/Entities.h"
+#include "scanner/Folding.h"
 #include "scanner/StrProc.h"
 
 namespace zet {
@@ -157,9 +158,13 @@ void Scanner::ScanNormalized(std::string& line, bool hasHyphen, bool hasAmpersan
       if (intOpenComment_ == -1) intOpenComment_ = FindCommentStart(text, pos);
       while (intOpenComment_ >= 0) {
         FindCommentEnd(text, pos);
-        if (pos > last) return;  // still open: it goes on on the next line
+        if (pos > last) {  // still open: it goes on on the next line
+          FlushWords();
+          return;
+        }
         if (pos == last) {
           intOpenComment_ = -1;
+          FlushWords();
           return;
         }
         intOpenComment_ = FindCommentStart(text, pos);
@@ -167,19 +172,41 @@ void Scanner::ScanNormalized(std::string& line, bool hasHyphen, bool hasAmpersan
     } else {
       // Without markers nothing happens between words: skip to the next start.
       while (pos < last && !classes_.StartsWord(text[pos])) ++pos;
-      if (pos == last) return;
+      if (pos == last) break;
     }
     if (classes_.StartsWord(text[pos])) {
-      const std::string_view word = GetNextWord(text, pos);
-      if (!word.empty()) AddWord(word);
-      if (!observer_.Pump()) {
-        stopRequested_ = true;
-        return;
-      }
+      QueueWord(GetNextWord(text, pos));
+      if (queued_ == kBatch && !FlushWords()) return;
     } else if (++pos == last) {
-      return;
+      break;
     }
   }
+  FlushWords();
+}
+
+void Scanner::QueueWord(std::string_view word) {
+  QueuedWord& q = queue_[queued_];
+  q.word = word;
+  if (!word.empty() && word.size() <= WordTable::kMaxWordLength) {
+    q.key = lastWordKeyStable_ ? word : MakeWordKey(word, keyBuffers_[queued_]);
+    q.hash = WordTable::KeyHash(q.key);
+    table_.Prefetch(q.hash);
+  }
+  ++queued_;
+}
+
+bool Scanner::FlushWords() {
+  const std::size_t n = queued_;
+  queued_ = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const QueuedWord& q = queue_[i];
+    if (!q.word.empty()) AddWord(q.word, q.key, q.hash);
+    if (!observer_.Pump()) {
+      stopRequested_ = true;  // the words queued after this one are not counted
+      return false;
+    }
+  }
+  return true;
 }
 
 std::string_view Scanner::GetNextWord(std::string_view line, std::size_t& lngScanPos) {
@@ -215,9 +242,8 @@ std::string_view Scanner::GetNextWord(std::string_view line, std::size_t& lngSca
   return word;
 }
 
-void Scanner::AddWord(std::string_view word) {
-  const WordTable::AddResult added =
-      lastWordKeyStable_ ? table_.AddWithKey(word, word) : table_.Add(word);
+void Scanner::AddWord(std::string_view word, std::string_view key, std::uint32_t hash) {
+  const WordTable::AddResult added = table_.AddHashed(word, key, hash);
   if (added != WordTable::AddResult::New) return;
   const std::size_t numWords = table_.size();
   if (numWords == 1) {

@@ -51,7 +51,9 @@ class Scanner {
 
  private:
   void ScanNormalized(std::string& line, bool hasHyphen, bool hasAmpersand);
-  void AddWord(std::string_view word);
+  void AddWord(std::string_view word, std::string_view key, std::uint32_t hash);
+  void QueueWord(std::string_view word);
+  bool FlushWords();
   [[nodiscard]] int FindCommentStart(std::string_view line, std::size_t pos) const;
   void FindCommentEnd(std::string_view line, std::size_t& pos);
 
@@ -66,6 +68,19 @@ class Scanner {
   bool stopRequested_ = false;
   bool showWords_ = true;
   bool lastWordKeyStable_ = false;  // the last word taken is its own key
+
+  // Words found but not yet counted. Counting a few words at a time lets
+  // the table fetch their slots from memory together; each still gets its
+  // own pump and stop test, in order.
+  static constexpr std::size_t kBatch = 16;
+  struct QueuedWord {
+    std::string_view word;  // empty: a word start that gave no word
+    std::string_view key;
+    std::uint32_t hash = 0;
+  };
+  std::array<QueuedWord, kBatch> queue_{};
+  std::array<std::string, kBatch> keyBuffers_;
+  std::size_t queued_ = 0;
   std::string line_;  // reused buffer for the prepared line
 };
 

@@ -7,12 +7,13 @@
 #include <new>
 
 #include "scanner/Folding.h"
+#include "scanner/KeyOrder.h"
 
 namespace zet {
 namespace {
 
-constexpr std::size_t kArenaChunk = std::size_t{1} << 20;
-constexpr std::size_t kInitialSlots = 1024;  // 2^10
+constexpr std::size_t kArenaChunk = HugeBuffer::kHugePage;
+constexpr std::size_t kInitialBits = 10;
 constexpr std::uint64_t kIndexMask = 0xFFFFFFFFu;
 
 std::uint64_t Load64(const char* p) {
@@ -66,40 +67,6 @@ bool SameKey(std::string_view x, std::string_view y) {
   return true;
 }
 
-// The first eight key bytes as a big-endian number: comparing two of these
-// compares the keys' first eight bytes in byte order. Keys never hold a
-// zero byte, so zero padding puts a proper prefix first.
-std::uint64_t KeyPrefix(std::string_view key) {
-  std::uint64_t v = 0;
-  const std::size_t n = std::min<std::size_t>(key.size(), 8);
-  for (std::size_t i = 0; i < 8; ++i)
-    v = (v << 8) | (i < n ? static_cast<unsigned char>(key[i]) : 0u);
-  return v;
-}
-
-#pragma pack(push, 4)
-struct PrefixIndex {
-  std::uint64_t prefix;
-  std::uint32_t index;
-};
-#pragma pack(pop)
-
-// Least-significant-digit radix sort on the prefix, a byte per pass; passes
-// over a byte that all elements share are skipped.
-void RadixSortByPrefix(std::vector<PrefixIndex>& items) {
-  std::vector<PrefixIndex> tmp(items.size());
-  for (unsigned shift = 0; shift < 64; shift += 8) {
-    std::array<std::size_t, 257> counts{};
-    for (const PrefixIndex& it : items) ++counts[((it.prefix >> shift) & 0xFF) + 1];
-    if (std::any_of(counts.begin() + 1, counts.end(),
-                    [&](std::size_t c) { return c == items.size(); }))
-      continue;
-    for (std::size_t b = 1; b < counts.size(); ++b) counts[b] += counts[b - 1];
-    for (const PrefixIndex& it : items) tmp[counts[(it.prefix >> shift) & 0xFF]++] = it;
-    items.swap(tmp);
-  }
-}
-
 }  // namespace
 
 WordTable::WordTable() { Clear(); }
@@ -109,59 +76,67 @@ void WordTable::Clear() {
   chunks_.clear();
   count_ = 0;
   total_ = 0;
-  slots_.assign(kInitialSlots, 0);
-  slotBits_ = 10;
-  growAt_ = kInitialSlots * 7 / 10;
+  slots_ = HugeBuffer();
+  slotCount_ = 0;
+  growAt_ = 0;
   arena_.clear();
-  arenaUsed_ = arenaSize_ = 0;
+  arenaUsed_ = 0;
   order_.clear();
   order_.shrink_to_fit();
   sorted_ = true;
 }
 
-const char* WordTable::Store(std::string_view text) {
-  if (arenaSize_ - arenaUsed_ < text.size()) {
-    arena_.push_back(std::make_unique<char[]>(kArenaChunk));
+const char* WordTable::Store(std::string_view key, std::string_view word) {
+  const std::size_t need = key.size() + word.size();
+  if (arena_.empty() || kArenaChunk - arenaUsed_ < need) {
+    // Small tables stay on small pages; a big one gets huge pages.
+    arena_.emplace_back(kArenaChunk, arena_.size() >= 2);
     arenaUsed_ = 0;
-    arenaSize_ = kArenaChunk;
   }
-  char* dst = arena_.back().get() + arenaUsed_;
-  std::memcpy(dst, text.data(), text.size());
-  arenaUsed_ += text.size();
+  char* dst = static_cast<char*>(arena_.back().data()) + arenaUsed_;
+  std::memcpy(dst, key.data(), key.size());
+  if (!word.empty()) std::memcpy(dst + key.size(), word.data(), word.size());
+  arenaUsed_ += need;
   return dst;
 }
 
 std::size_t WordTable::Probe(std::string_view key, std::uint32_t hash) const {
-  const std::size_t mask = slots_.size() - 1;
+  const auto* slots = static_cast<const std::uint64_t*>(slots_.data());
+  const std::size_t mask = slotCount_ - 1;
   for (std::size_t pos = hash >> (32 - slotBits_);; pos = (pos + 1) & mask) {
-    const std::uint64_t s = slots_[pos];
+    const std::uint64_t s = slots[pos];
     if (s == 0) return pos;
     if ((s >> 32) == hash && SameKey(Slot((s & kIndexMask) - 1).strKey(), key)) return pos;
   }
 }
 
 void WordTable::Grow() const {
-  std::vector<std::uint64_t> old = std::move(slots_);
+  HugeBuffer old = std::move(slots_);
+  const std::size_t oldCount = slotCount_;
   // Twice the slots needed now, so that the load stays low.
-  unsigned bits = 10;
+  unsigned bits = kInitialBits;
   while ((std::size_t{1} << bits) < (count_ + 1) * 2) ++bits;
   slotBits_ = bits;
-  slots_.assign(std::size_t{1} << bits, 0);
-  growAt_ = slots_.size() * 7 / 10;  // keeps the load below 0.7
-  const std::size_t mask = slots_.size() - 1;
+  slotCount_ = std::size_t{1} << bits;
+  slots_ = HugeBuffer(slotCount_ * sizeof(std::uint64_t));
+  growAt_ = slotCount_ * 7 / 10;  // keeps the load below 0.7
+  auto* slots = static_cast<std::uint64_t*>(slots_.data());
+  const std::size_t mask = slotCount_ - 1;
   auto place = [&](std::uint64_t s) {
     std::size_t pos = (s >> 32) >> (32 - slotBits_);
-    while (slots_[pos] != 0) pos = (pos + 1) & mask;
-    slots_[pos] = s;
+    while (slots[pos] != 0) pos = (pos + 1) & mask;
+    slots[pos] = s;
   };
-  if (old.empty()) {
-    // The index was released while key order was built: rebuild it.
+  if (old.data() == nullptr) {
+    // No index yet, or it was released while key order was built.
     for (std::size_t i = 0; i < count_; ++i)
       place((std::uint64_t{HashKey(Slot(i).strKey())} << 32) | (i + 1));
     return;
   }
-  for (std::uint64_t s : old)
-    if (s != 0) place(s);
+  // Old slots in order land in nearly ascending new positions: a sweep.
+  const auto* oldSlots = static_cast<const std::uint64_t*>(old.data());
+  for (std::size_t i = 0; i < oldCount; ++i)
+    if (oldSlots[i] != 0) place(oldSlots[i]);
 }
 
 WordTable::AddResult WordTable::Add(std::string_view word) {
@@ -170,53 +145,70 @@ WordTable::AddResult WordTable::Add(std::string_view word) {
   return AddWithKey(word, MakeWordKey(word, keyBuffer_));
 }
 
+std::uint32_t WordTable::KeyHash(std::string_view key) noexcept { return HashKey(key); }
+
+void WordTable::Prefetch(std::uint32_t hash) const noexcept {
+  if (slotCount_ != 0)
+    __builtin_prefetch(static_cast<const std::uint64_t*>(slots_.data()) + (hash >> (32 - slotBits_)));
+}
+
 WordTable::AddResult WordTable::AddWithKey(std::string_view word, std::string_view key) {
+  return AddHashed(word, key, HashKey(key));
+}
+
+WordTable::AddResult WordTable::AddHashed(std::string_view word, std::string_view key,
+                                          std::uint32_t hash) {
   if (word.size() > kMaxWordLength) return AddResult::TooLong;
   if (count_ >= growAt_) Grow();
-  const std::uint32_t hash = HashKey(key);
   const std::size_t pos = Probe(key, hash);
+  auto* slots = static_cast<std::uint64_t*>(slots_.data());
   ++total_;
-  if (slots_[pos] != 0) {
-    ++Slot((slots_[pos] & kIndexMask) - 1).lngCount;
+  if (slots[pos] != 0) {
+    ++Slot((slots[pos] & kIndexMask) - 1).lngCount;
     return AddResult::Counted;
   }
   if (count_ >= kIndexMask - 1) throw std::bad_alloc();
-  if ((count_ & (kChunkSize - 1)) == 0) chunks_.push_back(std::make_unique<WordEntry[]>(kChunkSize));
-  WordEntry& e = Slot(count_);
-  e.key_ = Store(key);
-  e.word_ = key.data() == word.data() ? e.key_ : Store(word);
-  e.keyLen_ = static_cast<std::uint8_t>(key.size());
-  e.wordLen_ = static_cast<std::uint8_t>(word.size());
+  if ((count_ & (kChunkSize - 1)) == 0)
+    chunks_.emplace_back(kChunkSize * sizeof(WordEntry), chunks_.size() >= 1);
+  const bool sameText = key.data() == word.data() || key == word;
+  WordEntry* e = new (&Slot(count_)) WordEntry();
+  e->key_ = Store(key, sameText ? std::string_view() : word);
+  e->keyLen_ = static_cast<std::uint8_t>(key.size());
+  e->wordLen_ = static_cast<std::uint8_t>(word.size());
+  e->wordOffset_ = sameText ? 0 : static_cast<std::uint8_t>(key.size());
   ++count_;
-  slots_[pos] = (std::uint64_t{hash} << 32) | count_;
+  slots[pos] = (std::uint64_t{hash} << 32) | count_;
   sorted_ = false;
   return AddResult::New;
 }
 
 const WordEntry* WordTable::FindKey(std::string_view key) const {
-  if (slots_.empty()) Grow();
-  const std::uint64_t s = slots_[Probe(key, HashKey(key))];
+  if (count_ == 0) return nullptr;
+  if (slots_.data() == nullptr) Grow();
+  const std::uint64_t s = static_cast<const std::uint64_t*>(slots_.data())[Probe(key, HashKey(key))];
   return s == 0 ? nullptr : &Slot((s & kIndexMask) - 1);
 }
 
 void WordTable::SortIfNeeded() const {
   if (sorted_) return;
-  slots_ = {};  // rebuilt on demand; this is the memory peak of a big table
+  // The index is not needed for reading and this is the memory peak of a
+  // big table: release it, and rebuild it if words are added afterwards.
+  slots_ = HugeBuffer();
+  slotCount_ = 0;
   growAt_ = 0;
-  std::vector<PrefixIndex> items(count_);
+  HugeBuffer buffer(count_ * sizeof(PrefixIndex));
+  auto* items = static_cast<PrefixIndex*>(buffer.data());
   for (std::size_t i = 0; i < count_; ++i)
     items[i] = {KeyPrefix(Slot(i).strKey()), static_cast<std::uint32_t>(i)};
-  RadixSortByPrefix(items);
+  SortByPrefix(items, count_);
   // Keys that share their first eight bytes are put in order by their rest.
-  for (std::size_t lo = 0; lo < items.size();) {
+  for (std::size_t lo = 0; lo < count_;) {
     std::size_t hi = lo + 1;
-    while (hi < items.size() && items[hi].prefix == items[lo].prefix) ++hi;
+    while (hi < count_ && items[hi].prefix == items[lo].prefix) ++hi;
     if (hi - lo > 1)
-      std::sort(items.begin() + static_cast<std::ptrdiff_t>(lo),
-                items.begin() + static_cast<std::ptrdiff_t>(hi),
-                [this](const PrefixIndex& a, const PrefixIndex& b) {
-                  return Slot(a.index).strKey() < Slot(b.index).strKey();
-                });
+      std::sort(items + lo, items + hi, [this](const PrefixIndex& a, const PrefixIndex& b) {
+        return Slot(a.index).strKey() < Slot(b.index).strKey();
+      });
     lo = hi;
   }
   order_.resize(count_);
@@ -237,3 +229,4 @@ const WordEntry& WordTable::operator[](std::size_t i) const {
 }
 
 }  // namespace zet
+static_assert(sizeof(zet::WordEntry) <= 32, "entries are packed 65536 to a 2 MiB chunk");

@@ -3,19 +3,24 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "scanner/HugeBuffer.h"
 
 namespace zet {
 
 /// One different word. The texts live in the table's own storage and stay
 /// valid until the table is cleared or destroyed.
 class WordEntry {
+ private:
+  friend class WordTable;
+  const char* key_ = nullptr;  // the key, followed by the word when they differ
+
  public:
   /// The word as it was first found (after normalisation).
-  [[nodiscard]] std::string_view strWord() const noexcept { return {word_, wordLen_}; }
+  [[nodiscard]] std::string_view strWord() const noexcept { return {key_ + wordOffset_, wordLen_}; }
   /// The comparison key: the lower-cased, accent-folded word. Unique.
   [[nodiscard]] std::string_view strKey() const noexcept { return {key_, keyLen_}; }
 
@@ -24,11 +29,9 @@ class WordEntry {
   bool blnIncluded = true;    ///< survives the exclusion filters (results)
 
  private:
-  friend class WordTable;
-  const char* word_ = nullptr;
-  const char* key_ = nullptr;
-  std::uint8_t wordLen_ = 0;
   std::uint8_t keyLen_ = 0;
+  std::uint8_t wordLen_ = 0;
+  std::uint8_t wordOffset_ = 0;  // 0 when the word is its own key
 };
 
 /// The table of different words. A word is found by hash on its key, so a
@@ -59,6 +62,15 @@ class WordTable {
   /// Add for a caller that already knows the word's key (MakeWordKey).
   AddResult AddWithKey(std::string_view word, std::string_view key);
 
+  /// The hash AddHashed expects for a key.
+  [[nodiscard]] static std::uint32_t KeyHash(std::string_view key) noexcept;
+  /// Hints that a key of this hash will be added soon, so that the memory
+  /// it needs is on its way while other work is done. A huge table is far
+  /// bigger than the caches: this hides most of each new word's miss.
+  void Prefetch(std::uint32_t hash) const noexcept;
+  /// AddWithKey with the key's hash already computed (KeyHash).
+  AddResult AddHashed(std::string_view word, std::string_view key, std::uint32_t hash);
+
   /// Number of different words (entries).
   [[nodiscard]] std::size_t size() const noexcept { return count_; }
   [[nodiscard]] bool empty() const noexcept { return count_ == 0; }
@@ -74,20 +86,19 @@ class WordTable {
   [[nodiscard]] std::int64_t TotalOccurrences() const noexcept { return total_; }
 
  private:
-  static constexpr unsigned kChunkBits = 14;
+  // 32-byte entries in chunks of 2 MiB, so growing never copies them.
+  static constexpr unsigned kChunkBits = 16;
   static constexpr std::size_t kChunkSize = std::size_t{1} << kChunkBits;
 
   WordEntry& Slot(std::size_t insertion) const {
-    return chunks_[insertion >> kChunkBits][insertion & (kChunkSize - 1)];
+    return static_cast<WordEntry*>(chunks_[insertion >> kChunkBits].data())[insertion & (kChunkSize - 1)];
   }
-  const char* Store(std::string_view text);
+  const char* Store(std::string_view key, std::string_view word);
   void Grow() const;
   void SortIfNeeded() const;
   std::size_t Probe(std::string_view key, std::uint32_t hash) const;
 
-  // Entries in insertion order, in fixed-size chunks so that growing never
-  // copies them (and never needs twice their memory).
-  std::vector<std::unique_ptr<WordEntry[]>> chunks_;
+  std::vector<HugeBuffer> chunks_;  // entries in insertion order
   std::size_t count_ = 0;
   std::int64_t total_ = 0;
 
@@ -96,14 +107,14 @@ class WordTable {
   // home position is the top bits of that hash, so growing never needs to
   // look at the keys again. Released while key order is built (the memory
   // peak of a huge table) and rebuilt if words are added afterwards.
-  mutable std::vector<std::uint64_t> slots_;
+  mutable HugeBuffer slots_;
+  mutable std::size_t slotCount_ = 0;
   mutable unsigned slotBits_ = 0;
   mutable std::size_t growAt_ = 0;  // entries at which the index grows
 
-  // Text storage for words and keys.
-  std::vector<std::unique_ptr<char[]>> arena_;
+  // Text storage for keys and words, in blocks taken whole from the system.
+  std::vector<HugeBuffer> arena_;
   std::size_t arenaUsed_ = 0;
-  std::size_t arenaSize_ = 0;
 
   // Insertion indexes in key order; rebuilt when words were added since.
   mutable std::vector<std::uint32_t> order_;
