@@ -32,6 +32,12 @@ void Control::SetFont(Font font) {
   Notify(Property::kFont);
 }
 
+void Control::SetPlace(const Geometry& geometry) {
+  if (geometry == geometry_) return;
+  geometry_ = geometry;
+  Notify(Property::kGeometry);
+}
+
 bool Control::Usable() const noexcept {
   return enabled_ && visible_ && form_.Enabled() && form_.Visible();
 }

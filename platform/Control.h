@@ -21,6 +21,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Geometry.h"
 #include "platform/View.h"
 
 namespace zet {
@@ -90,6 +91,14 @@ class Control {
   bool SetFocus();
   [[nodiscard]] bool HasFocus() const noexcept;
 
+  /// Place and size within the window. The platform's layout reports it
+  /// (ReportPlace); the logic reads it (e.g. to place a window beside a
+  /// button) and may set it (e.g. to fit controls to a resized window).
+  [[nodiscard]] const Geometry& Place() const noexcept { return geometry_; }
+  void SetPlace(const Geometry& geometry);
+  /// The platform's layout placed the control; the view is not told.
+  void ReportPlace(const Geometry& geometry) noexcept { geometry_ = geometry; }
+
   /// Asks the view to draw the control now.
   void Repaint();
 
@@ -131,6 +140,7 @@ class Control {
   bool enabled_ = true;
   bool visible_ = true;
   Font font_;
+  Geometry geometry_;
   View* view_ = nullptr;
 };
 

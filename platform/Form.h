@@ -7,21 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Geometry.h"
 #include "platform/View.h"
 
 namespace zet {
 
 class Control;
-
-/// Place and size of a window in pixels of the screen (origin top left).
-struct Geometry {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-
-  friend bool operator==(const Geometry&, const Geometry&) = default;
-};
 
 /// Whether a window is shown normally or minimised.
 enum class WindowState { kNormal, kMinimized };

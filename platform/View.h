@@ -21,7 +21,7 @@ enum class Property {
   kFocus,        // the control was given the keyboard focus by the logic
   kLinkStyle,    // a label is shown as a link (or no longer)
   kWindowState,  // a form was minimised or restored
-  kGeometry,     // a form was moved or resized by the logic
+  kGeometry,     // a form or control was moved or resized by the logic
 };
 
 /// The platform's side of one control or form. The model calls it after it

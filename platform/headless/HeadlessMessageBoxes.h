@@ -43,7 +43,9 @@ class HeadlessMessageBoxes final : public MessageBoxes {
   /// Queues the answer for the next box without one.
   void Answer(MessageAnswer answer) { answers_.push_back(answer); }
   /// Queues `count` OK answers (boxes that only inform).
-  void AnswerOk(std::size_t count = 1) { answers_.insert(answers_.end(), count, MessageAnswer::kOk); }
+  void AnswerOk(std::size_t count = 1) {
+    answers_.insert(answers_.end(), count, MessageAnswer::kOk);
+  }
   /// Answers not used yet.
   [[nodiscard]] std::size_t PendingAnswers() const noexcept { return answers_.size(); }
 
