@@ -12,7 +12,7 @@ namespace zet {
 /// A control showing one UTF-8 caption. The caption may be empty.
 class CaptionedControl : public Control {
  public:
-  /// `caption` is the design-time caption (no notification: no view is
+  /// `caption` is the caption it starts with (no notification: no view is
   /// attached yet).
   CaptionedControl(Form& form, std::string name, std::string caption = {})
       : Control(form, std::move(name)), caption_(std::move(caption)) {}
