@@ -1,5 +1,7 @@
 #include "app/FileProc.h"
 
+#include "scanner/StrProc.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -146,22 +148,6 @@ std::string GetFolderOfPath(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string_view::npos) return {};
   return std::string(path.substr(0, slash + 1));
-}
-
-std::string GroupDigits(std::int64_t number, char separator) {
-  // Unsigned, so that the most negative number has a magnitude too.
-  std::uint64_t magnitude = number < 0 ? 0 - static_cast<std::uint64_t>(number)
-                                       : static_cast<std::uint64_t>(number);
-  std::string reversed;
-  int digits = 0;
-  do {
-    if (digits > 0 && digits % 3 == 0) reversed += separator;
-    reversed += static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-    ++digits;
-  } while (magnitude != 0);
-  if (number < 0) reversed += '-';
-  return {reversed.rbegin(), reversed.rend()};
 }
 
 std::string FileSizeText(std::int64_t bytes) {

@@ -55,10 +55,6 @@ inline constexpr std::uint64_t kTextCheckSample = 16384;
 /// path has no "/".
 [[nodiscard]] std::string GetFolderOfPath(std::string_view path);
 
-/// The number's decimal digits in groups of three separated by `separator`
-/// ("1,234,567"; "-1,234" for negative numbers).
-[[nodiscard]] std::string GroupDigits(std::int64_t number, char separator = ',');
-
 /// The input file's size line: "Filesize:   " + bytes grouped + " bytes";
 /// above 9999 bytes also "    " + kilobytes (1024 bytes, two decimals,
 /// grouped) + " KB"; and when the kilobytes exceed 9999 also "    " +

@@ -25,7 +25,7 @@ std::size_t LongWordSize(const ParameterSet& params) {
 
 }  // namespace
 
-WordSet ParseWordsToIgnore(std::string_view strWordsToIgnore) {
+WordSet MakeWordsToIgnoreSet(std::string_view strWordsToIgnore) {
   WordSet words;
   std::size_t start = 0;
   while (start < strWordsToIgnore.size()) {
@@ -45,7 +45,7 @@ FilterSettings MakeFilterSettings(const ParameterSet& params, std::string_view s
   s.blnIgnoreShortWords = params.IsChecked(ParamId::chkIgnoreShortWords);
   s.intShortWordSize = static_cast<std::size_t>(TwoToNineValue(params, ParamId::cboShortWordSize));
   s.intLongWordSize = LongWordSize(params);
-  s.wordsToIgnore = ParseWordsToIgnore(strWordsToIgnore);
+  s.wordsToIgnore = MakeWordsToIgnoreSet(strWordsToIgnore);
   if (params.IsChecked(ParamId::chkIgnoreCommonWords)) s.commonWords = std::move(commonWords);
   s.blnIgnoreRepetitions = params.IsChecked(ParamId::chkIgnoreRepetitions);
   s.blnIgnoreRomNum40 = params.IsChecked(ParamId::chkIgnoreRomNum40);

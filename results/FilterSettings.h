@@ -39,10 +39,10 @@ struct FilterSettings {
 /// empty list) as well as the text typed into the box: spaces and commas
 /// separate words, and every other character belongs to a word, so "x;y"
 /// is one word. Only whole words are kept: "bathe" never matches "the".
-[[nodiscard]] WordSet ParseWordsToIgnore(std::string_view strWordsToIgnore);
+[[nodiscard]] WordSet MakeWordsToIgnoreSet(std::string_view strWordsToIgnore);
 
 /// The settings of `params`, with the words to ignore `strWordsToIgnore`
-/// (Windows-1252, see ParseWordsToIgnore) and the loaded common words
+/// (Windows-1252, see MakeWordsToIgnoreSet) and the loaded common words
 /// `commonWords` (null when none are loaded). The common words are used
 /// only when "Ignore common words in file:" is checked. A long-word list
 /// with nothing selected keeps its default limit rather than leaving out

@@ -1,6 +1,6 @@
 #include "results/WordCounts.h"
 
-#include <charconv>
+#include "scanner/StrProc.h"
 
 namespace zet {
 namespace {
@@ -14,18 +14,6 @@ std::string Caption(std::string_view prefix, std::int64_t value, std::size_t wid
 }
 
 }  // namespace
-
-std::string GroupDigits(std::int64_t value) {
-  char digits[24];
-  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  const char* first = digits + (value < 0 ? 1 : 0);
-  std::string out(value < 0 ? "-" : "");
-  for (const char* p = first; p != end; ++p) {
-    if (p != first && (end - p) % 3 == 0) out += ',';
-    out += *p;
-  }
-  return out;
-}
 
 WordCountCaptions ShowWordCounts(const ListTotals& totals, bool blnCountIncomplete) {
   const std::size_t width = GroupDigits(totals.lngTotalOccurrences).size() + 1;

@@ -15,10 +15,6 @@ inline constexpr std::string_view kNumOccurrencesCaption =
     "No. of occurrences in file of words in this list:";
 inline constexpr std::string_view kTotalNumOccurrencesCaption = "Total number of words in file:";
 
-/// `value` in decimal with "," between groups of three digits, whatever the
-/// locale: 12345 gives "12,345", -1234 gives "-1,234".
-[[nodiscard]] std::string GroupDigits(std::int64_t value);
-
 /// The captions of the four counter labels. An empty caption leaves its
 /// label blank (but shown).
 struct WordCountCaptions {

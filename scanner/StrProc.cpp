@@ -109,4 +109,20 @@ bool StartsWithVowel(std::string_view text) noexcept {
   return !text.empty() && kIsLowerVowel[static_cast<unsigned char>(text.front())];
 }
 
+std::string GroupDigits(std::int64_t number, char separator) {
+  // Unsigned, so that the most negative number has a magnitude too.
+  std::uint64_t magnitude = number < 0 ? 0 - static_cast<std::uint64_t>(number)
+                                       : static_cast<std::uint64_t>(number);
+  std::string reversed;
+  int digits = 0;
+  do {
+    if (digits > 0 && digits % 3 == 0) reversed += separator;
+    reversed += static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+    ++digits;
+  } while (magnitude != 0);
+  if (number < 0) reversed += '-';
+  return {reversed.rbegin(), reversed.rend()};
+}
+
 }  // namespace zet

@@ -2,6 +2,7 @@
 // String procedures the scanner shares with its callers. All work on
 // Windows-1252 text; positions are 0-based.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,9 @@ void TrimTrailing(std::string& text, std::string_view suffix);
 /// True when the first character of `text` is a lower-case vowel (a, e, i,
 /// o, u or one of their accented forms, ae ligature included; not "y").
 [[nodiscard]] bool StartsWithVowel(std::string_view text) noexcept;
+
+/// The decimal digits of `number` grouped by `separator` every three digits
+/// ("12,345"), whatever the locale.
+[[nodiscard]] std::string GroupDigits(std::int64_t number, char separator = ',');
 
 }  // namespace zet

@@ -35,8 +35,8 @@ FilterSettings MakeSettings(Setup setup) {
       s.intShortWordSize = 3;
       break;
     case Setup::Long20: s.intLongWordSize = 20; break;
-    case Setup::IgnoreBathe: s.wordsToIgnore = ParseWordsToIgnore("bathe,"); break;
-    case Setup::IgnoreTheAnd: s.wordsToIgnore = ParseWordsToIgnore("the,and,"); break;
+    case Setup::IgnoreBathe: s.wordsToIgnore = MakeWordsToIgnoreSet("bathe,"); break;
+    case Setup::IgnoreTheAnd: s.wordsToIgnore = MakeWordsToIgnoreSet("the,and,"); break;
     case Setup::Common:
       s.commonWords = std::make_shared<const WordSet>(WordSet{"of", "caf\xE9"});
       break;

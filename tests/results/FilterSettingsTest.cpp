@@ -14,14 +14,14 @@ struct ParseRow {
   friend void PrintTo(const ParseRow& row, std::ostream* os) { *os << row.name; }
 };
 
-class ParseWordsToIgnoreTest : public ::testing::TestWithParam<ParseRow> {};
+class WordsToIgnoreSetTest : public ::testing::TestWithParam<ParseRow> {};
 
-TEST_P(ParseWordsToIgnoreTest, KeepsWholeLowerCaseWords) {
-  EXPECT_EQ(ParseWordsToIgnore(GetParam().input), GetParam().expected);
+TEST_P(WordsToIgnoreSetTest, KeepsWholeLowerCaseWords) {
+  EXPECT_EQ(MakeWordsToIgnoreSet(GetParam().input), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, ParseWordsToIgnoreTest,
+    Rows, WordsToIgnoreSetTest,
     ::testing::Values(ParseRow{"empty_list", ",", {}},
                       ParseRow{"empty_text", "", {}},
                       ParseRow{"stored_form", "the,and,of,", {"the", "and", "of"}},

@@ -5,25 +5,6 @@
 namespace zet {
 namespace {
 
-struct GroupRow {
-  std::int64_t value;
-  const char* expected;
-  friend void PrintTo(const GroupRow& row, std::ostream* os) { *os << row.value; }
-};
-
-class GroupDigitsTest : public ::testing::TestWithParam<GroupRow> {};
-
-TEST_P(GroupDigitsTest, CommaEveryThreeDigits) {
-  EXPECT_EQ(GroupDigits(GetParam().value), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, GroupDigitsTest,
-                         ::testing::Values(GroupRow{0, "0"}, GroupRow{999, "999"},
-                                           GroupRow{1000, "1,000"}, GroupRow{12345, "12,345"},
-                                           GroupRow{1234567, "1,234,567"},
-                                           GroupRow{-1234, "-1,234"},
-                                           GroupRow{9'000'000'000, "9,000,000,000"}));
-
 ListTotals ExampleTotals() {
   ListTotals t;
   t.lngNumListed = 2002;
