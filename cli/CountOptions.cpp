@@ -239,7 +239,7 @@ class Parser {
 ParsedCountOptions ParseCountOptions(const std::vector<std::string>& args) { return Parser(args).Run(); }
 
 std::string CountUsage() {
-  return R"(Usage: zet-count [OPTIONS] [FILE]
+  return R"USAGE(Usage: zet-count [OPTIONS] [FILE]
 Counts how often each different word occurs in FILE (or standard input when
 FILE is absent or "-") and lists the words, by frequency or alphabetically.
 
@@ -291,7 +291,7 @@ Parameters:
 
 Exit status: 0 when the list was produced, 1 when the input, the output or a
 parameter or common-words file could not be used, 2 for a usage error.
-)";
+)USAGE";
 }
 
 }  // namespace zet

@@ -79,20 +79,48 @@ void SyncFolder(const std::string& target) {
 }  // namespace
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
+  AtomicFileWriter writer;
+  if (const int error = writer.Open(path); error != 0) return error;
+  if (const int error = writer.Write(bytes); error != 0) return error;
+  return writer.Commit();
+}
+
+AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
+
+int AtomicFileWriter::Open(const std::string& path) {
+  Abandon();
   if (path.empty()) return ENOENT;
-  const std::string target = ResolveTarget(path);
-  std::string temporary;
-  const int fd = CreateTemporary(target, temporary);
-  if (fd < 0) return errno;
-  int error = FillTemporary(fd, target, bytes);
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  target_ = ResolveTarget(path);
+  fd_ = CreateTemporary(target_, temporary_);
+  return fd_ < 0 ? errno : 0;
+}
+
+int AtomicFileWriter::Write(std::string_view bytes) {
+  if (fd_ < 0) return EBADF;
+  return WriteAll(fd_, bytes);
+}
+
+int AtomicFileWriter::Commit() {
+  if (fd_ < 0) return EBADF;
+  int error = FillTemporary(fd_, target_, {});
+  if (::close(fd_) != 0 && error == 0) error = errno;
+  fd_ = -1;
+  if (error == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) error = errno;
   if (error != 0) {
-    ::unlink(temporary.c_str());
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
     return error;
   }
-  SyncFolder(target);
+  temporary_.clear();
+  SyncFolder(target_);
   return 0;
+}
+
+void AtomicFileWriter::Abandon() noexcept {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  temporary_.clear();
 }
 
 }  // namespace zet

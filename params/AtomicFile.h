@@ -16,4 +16,31 @@ namespace zet {
 /// error number (errno) of the failure; no temporary file is left behind.
 [[nodiscard]] int ReplaceFileContents(const std::string& path, std::string_view bytes);
 
+/// Writes a file through a temporary file beside it, replacing the target
+/// only when Commit() succeeds (the same guarantees as ReplaceFileContents),
+/// for contents too large to hold in memory. Destroying a writer that was
+/// not committed removes the temporary file and leaves the target alone.
+class AtomicFileWriter {
+ public:
+  AtomicFileWriter() = default;
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  /// Starts replacing `path`. Returns 0 or the system error number.
+  [[nodiscard]] int Open(const std::string& path);
+  /// Appends bytes. Returns 0 or the system error number of the failure.
+  [[nodiscard]] int Write(std::string_view bytes);
+  /// Flushes to disk and renames the temporary file over the target.
+  /// Returns 0 or the system error number (the target is then unchanged).
+  [[nodiscard]] int Commit();
+
+ private:
+  void Abandon() noexcept;
+
+  int fd_ = -1;
+  std::string target_;
+  std::string temporary_;
+};
+
 }  // namespace zet

@@ -1,0 +1,200 @@
+#include "cli/CountCommand.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <istream>
+#include <memory>
+#include <new>
+#include <ostream>
+
+#include "app/FileProc.h"
+#include "app/FileTexts.h"
+#include "app/RunTimeError.h"
+#include "cli/CountInput.h"
+#include "cli/CountOptions.h"
+#include "cli/ListingOutput.h"
+#include "params/AppDataPath.h"
+#include "params/ScanSnapshot.h"
+#include "params/SettingsFile.h"
+#include "results/FilterSettings.h"
+#include "results/OutputStage.h"
+#include "results/ReportError.h"
+#include "results/ResultsStages.h"
+#include "results/WordCounts.h"
+#include "scanner/CommonWords.h"
+#include "scanner/TextCodec.h"
+
+namespace zet {
+namespace {
+
+constexpr const char* kProgram = "zet-count";
+
+// Messages use CR LF inside (they are the desktop program's too); a
+// terminal wants LF.
+std::string ForTerminal(std::string_view message) {
+  std::string text;
+  for (char c : message)
+    if (c != '\r') text.push_back(c);
+  return text;
+}
+
+void Fail(std::ostream& err, std::string_view message) {
+  err << kProgram << ": " << ForTerminal(message) << '\n';
+}
+
+// Starts from the defaults, the user's settings or a parameter file, then
+// applies the command line's changes in order. File names come only from
+// the command line.
+bool ResolveParameters(const CountOptions& options, const CountEnvironment& env,
+                       ParameterSet& params, std::ostream& err) {
+  if (options.useSettings) {
+    const std::string path = env.settingsFile.empty()
+                                 ? GetAppDataFilePath(kUserSettingsFileName, kAppDataFolderName)
+                                 : env.settingsFile;
+    // No settings saved yet is a first start: the defaults, as the desktop
+    // program does; settings that exist but do not read are an error.
+    if (FileExists(path)) {
+      if (const std::string error = RestoreSavedState(path, params); !error.empty()) {
+        Fail(err, error + " (" + path + ")");
+        return false;
+      }
+    }
+  }
+  if (options.paramsFile) {
+    if (const std::string error = RestoreSavedState(*options.paramsFile, params); !error.empty()) {
+      Fail(err, error + " (" + *options.paramsFile + ")");
+      return false;
+    }
+  }
+  for (const ParamChange& change : options.changes) {
+    const bool applied = change.text ? params.SetText(change.id, *change.text)
+                                     : params.SetValue(change.id, change.value);
+    if (!applied) {
+      Fail(err, "internal error: parameter out of range");
+      return false;
+    }
+  }
+  params.SetText(ParamId::txbFileInput, options.inputFile.value_or(""));
+  params.SetText(ParamId::txbFileOutput, options.outputFile.value_or(""));
+  (void)params.SetValue(ParamId::chkDisableOutputToFile, 0);
+  return true;
+}
+
+bool LoadCommonWords(const ParameterSet& params, std::shared_ptr<const WordSet>& words,
+                     std::ostream& err) {
+  if (!params.IsChecked(ParamId::chkIgnoreCommonWords)) return true;
+  const std::string& path = params.Text(ParamId::strCommonWordsFile);
+  const std::string failure = "Error when attempting to load common words from " + path;
+  if (path.empty()) {
+    Fail(err, "Please specify the file containing common words.");
+    return false;
+  }
+  if (!FileExists(path)) {
+    Fail(err, "File for common words not found.");
+    Fail(err, failure);
+    return false;
+  }
+  if (CheckTextFile(path) == TextCheck::NotText) {
+    Fail(err, texts::kNotTextFile);
+    Fail(err, failure);
+    return false;
+  }
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    Fail(err, failure + ": " + RunTimeErrorFromErrno(errno).description);
+    return false;
+  }
+  FdByteSource source(fd);
+  CommonWordList list;
+  ScanObserver quiet;
+  const bool read = ReadCommonWords(source, WordRulesFrom(params), list, quiet);
+  ::close(fd);
+  if (!read) {
+    Fail(err, failure);
+    return false;
+  }
+  words = std::make_shared<const WordSet>(list.words.begin(), list.words.end());
+  return true;
+}
+
+FilterSettings FiltersFor(const ParameterSet& params, std::shared_ptr<const WordSet> commonWords) {
+  const WordsToIgnore ignore = ParseWordsToIgnore(DecodeToCp1252(params.Text(ParamId::txbWordsToIgnore)));
+  return MakeFilterSettings(params, ignore.list, std::move(commonWords));
+}
+
+void PrintTotals(const ListTotals& totals, std::ostream& out) {
+  const WordCountCaptions c = ShowWordCounts(totals, false);
+  for (const std::string* caption :
+       {&c.lblNumberOfWords, &c.lblNumWordsExcluded, &c.lblNumOccurrences, &c.lblTotalNumOccurrences})
+    if (!caption->empty()) out << *caption << '\n';
+}
+
+int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
+        const CountEnvironment& env) {
+  ParameterSet params;
+  if (!ResolveParameters(options, env, params, err)) return 1;
+  if (options.saveParamsFile) {
+    if (const std::string error = SaveState(*options.saveParamsFile, params); !error.empty()) {
+      Fail(err, error);
+      return 1;
+    }
+  }
+  const bool fromStdin = !options.inputFile || *options.inputFile == "-";
+  if (!options.inputFile && env.stdinIsTerminal) {
+    if (options.saveParamsFile) return 0;
+    Fail(err, "no input file given (give FILE, or - to read the terminal)");
+    return 2;
+  }
+  std::shared_ptr<const WordSet> commonWords;
+  if (!LoadCommonWords(params, commonWords, err)) return 1;
+
+  WordTable table;
+  CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
+                            options.outputFile.value_or(""), env.stderrIsTerminal};
+  if (!CountInput(request, in, table, err)) return 1;
+
+  const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
+  if (results.totals.lngNumListed == 0) {
+    out << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
+  } else if (options.outputFile) {
+    if (const auto error = WriteOutputFileAtomically(*options.outputFile, table, results, params)) {
+      Fail(err, ReportErrorText(error->number, error->description, {true, false, false}));
+      return 1;
+    }
+  } else if (!WriteStandardOutput(table, results, params, out)) {
+    return 1;
+  }
+  if (options.totals) PrintTotals(results.totals, out);
+  out.flush();
+  return out ? 0 : 1;
+}
+
+}  // namespace
+
+int RunCountCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                    std::ostream& err, const CountEnvironment& env) {
+  const ParsedCountOptions parsed = ParseCountOptions(args);
+  if (!parsed.error.empty()) {
+    Fail(err, parsed.error);
+    err << "Try '" << kProgram << " --help'.\n";
+    return 2;
+  }
+  if (parsed.options.help) {
+    out << CountUsage();
+    return 0;
+  }
+  if (parsed.options.version) {
+    out << kProgram << ' ' << ZET_VERSION << '\n';
+    return 0;
+  }
+  try {
+    return Run(parsed.options, in, out, err, env);
+  } catch (const std::bad_alloc&) {
+    const RunTimeError e = OutOfMemoryError();
+    Fail(err, "Error " + std::to_string(e.number) + ": " + e.description);
+    return 1;
+  }
+}
+
+}  // namespace zet

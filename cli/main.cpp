@@ -1,0 +1,17 @@
+// zet-count: the command-line word frequency counter.
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CountCommand.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  zet::CountEnvironment env;
+  env.stdinIsTerminal = ::isatty(STDIN_FILENO) != 0;
+  env.stderrIsTerminal = ::isatty(STDERR_FILENO) != 0;
+  return zet::RunCountCommand(args, std::cin, std::cout, std::cerr, env);
+}

@@ -1,0 +1,229 @@
+#include "cli/CountCommand.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <sstream>
+
+#include "params/ParameterSet.h"
+#include "params/SettingsFile.h"
+#include "tests/support/TempDir.h"
+
+namespace zet {
+namespace {
+
+using test::TempDir;
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome Count(const std::vector<std::string>& args, const std::string& input = "",
+            const CountEnvironment& env = {}) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunCountCommand(args, in, out, err, env);
+  return {status, out.str(), err.str()};
+}
+
+constexpr const char* kText = "The cat and the dog.\nThe CAT sat; dogs ran.\n";
+
+TEST(CountCommandTest, ListsStandardInputAsTheTextboxShowsIt) {
+  const Outcome r = Count({}, kText);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out,
+            "   Rank    Freq  Word (longest has 3 characters)\n"
+            "      1       3  the\n"
+            "      2       2  cat\n"
+            "      3       2  dog\n"
+            "      4       1  and\n"
+            "      5       1  ran\n"
+            "      6       1  sat\n");
+}
+
+TEST(CountCommandTest, FormatNineIsOneLineAndTotalsFollow) {
+  const Outcome r = Count({"--format", "9", "--order", "alphabetical", "--totals"}, kText);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "and, cat, dog, ran, sat, the\n"
+            "Number of words in this list:  6\n"
+            "Number of words excluded:  0\n"
+            "No. of occurrences in file of words in this list: 10\n"
+            "Total number of words in file: 10\n");
+}
+
+TEST(CountCommandTest, OutputFileIsWrittenExactlyAndReplaced) {
+  TempDir dir;
+  const std::string input = dir.Write("in.txt", kText);
+  const std::string output = dir.Write("out.txt", "old contents");
+  const Outcome r = Count({"-o", output, "--commas", "--format", "7", input});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(TempDir::Read(output),
+            "  Word  ,   Freq\r\n"
+            "  the   ,      3\r\n"
+            "  cat   ,      2\r\n"
+            "  dog   ,      2\r\n"
+            "  and   ,      1\r\n"
+            "  ran   ,      1\r\n"
+            "  sat   ,      1\r\n");
+  const Outcome nine = Count({"-o", output, "--format", "word (+ commas)", input});
+  ASSERT_EQ(nine.status, 0);
+  EXPECT_EQ(TempDir::Read(output), "the, cat, dog, and, ran, sat");
+}
+
+TEST(CountCommandTest, FiltersCommonWordsAndWordsToIgnore) {
+  TempDir dir;
+  const std::string common = dir.Write("common.txt", "/* my list */ The AND\n");
+  const Outcome r = Count({"--common-words", common, "--ignore", "Sat,,ran", "--format", "8"}, kText);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "Word (longest has 3 characters)\ncat\ndog\n");
+}
+
+TEST(CountCommandTest, CommonWordsAreCutWithTheCountsRules) {
+  // "e-mail" in the list must leave out "e-mail" in the text when hyphens
+  // are allowed, and the parts "e" and "mail" when they are not.
+  TempDir dir;
+  const std::string common = dir.Write("common.txt", "e-mail\n");
+  const std::string text = "e-mail mail box\n";
+  EXPECT_EQ(Count({"--common-words", common, "--format", "9"}, text).out, "box, mail\n");
+  EXPECT_EQ(Count({"--common-words", common, "--disallow", "hyphens", "--format", "9"}, text).out,
+            "box\n");
+}
+
+TEST(CountCommandTest, RefusalsSayWhyAndFail) {
+  TempDir dir;
+  const std::string binary = dir.Write("data.bin", std::string("abc\0def", 7));
+  const std::string text = dir.Write("notes.txt", "rem hidden\nshown\n");
+  ::symlink(text.c_str(), dir.File("link.txt").c_str());
+  const std::pair<std::vector<std::string>, std::string> rows[] = {
+      {{dir.File("missing.txt")}, "zet-count: Input file does not exist.\n"},
+      {{dir.Path()}, "zet-count: Invalid input file specification.\n"},
+      {{binary}, "zet-count: This is not a text file.\n"},
+      {{"-o", dir.File("link.txt"), text},
+       "zet-count: Output file cannot be the same as the input file.\n"},
+      {{"--comment-markers", "rem", "x", text},
+       "zet-count: The way the parameters are set the start-comment marker\n\"rem\" could be part "
+       "of a word.\n\nCheck the start-comment markers in the 'Set parameters' panel and\nperhaps "
+       "disallow comment markers or restrict allowable words.\n"},
+      {{"--common-words", dir.File("none.txt"), text},
+       "zet-count: File for common words not found.\nzet-count: Error when attempting to load "
+       "common words from " + dir.File("none.txt") + "\n"},
+      {{"--common-words", binary, text},
+       "zet-count: This is not a text file.\nzet-count: Error when attempting to load common words "
+       "from " + binary + "\n"},
+  };
+  for (const auto& [args, err] : rows) {
+    const Outcome r = Count(args);
+    EXPECT_EQ(r.status, 1) << err;
+    EXPECT_EQ(r.err, err);
+    EXPECT_EQ(r.out, "");
+  }
+}
+
+TEST(CountCommandTest, UnwritableOutputIsReportedAndLeavesNothing) {
+  TempDir dir;
+  const std::string input = dir.Write("in.txt", kText);
+  const Outcome missing = Count({"-o", dir.File("no/such/folder/out.txt"), input});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "zet-count: Error 53: No such file or directory\n");
+  const Outcome notFolder = Count({"-o", input + "/out.txt", input});
+  EXPECT_EQ(notFolder.status, 1);
+  EXPECT_EQ(notFolder.err, "zet-count: Error 76: Not a directory\n");
+  EXPECT_EQ(TempDir::Read(input), kText);
+}
+
+TEST(CountCommandTest, ParameterFilesApplyFirstAndNeverNameTheFiles) {
+  TempDir dir;
+  ParameterSet saved;
+  ASSERT_TRUE(saved.SetValue(ParamId::cboDisplayFormat, 8));
+  ASSERT_TRUE(saved.SetValue(ParamId::chkDropFinalS, 0));
+  saved.SetText(ParamId::txbFileInput, dir.File("elsewhere.txt"));
+  saved.SetText(ParamId::txbFileOutput, dir.File("clobbered.txt"));
+  const std::string params = dir.File("p.zet");
+  ASSERT_EQ(SaveState(params, saved), "");
+
+  const Outcome r = Count({"--format", "9", "--params", params}, "dogs cats\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "cats, dogs\n");  // final s kept from the file; format from the command line
+  EXPECT_FALSE(access(dir.File("clobbered.txt").c_str(), F_OK) == 0);
+
+  const std::string broken = dir.Write("broken.zet", "\"\"\r\n1\r\n");
+  const Outcome bad = Count({"--params", broken}, "x\n");
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find("Error when attempting to restore parameters: "), std::string::npos);
+}
+
+TEST(CountCommandTest, SavedParametersReadBackAndSettingsAreOptional) {
+  TempDir dir;
+  const std::string saved = dir.File("saved.zet");
+  CountEnvironment terminal;
+  terminal.stdinIsTerminal = true;
+  EXPECT_EQ(Count({"--allow", "numerals", "--save-params", saved}, "", terminal).status, 0);
+  ParameterSet p;
+  ASSERT_EQ(RestoreSavedState(saved, p), "");
+  EXPECT_EQ(p.Value(ParamId::chkAllowWordsWithNumerals), 1);
+
+  CountEnvironment env;
+  env.settingsFile = saved;
+  EXPECT_EQ(Count({"--settings", "--format", "9"}, "go2\n", env).out, "go2\n");
+  env.settingsFile = dir.File("never-saved.usr");  // a first start: the defaults
+  EXPECT_EQ(Count({"--settings", "--format", "9"}, "go2\n", env).out, "go\n");
+}
+
+TEST(CountCommandTest, NothingToListIsExplainedAndSucceeds) {
+  EXPECT_EQ(Count({}, "").out, "No words satisfying the conditions were found.\n");
+  const Outcome r = Count({"--min-count", "5"}, kText);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "No words with more than 2 letters\noccur at least 5 times.\n");
+}
+
+TEST(CountCommandTest, UsageErrorsAndHelp) {
+  const Outcome bad = Count({"--nope"});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.err, "zet-count: unknown option '--nope'\nTry 'zet-count --help'.\n");
+  EXPECT_EQ(Count({"--help"}).out.rfind("Usage: zet-count [OPTIONS] [FILE]", 0), 0u);
+  EXPECT_EQ(Count({"--version"}).out.rfind("zet-count ", 0), 0u);
+  CountEnvironment terminal;
+  terminal.stdinIsTerminal = true;
+  EXPECT_EQ(Count({}, "", terminal).status, 2);
+}
+
+TEST(CountCommandTest, HtmlFilesSkipTagsAndCrOnlyFilesWarn) {
+  TempDir dir;
+  const std::string html = dir.Write("page.HTML", "<p class=\"x\">caf&eacute; &amp; tea</p>");
+  EXPECT_EQ(Count({"--format", "9", html}).out, "caf\xC3\xA9, tea\n");
+  const std::string mac = dir.Write("mac.txt", "one\rtwo\r");
+  const Outcome r = Count({"--format", "9", mac});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "one, two\n");
+  EXPECT_EQ(r.err, "zet-count: warning: This file has Macintosh line endings.\n");
+  EXPECT_EQ(Count({"--format", "9", dir.Write("unix.txt", "one\ntwo\n")}).err, "");
+}
+
+TEST(CountCommandTest, StandardInputThatIsNotTextIsRefused) {
+  const Outcome r = Count({}, std::string("text\0more", 9));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "zet-count: This is not a text file.\n");
+}
+
+TEST(CountCommandBinary, RunsAsAProgram) {
+  TempDir dir;
+  const std::string input = dir.Write("in.txt", kText);
+  const std::string output = dir.File("out.txt");
+  const std::string command = std::string(ZET_RUNTIME_DIR) + "/zet-count -o '" + output +
+                              "' --format 8 '" + input + "' > '" + dir.File("stdout") + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(TempDir::Read(output), "Word (longest has 3 characters)\r\nthe\r\ncat\r\ndog\r\nand\r\nran\r\nsat\r\n");
+  const std::string missing = std::string(ZET_RUNTIME_DIR) + "/zet-count '" + dir.File("none.txt") +
+                              "' 2> /dev/null";
+  EXPECT_EQ(WEXITSTATUS(std::system(missing.c_str())), 1);
+}
+
+}  // namespace
+}  // namespace zet
