@@ -98,7 +98,7 @@ class WordTable {
   void SortIfNeeded() const;
   std::size_t Probe(std::string_view key, std::uint32_t hash) const;
 
-  std::vector<HugeBuffer> chunks_;  // entries in insertion order
+  mutable std::vector<HugeBuffer> chunks_;  // the entries
   std::size_t count_ = 0;
   std::int64_t total_ = 0;
 
@@ -116,8 +116,8 @@ class WordTable {
   std::vector<HugeBuffer> arena_;
   std::size_t arenaUsed_ = 0;
 
-  // Insertion indexes in key order; rebuilt when words were added since.
-  mutable std::vector<std::uint32_t> order_;
+  // Entries are in key order (they are moved there when the table is first
+  // read after words were added; the index is rebuilt if more come).
   mutable bool sorted_ = true;
 
   std::string keyBuffer_;
