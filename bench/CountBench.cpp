@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
   // ZET_BENCH_RUNS=1 gives the peak memory of a single count.
   const char* runsEnv = std::getenv("ZET_BENCH_RUNS");
   const int runs = runsEnv != nullptr && std::atoi(runsEnv) > 0 ? std::atoi(runsEnv) : 3;
+  double firstNsPerByte = 0;
   for (int i = 1; i < argc; ++i) {
     Result best;
     for (int run = 0; run < runs; ++run) {
@@ -71,6 +73,11 @@ int main(int argc, char** argv) {
                 static_cast<double>(best.bytes) / 1e6 / best.seconds,
                 static_cast<double>(best.words) / 1e6 / best.seconds, best.distinct,
                 static_cast<double>(usage.ru_maxrss) / 1024.0);
+    const double nsPerByte = best.seconds * 1e9 / static_cast<double>(std::max<std::uint64_t>(best.bytes, 1));
+    if (i == 1)
+      firstNsPerByte = nsPerByte;
+    else
+      std::printf("%-28s %.2f times the cost per byte of the first file\n", "", nsPerByte / firstNsPerByte);
   }
   return 0;
 }
