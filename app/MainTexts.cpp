@@ -26,7 +26,8 @@ std::string TooMuchClipboardText(std::int64_t characters, std::int64_t maximum) 
 
 std::string PasteTooMuchText(std::int64_t characters, std::int64_t maximum) {
   std::string text = "There is too much text on the clipboard to paste into the textbox.";
-  if (characters < maximum) text += "\r\nIt may, however, still be possible to count word frequencies.";
+  if (characters < maximum)
+    text += "\r\nIt may, however, still be possible to count word frequencies.";
   return text;
 }
 

@@ -68,7 +68,7 @@ void frmMain::SetupFonts() {
   for (Control* control : std::initializer_list<Control*>{&txbFile0, &txbFile1, &txbOutput})
     control->SetFont(fixed);
   for (Control* control : std::initializer_list<Control*>{&cmdClearFile0, &cmdClearFile1,
-                                                           &cboWordOrder, &cboDisplayFormat})
+                                                          &cboWordOrder, &cboDisplayFormat})
     control->SetFont(small);
   for (Label* link : {&lblOnlineDocumentation, &lblAboutZet})
     link->SetFont(Font{"MS Sans Serif", 8.25, false, true});

@@ -273,10 +273,10 @@ class frmMain final : public ParamsHost {
   bool blnCountIncomplete_ = false;
   bool blnQuitting_ = false;
   bool blnOutputFileWritten_ = false;
-  bool blnRunning_ = false;         // a run holds the controls
-  bool blnPassFailed_ = false;      // the last pass could not read its source to the end
-  bool blnOutputRunning_ = false;   // an output stage is listing
-  bool blnRelistPending_ = false;   // the order or format changed during that listing
+  bool blnRunning_ = false;        // a run holds the controls
+  bool blnPassFailed_ = false;     // the last pass could not read its source to the end
+  bool blnOutputRunning_ = false;  // an output stage is listing
+  bool blnRelistPending_ = false;  // the order or format changed during that listing
 };
 
 }  // namespace zet

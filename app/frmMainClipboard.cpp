@@ -67,8 +67,8 @@ bool frmMain::CountWordsInClipboardText() {
   BeginRun();
   txbOutput.Clear();
   try {
-    WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords,
-                             &platform_.eventPump, blnStopRequested_);
+    WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, &platform_.eventPump,
+                             blnStopRequested_);
     Scanner scanner(ScanSettingsFor(params, choice), table_, observer);
     scanner.ScanWholeText(strClipboardText_);
   } catch (const std::bad_alloc&) {

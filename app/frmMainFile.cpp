@@ -118,8 +118,8 @@ bool frmMain::CheckInputText(const std::string& input) {
   platform_.messageBoxes.Show(LineEndingsMessage(check), texts::kTitleWarning,
                               MessageIcon::kExclamation, MessageButtons::kOk);
   if (platform_.messageBoxes.Show(texts::kProcessingMayBeSlow, texts::kTitleWarning,
-                                  MessageIcon::kNone, MessageButtons::kOkCancel) ==
-      MessageAnswer::kOk)
+                                  MessageIcon::kNone,
+                                  MessageButtons::kOkCancel) == MessageAnswer::kOk)
     return true;
   txbOutput.Clear();
   return false;

@@ -117,10 +117,10 @@ bool frmMain::WriteOutputFileNamed(const std::string& path, const ParameterSet& 
     return false;
   }
   errno = 0;
-  const ListingOutcome outcome = WriteOutputFile(
-      table_, results_, OrderOf(params), FormatOf(params),
-      params.IsChecked(ParamId::chkOutputWithCommas), file,
-      [this](const ListingProgress&) { return ListingGoesOn(); });
+  const ListingOutcome outcome =
+      WriteOutputFile(table_, results_, OrderOf(params), FormatOf(params),
+                      params.IsChecked(ParamId::chkOutputWithCommas), file,
+                      [this](const ListingProgress&) { return ListingGoesOn(); });
   int failure = outcome == ListingOutcome::Failed ? errno : 0;
   file.close();
   if (outcome != ListingOutcome::Failed && file.fail()) failure = errno;
@@ -140,7 +140,8 @@ void frmMain::ListInTextbox(const ParameterSet& params) {
   WinTextboxSink sink(txbOutput);
   const ListingOutcome outcome =
       WriteListing(table_, results_, options, sink, [this](const ListingProgress& progress) {
-        if (progress.blnLineWritten) lblTwirler.SetCaption(std::string(TwirlerCharacter(progress.entry + 1)));
+        if (progress.blnLineWritten)
+          lblTwirler.SetCaption(std::string(TwirlerCharacter(progress.entry + 1)));
         if (progress.blnScrollDue) txbOutput.MoveCaretToEnd();
         return ListingGoesOn();
       });

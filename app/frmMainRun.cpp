@@ -120,13 +120,13 @@ void frmMain::EndRun() {
 }
 
 void frmMain::EnableControls(bool enabled) {
-  for (Control* control : std::initializer_list<Control*>{
-           &cmdFile0, &txbFile0, &cmdClearFile0, &cmdFile1, &txbFile1, &cmdClearFile1})
+  for (Control* control : std::initializer_list<Control*>{&cmdFile0, &txbFile0, &cmdClearFile0,
+                                                          &cmdFile1, &txbFile1, &cmdClearFile1})
     control->SetEnabled(enabled);
   // "Disable" is usable only while an output file is named.
   chkDisableOutputToFile.SetEnabled(enabled && !txbFile1.Text().empty());
-  for (Button* button : {&cmdCopyToClipboard, &cmdHelp, &cmdSaveState, &cmdSetParameters,
-                         &cmdClearOutput})
+  for (Button* button :
+       {&cmdCopyToClipboard, &cmdHelp, &cmdSaveState, &cmdSetParameters, &cmdClearOutput})
     button->SetEnabled(enabled);
   // A parameter changed during a run would make the counted words stale
   // unnoticed, or reset the file names under the pass.
@@ -172,6 +172,8 @@ void frmMain::SetOutputText(std::string_view text) {
   (void)txbOutput.SetText(std::string(text));
 }
 
-void frmMain::AppendOutputText(std::string_view text) { (void)txbOutput.Append(text); }
+void frmMain::AppendOutputText(std::string_view text) {
+  (void)txbOutput.Append(text);
+}
 
 }  // namespace zet

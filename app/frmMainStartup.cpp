@@ -88,8 +88,8 @@ void frmMain::FillComboBoxes() {
 }
 
 void frmMain::SetDefaultCommonWordsFile() {
-  strCommonWordsFile = PathInFolder(platform_.application.ProgramFolder(),
-                                    texts::kDefaultCommonWordsFileName);
+  strCommonWordsFile =
+      PathInFolder(platform_.application.ProgramFolder(), texts::kDefaultCommonWordsFileName);
   paramsWindow.txbCommonWordsFile.SetText(strCommonWordsFile);
 }
 
@@ -136,7 +136,9 @@ void frmMain::optInTextBox_Click() {
   SetTheFocus();
 }
 
-void frmMain::cmdSetParameters_Click() { paramsWindow.form.Show(); }
+void frmMain::cmdSetParameters_Click() {
+  paramsWindow.form.Show();
+}
 
 void frmMain::HelpKey_KeyUp(int keyCode) {
   if (keyCode == key::kF1) cmdHelp_Click();
@@ -160,13 +162,11 @@ void frmMain::LaunchWebBrowser(const std::string& address) {
 }
 
 void frmMain::lblAboutZet_Click() {
-  LaunchWebBrowser(
-      ExpandDocDir(catalogue_.Get(14), platform_.application.DocumentationFolder()));
+  LaunchWebBrowser(ExpandDocDir(catalogue_.Get(14), platform_.application.DocumentationFolder()));
 }
 
 void frmMain::lblOnlineDocumentation_Click() {
-  LaunchWebBrowser(
-      ExpandDocDir(catalogue_.Get(15), platform_.application.DocumentationFolder()));
+  LaunchWebBrowser(ExpandDocDir(catalogue_.Get(15), platform_.application.DocumentationFolder()));
 }
 
 void frmMain::cmdSaveState_Click() {

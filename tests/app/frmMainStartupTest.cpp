@@ -84,9 +84,9 @@ TEST_F(MainWindowTest, MissingCatalogueEndsTheProgramBeforeTheWindowAppears) {
   hp.messageBoxes.AnswerOk();
   EXPECT_FALSE(frm->Form_Load());
   EXPECT_THAT(hp.messageBoxes.Shown(),
-              ElementsAre(Box("Cannot open file containing program text.\r\n" + programFolder +
-                                  "/zet_text.dat",
-                              "", MessageIcon::kCritical)));
+              ElementsAre(Box(
+                  "Cannot open file containing program text.\r\n" + programFolder + "/zet_text.dat",
+                  "", MessageIcon::kCritical)));
   EXPECT_TRUE(hp.application.QuitRequested());
   EXPECT_EQ(hp.application.ExitCode(), 1);
   EXPECT_FALSE(frm->form.Visible());
@@ -101,9 +101,8 @@ TEST_F(MainWindowTest, CommonWordsNamedInTheSettingsAreLoadedAtStartUp) {
   WriteSettings(saved);
   hp.messageBoxes.AnswerOk();
   ASSERT_TRUE(frm->Form_Load());
-  EXPECT_THAT(hp.messageBoxes.Shown(),
-              ElementsAre(Box("Common words loaded from " + words, "Common words",
-                              MessageIcon::kInformation)));
+  EXPECT_THAT(hp.messageBoxes.Shown(), ElementsAre(Box("Common words loaded from " + words,
+                                                       "Common words", MessageIcon::kInformation)));
   ASSERT_NE(frm->CommonWords(), nullptr);
   EXPECT_THAT(*frm->CommonWords(), ::testing::UnorderedElementsAre("the", "cat", "and", "dog"));
   EXPECT_TRUE(frm->blnCommonWordsLoaded);
@@ -131,7 +130,8 @@ TEST_F(MainWindowTest, SaveStateConfirmsAndQuittingSavesSilently) {
   TypeOutputFile(temp.File("out.txt"));
   hp.messageBoxes.AnswerOk();
   ASSERT_TRUE(frm->cmdSaveState.UserClick());
-  EXPECT_THAT(hp.messageBoxes.Shown(), ElementsAre(Box("State saved.", "Save", MessageIcon::kNone)));
+  EXPECT_THAT(hp.messageBoxes.Shown(),
+              ElementsAre(Box("State saved.", "Save", MessageIcon::kNone)));
   std::filesystem::remove(SettingsPath());
   frm->paramsWindow.chkSaveStateOnQuit.SetValue(1);
   frm->form.UserClose();
