@@ -163,10 +163,11 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
   LineProgress progress;
   if (fileLength > kProgressBarThreshold) {
     const auto length = static_cast<std::uint64_t>(fileLength);
-    progress = [this, length](std::uint64_t bytesRead) {
-      const std::string caption = ProgressBarCaption(ProgressPosition(bytesRead, length));
-      if (caption == lblTotalNumOccurrences.Caption()) return;
-      lblTotalNumOccurrences.SetCaption(caption);
+    progress = [this, length, shown = -1](std::uint64_t bytesRead) mutable {
+      const int position = ProgressPosition(bytesRead, length);
+      if (position == shown) return;  // most lines move the bar by nothing
+      shown = position;
+      lblTotalNumOccurrences.SetCaption(ProgressBarCaption(position));
       lblTotalNumOccurrences.Repaint();
     };
   }

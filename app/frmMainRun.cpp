@@ -120,6 +120,9 @@ void frmMain::EndRun() {
 }
 
 void frmMain::EnableControls(bool enabled) {
+  // First: disabling a file name box that has the focus takes it away, and
+  // its lost-focus check must not run inside a run.
+  blnRunning_ = !enabled;
   for (Control* control : std::initializer_list<Control*>{&cmdFile0, &txbFile0, &cmdClearFile0,
                                                           &cmdFile1, &txbFile1, &cmdClearFile1})
     control->SetEnabled(enabled);
@@ -131,7 +134,6 @@ void frmMain::EnableControls(bool enabled) {
   // A parameter changed during a run would make the counted words stale
   // unnoticed, or reset the file names under the pass.
   paramsWindow.form.SetEnabled(enabled);
-  blnRunning_ = !enabled;
 }
 
 void frmMain::ReportError(int number, std::string_view description) {

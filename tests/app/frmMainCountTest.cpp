@@ -305,6 +305,8 @@ TEST_F(CountTest, ProgressBarRunsAcrossTheLabelAndIsPutAway) {
   };
   Count();
   hp.eventPump.onEveryPump = nullptr;
+  EXPECT_TRUE(bars.contains("[" + std::string(37, ' ') + "]"));  // before the first line
+  EXPECT_TRUE(bars.contains("[>" + std::string(37, ' ') + "]"));
   EXPECT_TRUE(bars.contains("[>" + std::string(36, ' ') + "]"));
   EXPECT_TRUE(bars.contains("[" + std::string(36, '-') + ">]"));
   EXPECT_GE(bars.size(), 30U);
