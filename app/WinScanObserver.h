@@ -1,0 +1,43 @@
+#pragma once
+// What the main window shows while the scanner counts.
+
+#include <cstddef>
+#include <string_view>
+
+#include "platform/CheckBox.h"
+#include "platform/EventPump.h"
+#include "platform/Label.h"
+#include "platform/MultiLineTextBox.h"
+#include "scanner/ScanObserver.h"
+
+namespace zet {
+
+/// Shows a pass's progress on the main window: the words as they are found
+/// in the output textbox, the running count of different words in
+/// lblNumberOfWords, and the suppression note (ticking "Don't display words
+/// as found"). After every word it lets window events run, so that a click
+/// on Stop can set the stop flag, and asks the scanner to stop once it is
+/// set. The controls, the pump and the flag are the window's and must
+/// outlive the observer.
+class WinScanObserver final : public ScanObserver {
+ public:
+  /// `pump` may be nullptr: then no window event runs during the pass (a
+  /// short read that nothing may interrupt), and the pass never stops.
+  WinScanObserver(MultiLineTextBox& txbOutput, Label& lblNumberOfWords, CheckBox& chkSuppressWords,
+                  EventPump* pump, const bool& blnStopRequested);
+
+  void ShowFirstWord(std::string_view word) override;
+  void ShowNewWord(std::string_view word) override;
+  void NewWordCounted(std::size_t numWords) override;
+  void SuppressWordDisplay() override;
+  bool Pump() override;
+
+ private:
+  MultiLineTextBox& txbOutput_;
+  Label& lblNumberOfWords_;
+  CheckBox& chkSuppressWords_;
+  EventPump* pump_;
+  const bool& blnStopRequested_;
+};
+
+}  // namespace zet
