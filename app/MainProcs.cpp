@@ -1,7 +1,5 @@
 #include "app/MainProcs.h"
 
-#include <cerrno>
-#include <system_error>
 
 #include "app/Catalogue.h"
 
@@ -42,42 +40,6 @@ std::string_view TwirlerCharacter(std::size_t index) noexcept {
   // Lower, left, upper and right half blocks: a block that turns.
   static constexpr std::string_view kBlocks[] = {"\u2584", "\u258C", "\u2580", "\u2590"};
   return kBlocks[index % 4];
-}
-
-RunTimeError RunTimeErrorFromErrno(int errnoValue) {
-  int number = errnum::kDeviceIo;
-  switch (errnoValue) {
-    case ENOENT:
-      number = errnum::kFileNotFound;
-      break;
-    case ENOTDIR:
-      number = errnum::kPathNotFound;
-      break;
-    case EACCES:
-    case EPERM:
-      number = errnum::kPermissionDenied;
-      break;
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-      number = errnum::kPathFileAccess;
-      break;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-      number = errnum::kDiskFull;
-      break;
-    case ENOMEM:
-      number = errnum::kOutOfMemory;
-      break;
-    case EMFILE:
-    case ENFILE:
-      number = errnum::kTooManyFiles;
-      break;
-    default:
-      break;
-  }
-  return {number, std::generic_category().message(errnoValue)};
 }
 
 std::string PathInFolder(std::string_view folder, std::string_view fileName) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/RunTimeError.h"
+
 namespace zet {
 
 /// Most characters the output textbox holds. Generous, so that the lists of
@@ -48,34 +50,6 @@ inline constexpr std::int64_t kProgressBarThreshold = 10240;
 /// left, upper and right half blocks (U+2584, U+258C, U+2580, U+2590) for
 /// index mod 4 = 0, 1, 2, 3, as UTF-8.
 [[nodiscard]] std::string_view TwirlerCharacter(std::size_t index) noexcept;
-
-/// A run-time failure as the error report shows it: a number and the
-/// system's description.
-struct RunTimeError {
-  int number = 0;
-  std::string description;
-
-  friend bool operator==(const RunTimeError&, const RunTimeError&) = default;
-};
-
-/// The error numbers of the report, for the system errors that reach it.
-namespace errnum {
-inline constexpr int kOutOfMemory = 7;
-inline constexpr int kFileNotFound = 53;
-inline constexpr int kDeviceIo = 57;
-inline constexpr int kDiskFull = 61;
-inline constexpr int kTooManyFiles = 67;
-inline constexpr int kPermissionDenied = 70;
-inline constexpr int kPathFileAccess = 75;
-inline constexpr int kPathNotFound = 76;
-}  // namespace errnum
-
-/// The report's number for the system error `errnoValue` (no such file or
-/// folder 53, a path through something that is not a folder 76, no
-/// permission 70, a read-only place or a folder where a file was expected
-/// 75, a full disk or quota 61, no memory 7, too many open files 67,
-/// anything else 57) with the system's own description of it.
-[[nodiscard]] RunTimeError RunTimeErrorFromErrno(int errnoValue);
 
 /// `fileName` in `folder`, joined by one "/" (none added when the folder
 /// already ends with one; just the name when the folder is empty).

@@ -1,28 +1,31 @@
 #include "app/RunTimeError.h"
 
 #include <cerrno>
-#include <cstring>
+#include <system_error>
 
 namespace zet {
 
-RunTimeError RunTimeErrorFromErrno(int errnum) {
-  int number = 75;
-  switch (errnum) {
-    case ENOENT: number = 53; break;
-    case ENOTDIR: number = 76; break;
+RunTimeError RunTimeErrorFromErrno(int errnoValue) {
+  int number = errnum::kDeviceIo;
+  switch (errnoValue) {
+    case ENOENT: number = errnum::kFileNotFound; break;
+    case ENOTDIR: number = errnum::kPathNotFound; break;
     case EACCES:
-    case EPERM:
-    case EROFS: number = 70; break;
+    case EPERM: number = errnum::kPermissionDenied; break;
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY: number = errnum::kPathFileAccess; break;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: number = 61; break;
-    case ENOMEM: number = 7; break;
-    case EIO: number = 57; break;
+    case EFBIG: number = errnum::kDiskFull; break;
+    case ENOMEM: number = errnum::kOutOfMemory; break;
+    case EMFILE:
+    case ENFILE: number = errnum::kTooManyFiles; break;
     default: break;
   }
-  return {number, std::strerror(errnum)};
+  return {number, std::generic_category().message(errnoValue)};
 }
 
-RunTimeError OutOfMemoryError() { return {7, "Out of memory"}; }
+RunTimeError OutOfMemoryError() { return {errnum::kOutOfMemory, "Out of memory"}; }
 
 }  // namespace zet

@@ -59,16 +59,6 @@ TEST(TwirlerCharacterTest, TurnsThroughTheFourHalfBlocks) {
   EXPECT_EQ(TwirlerCharacter(6), "\u2580");
 }
 
-TEST(RunTimeErrorFromErrnoTest, GivesTheReportsNumbersAndTheSystemsWords) {
-  EXPECT_EQ(RunTimeErrorFromErrno(ENOENT), (RunTimeError{53, "No such file or directory"}));
-  EXPECT_EQ(RunTimeErrorFromErrno(ENOSPC).number, 61);
-  EXPECT_EQ(RunTimeErrorFromErrno(EACCES).number, 70);
-  EXPECT_EQ(RunTimeErrorFromErrno(EROFS).number, 75);
-  EXPECT_EQ(RunTimeErrorFromErrno(ENOTDIR).number, 76);
-  EXPECT_EQ(RunTimeErrorFromErrno(ENOMEM).number, 7);
-  EXPECT_EQ(RunTimeErrorFromErrno(EIO).number, 57);
-}
-
 TEST(PathInFolderTest, JoinsWithOneSlash) {
   EXPECT_EQ(PathInFolder("/usr/share/zet", "zet_text.dat"), "/usr/share/zet/zet_text.dat");
   EXPECT_EQ(PathInFolder("/", "zet_text.dat"), "/zet_text.dat");
