@@ -27,6 +27,14 @@ class ParamsHost {
   virtual void InitializeVariables() = 0;
   /// Puts the focus where the next action is expected.
   virtual void SetTheFocus() = 0;
+  /// The common-words file's path (strCommonWordsFile) and setting it; the
+  /// parameters window's box shows it, but this is the name that is read.
+  [[nodiscard]] virtual std::string CommonWordsFile() const = 0;
+  virtual void SetCommonWordsFile(std::string path) = 0;
+  /// Whether the common words of CommonWordsFile() are loaded
+  /// (blnCommonWordsLoaded), and setting it (cleared when the name changes).
+  [[nodiscard]] virtual bool CommonWordsLoaded() const = 0;
+  virtual void SetCommonWordsLoaded(bool loaded) = 0;
   /// Reads the common-words file and tells the user the outcome.
   virtual void AttemptToReadCommonWords() = 0;
   /// Hides the four counters.
