@@ -101,23 +101,14 @@ void frmMain::ApplyMainSettings(const ParameterSet& params) {
   strCommonWordsFile = params.Text(ParamId::strCommonWordsFile);
 }
 
-// Until the parameters window keeps the whole state itself, the state is
-// gathered and applied here; both procedures stay one call each so that
-// they can hand over to it unchanged.
+// The parameters window keeps the whole state's file; an empty name means
+// the user settings file.
 std::string frmMain::SaveState(const std::string& strParameterFile) {
-  const std::string& path = strParameterFile.empty() ? strUserSettingsFile_ : strParameterFile;
-  return zet::SaveState(path, CurrentParameters());
+  return paramsWindow.SaveState(strParameterFile);
 }
 
 std::string frmMain::RestoreSavedState(const std::string& strParameterFile) {
-  const std::string& path = strParameterFile.empty() ? strUserSettingsFile_ : strParameterFile;
-  ParameterSet params = CurrentParameters();
-  const std::string result = zet::RestoreSavedState(path, params);
-  paramsWindow.ApplyParameters(params);
-  ApplyMainSettings(params);
-  paramsWindow.txbWordsToIgnore_LostFocus();
-  UpdateDisableOutputBox();
-  return result;
+  return paramsWindow.RestoreSavedState(strParameterFile);
 }
 
 }  // namespace zet

@@ -33,6 +33,7 @@ bool frmMain::Form_Load() {
   std::error_code ignored;
   std::filesystem::current_path(GetFirstFixedDrive(), ignored);
   PlaceWindow();
+  paramsWindow.Form_Load();  // placed beside this window, so after it
   form.Show();
   form.SetCaption(catalogue_.Get(1) + " " + std::string(kProgramVersion));
   cmdCopyToClipboard.SetCaption(catalogue_.Get(9));

@@ -222,7 +222,9 @@ class CommonWordsTest : public OutputTest {
     OutputTest::SetUp();
     words = Write("common.txt", "e-mail\r\n");
     frm->strCommonWordsFile = words;
+    frm->paramsWindow.blnSettingValues = true;  // ticked quietly; read below
     frm->paramsWindow.chkIgnoreCommonWords.SetValue(1);
+    frm->paramsWindow.blnSettingValues = false;
     hp.messageBoxes.AnswerOk();
     frm->AttemptToReadCommonWords();
     hp.messageBoxes.ClearShown();
@@ -234,8 +236,9 @@ class CommonWordsTest : public OutputTest {
 TEST_F(CommonWordsTest, ReadAgainSilentlyWhenTheWordRulesChange) {
   Count();
   EXPECT_EQ(frm->lblNumWordsExcluded.Caption(), "Number of words excluded: 1");  // e-mail
+  hp.messageBoxes.Answer(MessageAnswer::kYes);  // "Changing this entails reading the file anew."
   frm->paramsWindow.chkAllowWordsWithHyphens.SetValue(0);
-  frm->ClearWordsGot();
+  hp.messageBoxes.ClearShown();
   Count();
   EXPECT_THAT(hp.messageBoxes.Shown(), IsEmpty());
   EXPECT_THAT(*frm->CommonWords(), ::testing::UnorderedElementsAre("e", "mail"));
