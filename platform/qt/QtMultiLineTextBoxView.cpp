@@ -13,6 +13,7 @@ QtMultiLineTextBoxView::QtMultiLineTextBoxView(MultiLineTextBox& box, QWidget* p
       box_(box),
       edit_(static_cast<QPlainTextEdit*>(Widget())) {
   edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   // The logic fills the box line by line; an undo history of every line
   // would only cost memory.

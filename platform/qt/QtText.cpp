@@ -49,8 +49,9 @@ int WidgetPosition(std::string_view text, std::size_t characters) {
   for (std::size_t counted = 0; counted < characters && i < text.size(); ++counted) {
     const auto lead = static_cast<unsigned char>(text[i]);
     if (lead == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-      // The widget shows CR LF as one break: the caret between the two
-      // stands at the break too.
+      // The widget shows CR LF as one break: a caret between the two
+      // stands before it.
+      if (counted + 2 > characters) break;
       ++counted;
       i += 2;
       ++units;
