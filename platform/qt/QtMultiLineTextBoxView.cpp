@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTimer>
 
 #include "platform/qt/QtText.h"
 
@@ -19,6 +20,8 @@ QtMultiLineTextBoxView::QtMultiLineTextBoxView(MultiLineTextBox& box, QWidget* p
   // would only cost memory.
   edit_->setUndoRedoEnabled(false);
   connect(edit_, &QPlainTextEdit::textChanged, this, [this] { UserChangedText(); });
+  // Mouse, context-menu pastes and drops arrive at the viewport.
+  edit_->viewport()->installEventFilter(this);
 }
 
 void QtMultiLineTextBoxView::TextAppended(std::string_view tail) {
@@ -26,11 +29,44 @@ void QtMultiLineTextBoxView::TextAppended(std::string_view tail) {
   if (endsInCr_ && tail.front() == '\n') tail.remove_prefix(1);  // the rest of a CR LF
   endsInCr_ = box_.Text().back() == '\r';
   if (tail.empty()) return;
+  if (pending_.isEmpty()) QTimer::singleShot(0, this, [this] { Flush(); });
+  pending_ += WithLineFeeds(tail);
+}
+
+void QtMultiLineTextBoxView::RepaintNow() {
+  Flush();
+  QtControlView::RepaintNow();
+}
+
+void QtMultiLineTextBoxView::Flush() {
+  if (pending_.isEmpty()) return;
   showing_ = true;
   QTextCursor cursor(edit_->document());
   cursor.movePosition(QTextCursor::End);
-  cursor.insertText(WithLineFeeds(tail));
+  cursor.insertText(pending_);
+  pending_.clear();
   showing_ = false;
+  if (caretDeferred_) {
+    caretDeferred_ = false;
+    ApplyCaret();
+  }
+}
+
+bool QtMultiLineTextBoxView::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+      Flush();  // the user edits the text the model holds
+      break;
+    default:
+      break;
+  }
+  return QtControlView::eventFilter(watched, event);
 }
 
 void QtMultiLineTextBoxView::ChangedOwn(Property property) {
@@ -55,6 +91,7 @@ void QtMultiLineTextBoxView::ShowOwn() {
 }
 
 void QtMultiLineTextBoxView::ShowText() {
+  pending_.clear();  // the whole text replaces it
   const QString text = WithLineFeeds(box_.Text());
   endsInCr_ = !box_.Empty() && box_.Text().back() == '\r';
   if (edit_->toPlainText() != text) {
@@ -66,6 +103,17 @@ void QtMultiLineTextBoxView::ShowText() {
 }
 
 void QtMultiLineTextBoxView::ShowCaret() {
+  // The caret following the words as they are appended must not show each
+  // word on its own: it goes to the end with the gathered text.
+  if (!pending_.isEmpty() && box_.SelStart() >= box_.Length()) {
+    caretDeferred_ = true;
+    return;
+  }
+  Flush();
+  ApplyCaret();
+}
+
+void QtMultiLineTextBoxView::ApplyCaret() {
   QTextCursor cursor = edit_->textCursor();
   if (box_.SelStart() >= box_.Length()) {
     cursor.movePosition(QTextCursor::End);

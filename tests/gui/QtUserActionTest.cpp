@@ -137,6 +137,28 @@ TEST_F(UserActionTest, TypedLineBreaksReachTheModelAsCrLf) {
   EXPECT_EQ(output.Text(), "ab\r\nc");
 }
 
+// Was: text appended by the logic and not yet shown would have been lost
+// when the user typed before the event loop showed it.
+TEST_F(UserActionTest, TypingRightAfterAnAppendKeepsTheAppendedText) {
+  ASSERT_TRUE(output.SetFocus());
+  ASSERT_EQ(output.Append("found "), TextFit::kFits);
+  output.MoveCaretToEnd();
+  ASSERT_EQ(output.Append("words "), TextFit::kFits);
+  output.MoveCaretToEnd();
+  QTest::keyClicks(window->WidgetOf("txbOutput"), "x");
+  EXPECT_EQ(output.Text(), "found words x");
+}
+
+// Appending leaves the caret where the logic put it, as the model does.
+TEST_F(UserActionTest, AppendingLeavesTheCaretWhereItWas) {
+  ASSERT_TRUE(output.SetFocus());
+  ASSERT_EQ(output.Append("found "), TextFit::kFits);
+  output.MoveCaretToEnd();
+  ASSERT_EQ(output.Append("words "), TextFit::kFits);
+  QTest::keyClicks(window->WidgetOf("txbOutput"), "x");
+  EXPECT_EQ(output.Text(), "found xwords ");
+}
+
 TEST_F(UserActionTest, TypingBeyondTheCapacityIsRefused) {
   ASSERT_EQ(output.SetText(std::string(38, 'x')), TextFit::kFits);
   ASSERT_TRUE(output.SetFocus());
