@@ -137,8 +137,8 @@ TEST_F(UserActionTest, TypedLineBreaksReachTheModelAsCrLf) {
   EXPECT_EQ(output.Text(), "ab\r\nc");
 }
 
-// Was: text appended by the logic and not yet shown would have been lost
-// when the user typed before the event loop showed it.
+// Appended text waits for the event loop; an edit of the user's must not
+// lose it.
 TEST_F(UserActionTest, TypingRightAfterAnAppendKeepsTheAppendedText) {
   ASSERT_TRUE(output.SetFocus());
   ASSERT_EQ(output.Append("found "), TextFit::kFits);

@@ -1,4 +1,5 @@
 // The layout tables: sound on their own, and matching the windows' controls.
+#include <QFontInfo>
 #include <QPixmap>
 #include <QWidget>
 
@@ -104,6 +105,38 @@ TEST(WindowLayoutTest, ParamsLayoutNamesEveryControlOfTheParametersWindow) {
 TEST(WindowLayoutTest, MainLayoutNamesEveryControlOfTheMainWindow) {
   test::MainWindowStandIn main;
   EXPECT_THAT(LayoutNames(MainWindowLayout()), UnorderedElementsAreArray(main.Names()));
+}
+
+class ParamsWindowTest : public test::GuiTest {
+ protected:
+  HeadlessPlatform hp;
+  PreviewParamsHost host{{0, 0, 758, 470}, {}};
+  frmParams params{hp.platform, host};
+};
+
+// Tab walks the controls in the layout's order, skipping labels.
+TEST_F(ParamsWindowTest, TabOrderFollowsTheLayout) {
+  QtWindow window(params.form, &ParamsWindowLayout());
+  std::vector<std::string> expected;
+  for (const LayoutEntry& entry : ParamsWindowLayout().entries) {
+    if (params.form.Find(entry.name)->CanTakeFocus()) expected.emplace_back(entry.name);
+  }
+  std::vector<std::string> chain;
+  QWidget* widget = window.WidgetOf(expected.front());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    chain.push_back(widget->objectName().toStdString());
+    do {
+      widget = widget->nextInFocusChain();
+    } while (widget->focusPolicy() == Qt::NoFocus || widget->objectName().isEmpty());
+  }
+  EXPECT_EQ(chain, expected);
+}
+
+TEST_F(ParamsWindowTest, FixedPitchWhereTheLayoutAsksForIt) {
+  params.txbWordsToIgnore.SetFont(Font{"MS Sans Serif", 8.25});
+  QtWindow window(params.form, &ParamsWindowLayout());
+  EXPECT_TRUE(QFontInfo(window.WidgetOf("txbWordsToIgnore")->font()).fixedPitch());
+  EXPECT_FALSE(QFontInfo(window.WidgetOf("chkCaseSignificant")->font()).fixedPitch());
 }
 
 class MainLayoutTest : public test::GuiTest {};
