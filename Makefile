@@ -43,6 +43,7 @@ bench: deps
 	bench/run-bench.sh build/release
 
 gui: build
+	@test -x build/dev/bin/zet || { echo "zet was not built: Qt 6 Widgets is missing (see make gui-deps)"; exit 1; }
 	build/dev/bin/zet
 
 clean:

@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$1"
 hits=$(grep -rlE '#\s*include\s*[<"]Q[A-Za-z]*(/|>|")' \
          --include='*.h' --include='*.cpp' \
-         scanner results params app platform cli tests 2>/dev/null \
-       | grep -vE '^(platform/qt/|tests/gui/)' || true)
+         scanner results params app platform cli desktop tests 2>/dev/null \
+       | grep -vE '^(platform/qt/|tests/gui/|desktop/main\.cpp$)' || true)
 if [ -n "$hits" ]; then
   echo "Qt headers outside platform/qt:"
   echo "$hits"

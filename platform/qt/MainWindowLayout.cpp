@@ -1,0 +1,78 @@
+// The main window: file names at the top, the source and display choices
+// in two frames, the buttons in a column at the right, the output textbox
+// with its clipboard labels, and the counters at the foot.
+#include <array>
+
+#include "platform/qt/WindowLayout.h"
+
+namespace zet {
+
+namespace {
+
+constexpr unsigned kWrap = kLayoutWrap;
+constexpr unsigned kFixed = kLayoutFixedPitch;
+
+// Widest run-time captions: a file of almost 100 MB, a total of millions.
+constexpr std::string_view kWidestFileSize =
+    "Filesize:   99,999,999 bytes    97,656.25 KB    95.37 MB";
+constexpr std::string_view kWidestListed = "Number of words in this list:  9,999,999";
+constexpr std::string_view kWidestOccurrences =
+    "No. of occurrences in file of words in this list:  9,999,999";
+
+constexpr std::array<LayoutEntry, 39> kEntries = {{
+    // Files.
+    {"txbFile(0)", 120, 150, 4800, 315, kFixed},
+    {"cmdFile(0)", 5040, 135, 1440, 345},
+    {"cmdClearFile(0)", 6600, 135, 840, 345},
+    {"lblFilesize", 120, 525, 7320, 255, kLayoutPlain, kWidestFileSize},
+    {"txbFile(1)", 120, 870, 4800, 315, kFixed},
+    {"cmdFile(1)", 5040, 855, 1440, 345},
+    {"cmdClearFile(1)", 6600, 855, 840, 345},
+    {"chkDisableOutputToFile", 7560, 900, 1320, 255},
+    {"Label3", 120, 1260, 11130, 480, kWrap},
+    // Source frame.
+    {"fraSource", 120, 1800, 4440, 1500},
+    {"Label5", 270, 2070, 780, 255},
+    {"optInFile", 1050, 2055, 1020, 285},
+    {"optInTextBox", 2130, 2055, 1500, 285},
+    {"cmdListWords", 270, 2460, 3300, 420},
+    {"chkSuppressWords", 270, 2970, 4170, 255},
+    // Display frame.
+    {"fraDisplay", 4680, 1800, 4560, 1500},
+    {"Label4", 4830, 1950, 4260, 480, kWrap},
+    {"lblWordOrder", 4830, 2535, 1620, 255},
+    {"cboWordOrder", 6480, 2505, 2610, 315, kLayoutPlain, "by frequency"},
+    {"lblDisplayFormat", 4830, 2925, 1620, 255},
+    {"cboDisplayFormat", 6480, 2895, 2610, 315, kLayoutPlain, "rank frequency word"},
+    // Output textbox and the clipboard labels under it.
+    {"txbOutput", 120, 3420, 9120, 2040, kFixed},
+    {"Label1", 120, 5520, 6600, 255},
+    {"lblSizeOfClipboardContents", 6840, 5520, 4410, 255, kLayoutPlain,
+     "Contents of clipboard:   100,000 bytes"},
+    {"Label2", 120, 5790, 6600, 255},
+    // Counters.
+    {"fraCounters", 120, 6090, 11130, 870},
+    {"lblTwirler", 270, 6300, 300, 360},
+    {"lblNumberOfWords", 690, 6270, 4200, 255, kLayoutPlain, kWidestListed},
+    {"lblNumWordsExcluded", 690, 6600, 4200, 255, kLayoutPlain, kWidestListed},
+    {"lblNumOccurrences", 5010, 6270, 6120, 255, kLayoutPlain, kWidestOccurrences},
+    {"lblTotalNumOccurrences", 5010, 6600, 6120, 255, kLayoutPlain, kWidestOccurrences},
+    // Buttons.
+    {"cmdSetParameters", 9360, 1800, 1890, 375},
+    {"cmdCopyToClipboard", 9360, 2220, 1890, 375},
+    {"cmdClearOutput", 9360, 2640, 1890, 375},
+    {"cmdSaveState", 9360, 3060, 1890, 375},
+    {"cmdHelp", 9360, 3480, 1890, 375},
+    {"cmdQuit", 9360, 3900, 1890, 375},
+    // Links.
+    {"lblOnlineDocumentation", 9360, 4440, 1890, 255},
+    {"lblAboutZet", 9360, 4740, 1890, 255},
+}};
+
+constexpr WindowLayout kLayout{"frmMain", 11370, 7050, false, kEntries};
+
+}  // namespace
+
+const WindowLayout& MainWindowLayout() noexcept { return kLayout; }
+
+}  // namespace zet
