@@ -1,49 +1,30 @@
 #include "desktop/ZetProgram.h"
 
-#include "desktop/PreviewParamsHost.h"
-#include "params/frmParams.h"
+#include "app/frmMain.h"
 
 namespace zet {
 
 namespace {
 
-// Until the main window joins, the program is the parameters window alone,
-// beside the place the main window will have; closing it ends the program.
-class ParamsPreview final : public DesktopProgram {
+// The desktop program: the main window with its parameters and help
+// windows, each given a real window as it comes to exist.
+class ZetProgram final : public DesktopProgram {
  public:
-  explicit ParamsPreview(QtDesktop& desktop)
-      : application_(desktop.GetPlatform().application),
-        host_({100, 100, 758, 470}, [this] { QuitWhenHidden(); }),
-        params_(desktop.GetPlatform(), host_) {
-    params_.FillComboBoxes();
-    params_.SetDefaultValues();
-    auto close = params_.form.onCloseRequest;
-    params_.form.onCloseRequest = [this, close] {
-      if (close) {
-        close();
-      } else {
-        params_.form.Hide();
-      }
-      QuitWhenHidden();
-    };
-    desktop.AttachWindow(params_.form);
-    params_.form.Show();
+  explicit ZetProgram(QtDesktop& desktop) : main_(desktop.GetPlatform()) {
+    main_.onHelpWindowCreated = [&desktop](frmHelp& help) { desktop.AttachWindow(help.form); };
+    desktop.AttachWindow(main_.form);
+    desktop.AttachWindow(main_.paramsWindow.form);
+    (void)main_.Form_Load();  // a failed start-up has asked to quit
   }
 
  private:
-  void QuitWhenHidden() {
-    if (!params_.form.Visible()) application_.Quit(0);
-  }
-
-  Application& application_;
-  PreviewParamsHost host_;
-  frmParams params_;
+  frmMain main_;
 };
 
 }  // namespace
 
 std::unique_ptr<DesktopProgram> MakeZetProgram(QtDesktop& desktop) {
-  return std::make_unique<ParamsPreview>(desktop);
+  return std::make_unique<ZetProgram>(desktop);
 }
 
 }  // namespace zet

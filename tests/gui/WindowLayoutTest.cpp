@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/PreviewParamsHost.h"
+#include "tests/support/FakeParamsHost.h"
 #include "params/frmParams.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/QtWindow.h"
@@ -95,7 +95,7 @@ TEST(WindowLayoutTest, TwipsBecomePixelsAtTheScreensResolution) {
 // over another one; a name left in the layout is a control renamed.
 TEST(WindowLayoutTest, ParamsLayoutNamesEveryControlOfTheParametersWindow) {
   HeadlessPlatform hp;
-  PreviewParamsHost host({0, 0, 758, 470}, {});
+  test::FakeParamsHost host;
   frmParams params(hp.platform, host);
   std::vector<std::string> controls;
   for (const Control* control : params.form.Controls()) controls.push_back(control->Name());
@@ -110,7 +110,7 @@ TEST(WindowLayoutTest, MainLayoutNamesEveryControlOfTheMainWindow) {
 class ParamsWindowTest : public test::GuiTest {
  protected:
   HeadlessPlatform hp;
-  PreviewParamsHost host{{0, 0, 758, 470}, {}};
+  test::FakeParamsHost host;
   frmParams params{hp.platform, host};
 };
 

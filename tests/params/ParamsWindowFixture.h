@@ -9,7 +9,7 @@
 
 #include "params/frmParams.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "tests/params/FakeParamsHost.h"
+#include "tests/support/FakeParamsHost.h"
 
 namespace zet::test {
 

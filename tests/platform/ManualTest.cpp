@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "desktop/PreviewParamsHost.h"
+#include "tests/support/FakeParamsHost.h"
 #include "params/frmParams.h"
 #include "platform/CaptionedControl.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -40,7 +40,7 @@ TEST(ManualTest, HasTheAboutAnchorAndItsPictures) {
 TEST(ManualTest, NamesEveryCaptionOfTheParametersWindow) {
   const std::string manual = Manual();
   HeadlessPlatform hp;
-  PreviewParamsHost host({0, 0, 758, 470}, {});
+  test::FakeParamsHost host;
   frmParams params(hp.platform, host);
   for (const Control* control : params.form.Controls()) {
     const auto* captioned = dynamic_cast<const CaptionedControl*>(control);
