@@ -32,7 +32,7 @@ bool CountFile(const char* path, Result& result) {
   settings.allow.blnAllowHyphens = true;
   settings.blnSuppressWords = true;
   zet::WordTable table;
-  zet::ScanObserver quiet;
+  zet::QuietObserver quiet;
   const auto start = std::chrono::steady_clock::now();
   zet::Scanner scanner(settings, table, quiet);
   zet::FdByteSource source(fd);

@@ -17,7 +17,7 @@ void BM_ScanSourceLine(benchmark::State& state) {
   zet::ScanSettings settings;
   settings.allow.blnAllowHyphens = true;
   zet::WordTable table;
-  zet::ScanObserver quiet;
+  zet::QuietObserver quiet;
   zet::Scanner scanner(settings, table, quiet);
   for (auto _ : state) scanner.ScanSourceLine(kVerse);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kVerse.size()));

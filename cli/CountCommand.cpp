@@ -107,7 +107,7 @@ bool LoadCommonWords(const ParameterSet& params, std::shared_ptr<const WordSet>&
   }
   FdByteSource source(fd);
   CommonWordList list;
-  ScanObserver quiet;
+  QuietObserver quiet;
   const bool read = ReadCommonWords(source, WordRulesFrom(params), list, quiet);
   ::close(fd);
   if (!read) {

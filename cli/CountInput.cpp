@@ -90,7 +90,7 @@ bool ChooseMarkers(const ParameterSet& params, MarkerChoice choice, std::ostream
 
 bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice choice,
           std::uint64_t size, WordTable& table, std::ostream& err) {
-  ScanObserver quiet;
+  QuietObserver quiet;
   Scanner scanner(ScanSettingsFor(request.params, choice), table, quiet);
   ProgressBar bar(err, size, request.showProgress && size > kProgressThreshold);
   const ReadOutcome outcome = ScanLines(source, scanner, [&](std::uint64_t done) { bar.Update(done); });

@@ -90,6 +90,14 @@ AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
 int AtomicFileWriter::Open(const std::string& path) {
   Abandon();
   if (path.empty()) return ENOENT;
+  // A device, a pipe or a terminal ("/dev/null", "/dev/stdout") is written
+  // to as it is: putting a file in its place would destroy it.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    fd_ = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    return fd_ < 0 ? errno : 0;
+  }
   target_ = ResolveTarget(path);
   fd_ = CreateTemporary(target_, temporary_);
   return fd_ < 0 ? errno : 0;
@@ -102,6 +110,11 @@ int AtomicFileWriter::Write(std::string_view bytes) {
 
 int AtomicFileWriter::Commit() {
   if (fd_ < 0) return EBADF;
+  if (temporary_.empty()) {  // written in place: a device or a pipe
+    const int error = ::close(fd_) == 0 ? 0 : errno;
+    fd_ = -1;
+    return error;
+  }
   int error = FillTemporary(fd_, target_, {});
   if (::close(fd_) != 0 && error == 0) error = errno;
   fd_ = -1;

@@ -36,6 +36,16 @@ class ScanObserver {
   /// Called after every word found. Returns false when the user asked to
   /// stop; the scan then ends after this word.
   virtual bool Pump() { return true; }
+
+  /// False when Pump never stops anything and shows nothing, so the scanner
+  /// may skip calling it (a batch count: a call per word is measurable).
+  [[nodiscard]] virtual bool NeedsPump() const { return true; }
+};
+
+/// An observer that shows nothing and never stops: for batch counts.
+class QuietObserver final : public ScanObserver {
+ public:
+  [[nodiscard]] bool NeedsPump() const override { return false; }
 };
 
 }  // namespace zet

@@ -111,7 +111,8 @@ Scanner::Scanner(const ScanSettings& settings, WordTable& table, ScanObserver& o
       table_(table),
       observer_(observer),
       classes_(settings.allow),
-      showWords_(!settings.blnSuppressWords) {
+      showWords_(!settings.blnSuppressWords),
+      pumps_(observer.NeedsPump()) {
   for (std::size_t k = 0; k < 2; ++k) {
     lowerStart_[k] = cp1252::Lower(settings_.markers.strStartComment[k]);
     lowerEnd_[k] = cp1252::Lower(settings_.markers.strEndComment[k]);
@@ -175,7 +176,20 @@ void Scanner::ScanNormalized(std::string& line, bool hasHyphen, bool hasAmpersan
       if (pos == last) break;
     }
     if (classes_.StartsWord(text[pos])) {
-      QueueWord(GetNextWord(text, pos));
+      const std::string_view word = GetNextWord(text, pos);
+      if (table_.FitsInCache() && queued_ == 0) {
+        // Nothing to hide by prefetching: count the word at once.
+        if (!word.empty() && word.size() <= WordTable::kMaxWordLength) {
+          const std::string_view key = lastWordKeyStable_ ? word : MakeWordKey(word, keyBuffers_[0]);
+          AddWord(word, key, WordTable::KeyHash(key));
+        }
+        if (pumps_ && !observer_.Pump()) {
+          stopRequested_ = true;
+          return;
+        }
+        continue;
+      }
+      QueueWord(word);
       if (queued_ == kBatch && !FlushWords()) return;
     } else if (++pos == last) {
       break;
@@ -201,7 +215,7 @@ bool Scanner::FlushWords() {
   for (std::size_t i = 0; i < n; ++i) {
     const QueuedWord& q = queue_[i];
     if (!q.word.empty()) AddWord(q.word, q.key, q.hash);
-    if (!observer_.Pump()) {
+    if (pumps_ && !observer_.Pump()) {
       stopRequested_ = true;  // the words queued after this one are not counted
       return false;
     }

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "scanner/Folding.h"
+#include "scanner/KeyHash.h"
 #include "scanner/KeyOrder.h"
 
 namespace zet {
@@ -16,42 +17,6 @@ constexpr std::size_t kArenaChunk = HugeBuffer::kHugePage;
 constexpr std::size_t kInitialBits = 10;
 constexpr std::uint64_t kIndexMask = 0xFFFFFFFFu;
 
-std::uint64_t Load64(const char* p) {
-  std::uint64_t v;
-  std::memcpy(&v, p, 8);
-  return v;
-}
-std::uint32_t Load32(const char* p) {
-  std::uint32_t v;
-  std::memcpy(&v, p, 4);
-  return v;
-}
-
-// Keys are short, so both the hash and the comparison read them with at
-// most a few overlapping loads instead of a loop or a library call.
-std::uint32_t HashKey(std::string_view key) {
-  const char* p = key.data();
-  std::size_t n = key.size();
-  std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ n;
-  for (; n > 16; n -= 8, p += 8) h = (h ^ Load64(p)) * 0xbf58476d1ce4e5b9ULL;
-  std::uint64_t a;
-  std::uint64_t b;
-  if (n >= 8) {
-    a = Load64(p);
-    b = Load64(p + n - 8);
-  } else if (n >= 4) {
-    a = Load32(p);
-    b = Load32(p + n - 4);
-  } else {
-    a = n == 0 ? 0
-               : static_cast<unsigned char>(p[0]) | (static_cast<unsigned>(static_cast<unsigned char>(p[n / 2])) << 8) |
-                     (static_cast<unsigned>(static_cast<unsigned char>(p[n - 1])) << 16);
-    b = 0;
-  }
-  h = (h ^ a) * 0xbf58476d1ce4e5b9ULL;
-  h = (h ^ b ^ (h >> 31)) * 0x94d049bb133111ebULL;
-  return static_cast<std::uint32_t>(h >> 32);
-}
 
 bool SameKey(std::string_view x, std::string_view y) {
   std::size_t n = x.size();
@@ -128,7 +93,7 @@ void WordTable::Grow() const {
   if (old.data() == nullptr) {
     // No index yet, or it was released while key order was built.
     for (std::size_t i = 0; i < count_; ++i)
-      place((std::uint64_t{HashKey(Slot(i).strKey())} << 32) | (i + 1));
+      place((std::uint64_t{HashWordKey(Slot(i).strKey())} << 32) | (i + 1));
     return;
   }
   // Old slots in order land in nearly ascending new positions: a sweep.
@@ -143,15 +108,13 @@ WordTable::AddResult WordTable::Add(std::string_view word) {
   return AddWithKey(word, MakeWordKey(word, keyBuffer_));
 }
 
-std::uint32_t WordTable::KeyHash(std::string_view key) noexcept { return HashKey(key); }
-
 void WordTable::Prefetch(std::uint32_t hash) const noexcept {
   if (slotCount_ != 0)
     __builtin_prefetch(static_cast<const std::uint64_t*>(slots_.data()) + (hash >> (32 - slotBits_)));
 }
 
 WordTable::AddResult WordTable::AddWithKey(std::string_view word, std::string_view key) {
-  return AddHashed(word, key, HashKey(key));
+  return AddHashed(word, key, HashWordKey(key));
 }
 
 WordTable::AddResult WordTable::AddHashed(std::string_view word, std::string_view key,
@@ -183,7 +146,7 @@ WordTable::AddResult WordTable::AddHashed(std::string_view word, std::string_vie
 const WordEntry* WordTable::FindKey(std::string_view key) const {
   if (count_ == 0) return nullptr;
   if (slots_.data() == nullptr) Grow();
-  const std::uint64_t s = static_cast<const std::uint64_t*>(slots_.data())[Probe(key, HashKey(key))];
+  const std::uint64_t s = static_cast<const std::uint64_t*>(slots_.data())[Probe(key, HashWordKey(key))];
   return s == 0 ? nullptr : &Slot((s & kIndexMask) - 1);
 }
 

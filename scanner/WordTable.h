@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "scanner/HugeBuffer.h"
+#include "scanner/KeyHash.h"
 
 namespace zet {
 
@@ -63,11 +64,17 @@ class WordTable {
   AddResult AddWithKey(std::string_view word, std::string_view key);
 
   /// The hash AddHashed expects for a key.
-  [[nodiscard]] static std::uint32_t KeyHash(std::string_view key) noexcept;
+  [[nodiscard]] static std::uint32_t KeyHash(std::string_view key) noexcept {
+    return HashWordKey(key);
+  }
   /// Hints that a key of this hash will be added soon, so that the memory
   /// it needs is on its way while other work is done. A huge table is far
   /// bigger than the caches: this hides most of each new word's miss.
   void Prefetch(std::uint32_t hash) const noexcept;
+  /// True while the index is small enough to stay in the caches, so that
+  /// prefetching for a batch of words would gain nothing.
+  [[nodiscard]] bool FitsInCache() const noexcept { return slotCount_ <= kCacheSlots; }
+
   /// AddWithKey with the key's hash already computed (KeyHash).
   AddResult AddHashed(std::string_view word, std::string_view key, std::uint32_t hash);
 
@@ -89,6 +96,7 @@ class WordTable {
   // 32-byte entries in chunks of 2 MiB, so growing never copies them.
   static constexpr unsigned kChunkBits = 16;
   static constexpr std::size_t kChunkSize = std::size_t{1} << kChunkBits;
+  static constexpr std::size_t kCacheSlots = std::size_t{1} << 16;  // 512 KiB of slots
 
   WordEntry& Slot(std::size_t insertion) const {
     return static_cast<WordEntry*>(chunks_[insertion >> kChunkBits].data())[insertion & (kChunkSize - 1)];

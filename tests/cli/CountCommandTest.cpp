@@ -1,10 +1,12 @@
 #include "cli/CountCommand.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <sstream>
+#include <thread>
 
 #include "params/ParameterSet.h"
 #include "params/SettingsFile.h"
@@ -136,6 +138,32 @@ TEST(CountCommandTest, UnwritableOutputIsReportedAndLeavesNothing) {
   EXPECT_EQ(notFolder.status, 1);
   EXPECT_EQ(notFolder.err, "zet-count: Error 76: Not a directory\n");
   EXPECT_EQ(TempDir::Read(input), kText);
+}
+
+// Was: the output went through a temporary file renamed over the target,
+// so "-o /dev/null" run as root replaced the device with a plain file. A
+// named pipe stands for the devices here, so that a regression cannot
+// damage the machine running the tests.
+TEST(CountCommandTest, DevicesAndPipesAreWrittenToNotReplaced) {
+  TempDir dir;
+  const std::string input = dir.Write("in.txt", kText);
+  const std::string fifo = dir.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const auto& args : {std::vector<std::string>{"-o", fifo, "--format", "9", input},
+                           std::vector<std::string>{"--save-params", fifo, input}}) {
+    std::string received;
+    std::thread reader([&] { received = TempDir::Read(fifo); });
+    EXPECT_EQ(Count(args).status, 0);
+    // Should the pipe have been replaced, the reader still waits for a
+    // writer: release it, so that the test fails instead of hanging.
+    const int unblock = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (unblock >= 0) ::close(unblock);
+    reader.join();
+    EXPECT_FALSE(received.empty());
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  }
 }
 
 TEST(CountCommandTest, ParameterFilesApplyFirstAndNeverNameTheFiles) {
