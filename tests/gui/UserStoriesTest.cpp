@@ -200,7 +200,7 @@ TEST_F(UserStoriesTest, CountsTheClipboard) {
   ClickBox(clipboard);
   EXPECT_TRUE(clipboard->isChecked());
   EXPECT_FALSE(Main<QAbstractButton>("optInFile")->isChecked());
-  Count();
+  ASSERT_NO_FATAL_FAILURE(Count());
   ExpectOutput(
       "   Rank    Freq  Word (longest has 5 characters)\n"
       "      1       3  alpha\n"
@@ -233,18 +233,17 @@ TEST_F(UserStoriesTest, StopDuringALongCountAsksWhetherToListAndNoListsNothing) 
   BoxAnswer question;
   bool stopClicked = false;
   // Clicks "Stop" as soon as the button reads so, from inside the run.
-  auto* poll = new QTimer(button);
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, button, [&, poll] {
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, button, [&] {
     if (button->text() != "Stop") return;
-    poll->stop();
+    poll.stop();
     stopClicked = true;
     AnswerNextBox(question, QMessageBox::No);
     QTest::mouseClick(button, Qt::LeftButton);
   });
-  poll->start();
-  Count();
-  delete poll;
+  poll.start();
+  ASSERT_NO_FATAL_FAILURE(Count());
   ASSERT_TRUE(stopClicked);
   ASSERT_TRUE(question.answered);
   EXPECT_EQ(question.title, "Counting interrupted");
@@ -256,6 +255,7 @@ TEST_F(UserStoriesTest, StopDuringALongCountAsksWhetherToListAndNoListsNothing) 
   EXPECT_THAT(Output().toStdString(), ::testing::EndsWith("words found."));
   EXPECT_EQ(button->text(), kCount);
   EXPECT_TRUE(Main<QWidget>("cmdFile(0)")->isEnabled());
+  EXPECT_FALSE(QFile::exists(files_.filePath("big-out.txt")));  // nothing was listed
 }
 
 TEST_F(UserStoriesTest, ScanningChangeAfterACountAsksToReadAgain) {
@@ -284,7 +284,7 @@ TEST_F(UserStoriesTest, ScanningChangeAfterACountAsksToReadAgain) {
   ClickBox(numerals);
   ASSERT_TRUE(WaitFor([&] { return yes.answered; }));
   EXPECT_EQ(numerals->checkState(), Qt::Checked);
-  Count();
+  ASSERT_NO_FATAL_FAILURE(Count());
   EXPECT_THAT(Output().toStdString(), HasSubstr("      1       2  c3po\n"));
 }
 
