@@ -225,37 +225,57 @@ std::string DistinctWords(std::size_t bytes) {
   return text;
 }
 
-TEST_F(UserStoriesTest, StopDuringALongCountAsksWhetherToListAndNoListsNothing) {
-  ASSERT_NO_FATAL_FAILURE(TypeInto("txbFile(0)", Write("big.txt", DistinctWords(20'000'000))));
-  // With an output file named, the large file asks no question first.
-  ASSERT_NO_FATAL_FAILURE(TypeInto("txbFile(1)", files_.filePath("big-out.txt")));
-  QPushButton* button = CountButton();
+class StopStoryTest : public UserStoriesTest {
+ protected:
+  // Starts a count of 20 MB of words, clicks "Stop" as soon as the button
+  // reads so (from inside the run), and gives `answer` to the question.
+  void StopALongCount(QMessageBox::StandardButton answer) {
+    ASSERT_NO_FATAL_FAILURE(TypeInto("txbFile(0)", Write("big.txt", DistinctWords(20'000'000))));
+    // With an output file named, the large file asks no question first.
+    ASSERT_NO_FATAL_FAILURE(TypeInto("txbFile(1)", output));
+    QPushButton* button = CountButton();
+    bool stopClicked = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, button, [&] {
+      if (button->text() != "Stop") return;
+      poll.stop();
+      stopClicked = true;
+      AnswerNextBox(question, answer);
+      QTest::mouseClick(button, Qt::LeftButton);
+    });
+    poll.start();
+    ASSERT_NO_FATAL_FAILURE(Count());
+    ASSERT_TRUE(stopClicked);
+    ASSERT_TRUE(question.answered);
+    EXPECT_EQ(question.title, "Counting interrupted");
+    EXPECT_EQ(question.text,
+              "The operation was stopped before all words were counted.\n"
+              "Do you wish to list the words which were found?");
+    EXPECT_EQ(button->text(), kCount);
+    EXPECT_TRUE(Main<QWidget>("cmdFile(0)")->isEnabled());
+  }
+
+  const QString output = files_.filePath("big-out.txt");
   BoxAnswer question;
-  bool stopClicked = false;
-  // Clicks "Stop" as soon as the button reads so, from inside the run.
-  QTimer poll;
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, button, [&] {
-    if (button->text() != "Stop") return;
-    poll.stop();
-    stopClicked = true;
-    AnswerNextBox(question, QMessageBox::No);
-    QTest::mouseClick(button, Qt::LeftButton);
-  });
-  poll.start();
-  ASSERT_NO_FATAL_FAILURE(Count());
-  ASSERT_TRUE(stopClicked);
-  ASSERT_TRUE(question.answered);
-  EXPECT_EQ(question.title, "Counting interrupted");
-  EXPECT_EQ(question.text,
-            "The operation was stopped before all words were counted.\n"
-            "Do you wish to list the words which were found?");
-  (void)WaitFor([&] { return Output().contains("Stopped with"); });
+};
+
+TEST_F(StopStoryTest, NoLeavesTheNoteAndListsNothing) {
+  ASSERT_NO_FATAL_FAILURE(StopALongCount(QMessageBox::No));
+  (void)WaitFor([&] { return Output().endsWith("words found."); });
   EXPECT_THAT(Output().toStdString(), HasSubstr("Stopped with "));
   EXPECT_THAT(Output().toStdString(), ::testing::EndsWith("words found."));
-  EXPECT_EQ(button->text(), kCount);
-  EXPECT_TRUE(Main<QWidget>("cmdFile(0)")->isEnabled());
-  EXPECT_FALSE(QFile::exists(files_.filePath("big-out.txt")));  // nothing was listed
+  EXPECT_FALSE(QFile::exists(output));
+}
+
+TEST_F(StopStoryTest, YesListsTheWordsFoundSoFar) {
+  ASSERT_NO_FATAL_FAILURE(StopALongCount(QMessageBox::Yes));
+  EXPECT_TRUE(QFile::exists(output));
+  // The listing takes the place of the note.
+  (void)WaitFor([&] { return Output().startsWith("   Rank    Freq  Word"); });
+  EXPECT_EQ(Output().left(21).toStdString(), "   Rank    Freq  Word");
+  // A partial count has no total to show.
+  EXPECT_EQ(Label("lblTotalNumOccurrences"), "");
 }
 
 TEST_F(UserStoriesTest, ScanningChangeAfterACountAsksToReadAgain) {
