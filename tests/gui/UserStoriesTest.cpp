@@ -175,7 +175,7 @@ class UserStoriesTest : public test::GuiTest {
   std::unique_ptr<DesktopProgram> program_;
 };
 
-// "the" 3, "cat" 2, "dog" 1: a listing whose order leaves no ties.
+// "the" 3, "cat" 2, then the words found once in alphabetical order.
 constexpr const char* kPetsText = "The cat and the dog.\nThe cat!\n";
 const QString kPetsList =
     "   Rank    Freq  Word (longest has 3 characters)\n"
