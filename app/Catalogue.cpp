@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "app/FdCloser.h"
 #include "scanner/LineReader.h"
 #include "scanner/TextCodec.h"
 
@@ -14,19 +15,6 @@ namespace zet {
 
 namespace {
 
-// Closes a file descriptor on every way out.
-class FdCloser {
- public:
-  explicit FdCloser(int fd) : fd_(fd) {}
-  ~FdCloser() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FdCloser(const FdCloser&) = delete;
-  FdCloser& operator=(const FdCloser&) = delete;
-
- private:
-  int fd_;
-};
 
 std::string_view TrimBlanks(std::string_view s) {
   const auto first = s.find_first_not_of(" \t");

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "app/FileProc.h"
+#include "app/FdCloser.h"
 #include "app/FileTexts.h"
 #include "app/MainTexts.h"
 #include "app/WinScanObserver.h"
@@ -33,19 +34,6 @@ void ChangeFolder(const std::string& folder) {
   std::filesystem::current_path(folder, ignored);
 }
 
-// Closes a file descriptor when the scope ends, also by an exception.
-class FdCloser {
- public:
-  explicit FdCloser(int fd) : fd_(fd) {}
-  ~FdCloser() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FdCloser(const FdCloser&) = delete;
-  FdCloser& operator=(const FdCloser&) = delete;
-
- private:
-  int fd_;
-};
 
 }  // namespace
 

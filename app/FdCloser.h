@@ -1,0 +1,23 @@
+#pragma once
+// Closing a file descriptor on every way out of a scope.
+
+#include <unistd.h>
+
+namespace zet {
+
+/// Closes a file descriptor when the scope ends, also by an exception. A
+/// negative descriptor is left alone.
+class FdCloser {
+ public:
+  explicit FdCloser(int fd) : fd_(fd) {}
+  ~FdCloser() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FdCloser(const FdCloser&) = delete;
+  FdCloser& operator=(const FdCloser&) = delete;
+
+ private:
+  int fd_;
+};
+
+}  // namespace zet
