@@ -85,7 +85,9 @@ void DecodeEntities(std::string& text) {
 
 std::size_t IsEntityAt(std::string_view text) noexcept {
   if (text.size() <= 3 || text[0] != '&') return 0;
-  const std::size_t semi = text.find(';');
+  // Only the first 20 characters can hold the semicolon; searching further
+  // would make a long run of ampersands quadratic.
+  const std::size_t semi = text.substr(0, 20).find(';');
   if (semi == std::string_view::npos || semi + 1 > 20) return 0;
   if (std::memchr(text.data(), ' ', semi) != nullptr) return 0;
   if (!cp1252::IsLetter(text[1]) && text[1] != '#') return 0;
