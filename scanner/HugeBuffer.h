@@ -25,6 +25,7 @@ class HugeBuffer {
   HugeBuffer& operator=(const HugeBuffer&) = delete;
 
   [[nodiscard]] void* data() const noexcept { return data_; }
+  [[nodiscard]] char* chars() const noexcept { return static_cast<char*>(data_); }
   [[nodiscard]] std::size_t size() const noexcept { return size_; }
 
  private:
@@ -33,5 +34,10 @@ class HugeBuffer {
   void* data_ = nullptr;
   std::size_t size_ = 0;
 };
+
+/// Advises huge pages for the whole 2 MiB pages inside [data, data+bytes),
+/// for a large block from elsewhere (a string's storage) that is not yet
+/// touched. Advice only: nothing happens when it is refused.
+void AdviseHugePages(void* data, std::size_t bytes) noexcept;
 
 }  // namespace zet

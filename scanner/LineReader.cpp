@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace zet {
 
@@ -34,7 +35,7 @@ std::ptrdiff_t MemoryByteSource::Read(char* buffer, std::size_t size) {
 
 LineReader::LineReader(ByteSource& source, std::size_t capacity)
     : source_(source), capacity_(std::max<std::size_t>(capacity, 1)) {
-  buffer_.resize(capacity_);
+  buffer_ = HugeBuffer(capacity_);
 }
 
 bool LineReader::Refill() {
@@ -42,7 +43,7 @@ bool LineReader::Refill() {
   // Move the unfinished line to the front; grow only when that line alone
   // leaves no room for another read.
   if (begin_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    std::memmove(buffer_.chars(), buffer_.chars() + begin_, end_ - begin_);
     end_ -= begin_;
     for (Finder* f : {&cr_, &lf_}) {
       if (f->pos != kNone) f->pos -= std::min(f->pos, begin_);
@@ -50,9 +51,12 @@ bool LineReader::Refill() {
     }
     begin_ = 0;
   }
-  if (buffer_.size() - end_ < capacity_)
-    buffer_.resize(std::max(buffer_.size() * 2, end_ + capacity_));
-  const std::ptrdiff_t n = source_.Read(buffer_.data() + end_, capacity_);
+  if (buffer_.size() - end_ < capacity_) {
+    HugeBuffer bigger(std::max(buffer_.size() * 2, end_ + capacity_));
+    std::memcpy(bigger.chars(), buffer_.chars(), end_);
+    buffer_ = std::move(bigger);
+  }
+  const std::ptrdiff_t n = source_.Read(buffer_.chars() + end_, capacity_);
   if (n < 0) {
     failed_ = true;
     return false;
@@ -71,8 +75,8 @@ std::size_t LineReader::Find(Finder& f, char c, std::size_t from) {
   f.pos = kNone;
   f.searchedTo = end_;
   if (start >= end_) return kNone;
-  const void* hit = std::memchr(buffer_.data() + start, c, end_ - start);
-  if (hit != nullptr) f.pos = static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.data());
+  const void* hit = std::memchr(buffer_.chars() + start, c, end_ - start);
+  if (hit != nullptr) f.pos = static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.chars());
   return f.pos;
 }
 
@@ -80,15 +84,15 @@ bool LineReader::Next(std::string_view& line) {
   for (;;) {
     std::size_t t = std::min(Find(cr_, '\r', begin_), Find(lf_, '\n', begin_));
     if (t != kNone) {
-      if (buffer_[t] == '\r' && t + 1 == end_) {
+      if (buffer_.chars()[t] == '\r' && t + 1 == end_) {
         // A CR at the end of the held data may be the first half of CR LF.
         const std::size_t offset = t - begin_;
         if (!Refill() && failed_) return false;
         t = begin_ + offset;
       }
       const std::size_t termLen =
-          buffer_[t] == '\r' && t + 1 < end_ && buffer_[t + 1] == '\n' ? 2 : 1;
-      line = std::string_view(buffer_.data() + begin_, t - begin_);
+          buffer_.chars()[t] == '\r' && t + 1 < end_ && buffer_.chars()[t + 1] == '\n' ? 2 : 1;
+      line = std::string_view(buffer_.chars() + begin_, t - begin_);
       consumed_ += (t - begin_) + termLen;
       begin_ = t + termLen;
       return true;
@@ -96,7 +100,7 @@ bool LineReader::Next(std::string_view& line) {
     if (Refill()) continue;
     if (failed_ || begin_ == end_) return false;
     // End of input: whatever is left is the last line.
-    line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+    line = std::string_view(buffer_.chars() + begin_, end_ - begin_);
     consumed_ += end_ - begin_;
     begin_ = end_;
     return true;

@@ -188,6 +188,16 @@ TEST(ScanLineRuns, MegabyteLineOfWords) {
   EXPECT_EQ(CountLines(line, DefaultSettings()), Words({{"word", 200000}}));
 }
 
+TEST(ScanLineRuns, LinesOfManyMegabytesBetweenShortOnes) {
+  // Lines this long get storage of their own; the short lines around them
+  // and a second, shorter long line must still be read whole.
+  std::string big;
+  for (int i = 0; i < 1200000; ++i) big += "Word ";
+  const std::string text = "start\n" + big + "\nmiddle\n" + big.substr(0, 5000000) + "\nend";
+  EXPECT_EQ(CountLines(text, DefaultSettings()),
+            Words({{"end", 1}, {"middle", 1}, {"start", 1}, {"word", 2200000}}));
+}
+
 TEST(ScanLineRuns, LoneAmpersandsAndSemicolonsAreNotWords) {
   EXPECT_EQ(CountLines("& ; &; ;& &&& ;;;", DefaultSettings()), Words({}));
   ScanSettings html = DefaultSettings();
