@@ -83,7 +83,10 @@ def hostile(kind, total):
             # Line breaks inside a variant would only split it: keep them,
             # they are bytes like the others.
             lines.append(b" ".join(variants))
-        return b"\n".join(lines) + b"\n", True
+        # A text, not a binary file: its first 16 KiB are checked for control
+        # characters, so every copy leads with plain words.
+        lead = b"plain words lead every copy of the bytes\n" * 400
+        return lead + b"\n".join(lines) + b"\n", True
     raise SystemExit(f"unknown hostile text: {kind}")
 
 

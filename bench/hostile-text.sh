@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Hostile texts at two sizes: each must count without failing, and the
+# larger must take about twice as long as the smaller (linear work).
+#
+#   ampersands    one line of "&" in an HTML file (entity look-ahead)
+#   angles        one line of "<" in an HTML file (tags never closed)
+#   openers       one line of "/* " in a C file (nested-looking comments)
+#   user-markers  "(( word " repeated on one line, user markers (( and ))
+#   entities      entity-like sequences of every length up to 25, HTML
+#   bytes         every byte value in every position of a short word
+#
+# Usage: bench/hostile-text.sh BUILD_DIR [MB]   (MB: the smaller size,
+# default 50; the larger is twice it). Prints seconds, peak memory and the
+# ratio of the two times per text.
+set -euo pipefail
+build=${1:-build/release}
+mb=${2:-50}
+here=$(cd "$(dirname "$0")" && pwd)
+zet=$build/bin/zet-count
+work=${ZET_HOSTILE_DIR:-$build/hostile-data}
+mkdir -p "$work"
+[ -x "$zet" ] || { echo "no $zet: build it first" >&2; exit 1; }
+trap 'rm -f "$work"/hostile-* "$work/time.txt"' EXIT
+
+# The file name chooses HTML or C comment handling, as for any input.
+name_of() {
+  case $1 in
+    ampersands | angles | entities) echo "hostile-$1-$2.html" ;;
+    openers) echo "hostile-$1-$2.c" ;;
+    *) echo "hostile-$1-$2.txt" ;;
+  esac
+}
+options_of() {
+  case $1 in
+    user-markers) echo "--comment-markers (( ))" ;;
+    *) echo "" ;;
+  esac
+}
+
+# Seconds and peak KiB of one count.
+run() {
+  # shellcheck disable=SC2046  # the options are words
+  /usr/bin/time -o "$work/time.txt" -f "%e %M" "$zet" $(options_of "$1") -o /dev/null "$2" >/dev/null \
+    2>/dev/null || { echo "FAILED: $1 ($2)" >&2; exit 1; }
+  tail -n 1 "$work/time.txt"
+}
+
+printf '%-13s %14s %14s %7s\n' text "$mb MB" "$((2 * mb)) MB" ratio
+for kind in ampersands angles openers user-markers entities bytes; do
+  results=()
+  for size in "$mb" $((2 * mb)); do
+    file=$work/$(name_of "$kind" "$size")
+    python3 "$here/make-inputs.py" hostile "$kind" "$file" $((size * 1000000)) > /dev/null
+    read -r secs kib < <(run "$kind" "$file")
+    results+=("$secs" "$kib")
+    rm -f "$file"
+  done
+  printf '%-13s %5.2f s %4d MiB %5.2f s %4d MiB %7s\n' "$kind" \
+    "${results[0]}" $((results[1] / 1024)) "${results[2]}" $((results[3] / 1024)) \
+    "$(awk "BEGIN{ if (${results[0]} > 0) printf \"%.2f\", ${results[2]} / ${results[0]}; else print \"-\" }")"
+done
