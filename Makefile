@@ -7,7 +7,7 @@ GUI_PACKAGES  := qt6-base-dev
 BENCH_PACKAGES := python3 time
 JOBS          ?= $(shell nproc)
 
-.PHONY: all deps gui-deps build run test test-dev test-asan bench gui clean
+.PHONY: all deps gui-deps build run test test-dev test-asan bench limits gui clean
 
 all: build
 
@@ -41,6 +41,16 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 	bench/run-bench.sh build/release
+
+# The limits of one count (a 5 GB text, a 1 GB line, ten million different
+# words) and hostile texts at two sizes; see docs/limits.md. Needs about
+# 6.5 GB of free disk and several minutes.
+limits: deps
+	@scripts/ensure-packages.sh $(BENCH_PACKAGES)
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	bench/huge-inputs.sh build/release
+	bench/hostile-text.sh build/release
 
 gui: build
 	@test -x build/dev/bin/zet || { echo "zet was not built: Qt 6 Widgets is missing (see make gui-deps)"; exit 1; }
