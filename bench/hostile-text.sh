@@ -5,16 +5,18 @@
 #   ampersands    one line of "&" in an HTML file (entity look-ahead)
 #   angles        one line of "<" in an HTML file (tags never closed)
 #   openers       one line of "/* " in a C file (nested-looking comments)
-#   user-markers  "(( word " repeated on one line, user markers (( and ))
+#   user-markers  "(( (( word )) " repeated on one line, user markers (( ))
 #   entities      entity-like sequences of every length up to 25, HTML
 #   bytes         every byte value in every position of a short word
 #
 # Usage: bench/hostile-text.sh BUILD_DIR [MB]   (MB: the smaller size,
-# default 50; the larger is twice it). Prints seconds, peak memory and the
-# ratio of the two times per text.
+# default 100; the larger is twice it). Prints, per size, the wall time, the
+# processor time of the program itself (user time: steadier than wall time
+# on a shared machine, and free of the kernel's work of supplying memory)
+# and the peak memory, then the ratio of the two user times.
 set -euo pipefail
 build=${1:-build/release}
-mb=${2:-50}
+mb=${2:-100}
 here=$(cd "$(dirname "$0")" && pwd)
 zet=$build/bin/zet-count
 work=${ZET_HOSTILE_DIR:-$build/hostile-data}
@@ -37,25 +39,26 @@ options_of() {
   esac
 }
 
-# Seconds and peak KiB of one count.
+# Wall seconds, user seconds and peak KiB of one count.
 run() {
   # shellcheck disable=SC2046  # the options are words
-  /usr/bin/time -o "$work/time.txt" -f "%e %M" "$zet" $(options_of "$1") -o /dev/null "$2" >/dev/null \
+  /usr/bin/time -o "$work/time.txt" -f "%e %U %M" "$zet" $(options_of "$1") -o /dev/null "$2" >/dev/null \
     2>/dev/null || { echo "FAILED: $1 ($2)" >&2; exit 1; }
   tail -n 1 "$work/time.txt"
 }
 
-printf '%-13s %14s %14s %7s\n' text "$mb MB" "$((2 * mb)) MB" ratio
+printf '%-13s %-28s %-28s %s\n' text "$mb MB: wall, user, peak" "$((2 * mb)) MB: wall, user, peak" "user ratio"
 for kind in ampersands angles openers user-markers entities bytes; do
   results=()
   for size in "$mb" $((2 * mb)); do
     file=$work/$(name_of "$kind" "$size")
     python3 "$here/make-inputs.py" hostile "$kind" "$file" $((size * 1000000)) > /dev/null
-    read -r secs kib < <(run "$kind" "$file")
-    results+=("$secs" "$kib")
+    read -r wall user kib < <(run "$kind" "$file")
+    results+=("$wall" "$user" "$kib")
     rm -f "$file"
   done
-  printf '%-13s %5.2f s %4d MiB %5.2f s %4d MiB %7s\n' "$kind" \
-    "${results[0]}" $((results[1] / 1024)) "${results[2]}" $((results[3] / 1024)) \
-    "$(awk "BEGIN{ if (${results[0]} > 0) printf \"%.2f\", ${results[2]} / ${results[0]}; else print \"-\" }")"
+  printf '%-13s %5.2f s %5.2f s %5d MiB    %5.2f s %5.2f s %5d MiB    %s\n' "$kind" \
+    "${results[0]}" "${results[1]}" $((results[2] / 1024)) \
+    "${results[3]}" "${results[4]}" $((results[5] / 1024)) \
+    "$(awk "BEGIN{ if (${results[1]} > 0) printf \"%.2f\", ${results[4]} / ${results[1]}; else print \"-\" }")"
 done

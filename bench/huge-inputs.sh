@@ -4,7 +4,7 @@
 # and peak memory are reported.
 #
 #   huge      a text of ZET_HUGE_BYTES (default 5 GB) with 3,000 different
-#             words: the totals pass 32 bits, progress must reach its end
+#             words: byte positions pass 32 bits, progress must reach its end
 #   no-break  ZET_NOLINE_BYTES (default 1 GB) of words and no line break
 #   distinct  ZET_DISTINCT_WORDS (default 10 million) different words
 #

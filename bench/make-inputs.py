@@ -68,7 +68,7 @@ def hostile(kind, total):
     if kind == "openers":  # nested-looking comment openers, one line
         return b"/* ", False
     if kind == "user-markers":  # user markers "((" "))", nested, one line
-        return b"(( word ", False
+        return b"(( (( word )) ", False
     if kind == "entities":  # entity-like sequences of every length to 25
         parts = []
         for length in range(0, 26):
