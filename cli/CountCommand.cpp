@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <istream>
 #include <memory>
 #include <new>
@@ -123,6 +124,23 @@ FilterSettings FiltersFor(const ParameterSet& params, std::shared_ptr<const Word
   return MakeFilterSettings(params, ignore.list, std::move(commonWords));
 }
 
+// Reports a write that standard output refused, with the system's reason
+// when the stream left one. A broken pipe is no news: whoever read the list
+// stopped on purpose. Returns the exit status.
+int StandardOutputFailed(std::ostream& err) {
+  const int error = errno;
+  if (error == EPIPE) return 1;
+  const RunTimeError e = RunTimeErrorFromErrno(error != 0 ? error : EIO);
+  Fail(err, "Error " + std::to_string(e.number) + ": " + e.description + " (standard output)");
+  return 1;
+}
+
+// Hands everything written to `out` on; the exit status.
+int Flushed(std::ostream& out, std::ostream& err) {
+  out.flush();
+  return out ? 0 : StandardOutputFailed(err);
+}
+
 void PrintTotals(const ListTotals& totals, std::ostream& out) {
   const WordCountCaptions c = ShowWordCounts(totals, false);
   for (const std::string* caption :
@@ -151,10 +169,11 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
 
   WordTable table;
   CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
-                            options.outputFile.value_or(""), env.stderrIsTerminal};
+                            options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd};
   if (!CountInput(request, in, table, err)) return 1;
 
   const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
+  errno = 0;  // so that a refused write to `out` is not blamed on an earlier failure
   if (results.totals.lngNumListed == 0) {
     out << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
   } else if (options.outputFile) {
@@ -163,11 +182,10 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
       return 1;
     }
   } else if (!WriteStandardOutput(table, results, params, out)) {
-    return 1;
+    return StandardOutputFailed(err);
   }
   if (options.totals) PrintTotals(results.totals, out);
-  out.flush();
-  return out ? 0 : 1;
+  return Flushed(out, err);
 }
 
 }  // namespace
@@ -182,11 +200,11 @@ int RunCountCommand(const std::vector<std::string>& args, std::istream& in, std:
   }
   if (parsed.options.help) {
     out << CountUsage();
-    return 0;
+    return Flushed(out, err);
   }
   if (parsed.options.version) {
     out << kProgram << ' ' << ZET_VERSION << '\n';
-    return 0;
+    return Flushed(out, err);
   }
   try {
     return Run(parsed.options, in, out, err, env);
