@@ -54,12 +54,11 @@ bool ResolveParameters(const CountOptions& options, const CountEnvironment& env,
                                  ? GetAppDataFilePath(kUserSettingsFileName, kAppDataFolderName)
                                  : env.settingsFile;
     // No settings saved yet is a first start: the defaults, as the desktop
-    // program does; settings that exist but do not read are an error.
-    if (FileExists(path)) {
-      if (const std::string error = RestoreSavedState(path, params); !error.empty()) {
-        Fail(err, error + " (" + path + ")");
-        return false;
-      }
+    // program does; settings that exist but do not read are an error. The
+    // file is not looked for first: it could go between the look and the read.
+    if (const std::string error = RestoreUserSettings(path, params); !error.empty()) {
+      Fail(err, error + " (" + path + ")");
+      return false;
     }
   }
   if (options.paramsFile) {

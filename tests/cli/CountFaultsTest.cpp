@@ -9,15 +9,20 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <streambuf>
+#include <thread>
 
 #include "cli/CountCommand.h"
+#include "params/ParameterSet.h"
+#include "params/SettingsFile.h"
 #include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
 
@@ -163,6 +168,60 @@ TEST(CountFaultsTest, AReadOnlyFolderKeepsThePreviousFiles) {
   EXPECT_EQ(TempDir::Read(list), "previous list");
   EXPECT_EQ(TempDir::Read(params), "previous parameters");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+}
+
+TEST(CountFaultsTest, SettingsThatAreNotThereAreAFirstStartAndOthersAreRefused) {
+  TempDir dir;
+  const std::string fifo = dir.File("fifo.usr");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_EQ(::symlink(dir.File("gone.usr").c_str(), dir.File("dangling.usr").c_str()), 0);
+  const std::string restoreError = "zet-count: Error when attempting to restore parameters: ";
+  const std::pair<std::string, Outcome> rows[] = {
+      {dir.File("never-saved.usr"), {0, "go\n", ""}},
+      {dir.File("dangling.usr"), {0, "go\n", ""}},
+      {dir.Path(), {1, "", restoreError + "not a regular file (" + dir.Path() + ")\n"}},
+      {fifo, {1, "", restoreError + "not a regular file (" + fifo + ")\n"}},  // and no hang
+  };
+  for (const auto& [path, expected] : rows) {
+    CountEnvironment env;
+    env.settingsFile = path;
+    std::istringstream in("go2\n");
+    std::ostringstream out;
+    Outcome outcome = Count({"--settings", "--format", "9"}, in, out, env);
+    outcome.out = out.str();
+    EXPECT_EQ(outcome, expected) << path;
+  }
+}
+
+// Was: the settings file was looked for and then opened, and one removed in
+// between failed the run. Removed and made again while counts run, it must
+// give either its own settings or the defaults, never an error.
+TEST(CountFaultsTest, SettingsThatComeAndGoNeverFailARun) {
+  TempDir dir;
+  const std::string path = dir.File("zet.usr");
+  ParameterSet numerals;
+  ASSERT_TRUE(numerals.SetValue(ParamId::chkAllowWordsWithNumerals, 1));
+  const std::string spare = dir.File("spare.usr");
+  std::atomic<bool> done{false};
+  std::thread churn([&] {
+    while (!done) {
+      if (SaveState(spare, numerals).empty()) std::filesystem::rename(spare, path);
+      std::filesystem::remove(path);
+    }
+  });
+  CountEnvironment env;
+  env.settingsFile = path;
+  std::set<std::string> seen;
+  for (int i = 0; i < 300; ++i) {
+    std::istringstream in("go2\n");
+    std::ostringstream out;
+    const Outcome outcome = Count({"--settings", "--format", "9"}, in, out, env);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    seen.insert(out.str());
+  }
+  done = true;
+  churn.join();
+  for (const std::string& listed : seen) EXPECT_TRUE(listed == "go2\n" || listed == "go\n") << listed;
 }
 
 // How the program's standard input or output is prepared.
