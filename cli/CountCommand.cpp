@@ -100,7 +100,7 @@ bool LoadCommonWords(const ParameterSet& params, std::shared_ptr<const WordSet>&
     Fail(err, failure);
     return false;
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = OpenRegularFile(path);  // what was checked may have been replaced since
   if (fd < 0) {
     Fail(err, failure + ": " + RunTimeErrorFromErrno(errno).description);
     return false;

@@ -224,6 +224,25 @@ TEST(CountFaultsTest, SettingsThatComeAndGoNeverFailARun) {
   for (const std::string& listed : seen) EXPECT_TRUE(listed == "go2\n" || listed == "go\n") << listed;
 }
 
+TEST(CountFaultsTest, CommonWordsThatCannotBeReadAreRefusedWithoutWaiting) {
+  TempDir dir;
+  const std::string fifo = dir.File("pipe.txt");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string locked = dir.Write("locked.txt", "alpha\n");
+  ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+  const std::string failure = "zet-count: Error when attempting to load common words from ";
+  for (const std::string& path : {dir.Path(), fifo}) {
+    EXPECT_EQ(Count({"--common-words", path}, kText),
+              (Outcome{1, "", "zet-count: File for common words not found.\n" + failure + path + "\n"}));
+  }
+  test::LetEveryoneIn(dir.Path());
+  const auto outcome = test::RunAsUnprivileged([&] {
+    const Outcome r = Count({"--common-words", locked}, kText);
+    return std::to_string(r.status) + "|" + r.out + "|" + r.err;
+  });
+  EXPECT_EQ(outcome, "1||" + failure + locked + ": Permission denied\n");
+}
+
 // How the program's standard input or output is prepared.
 enum class Stream : std::uint8_t {
   Closed,      // no descriptor at all
