@@ -1,7 +1,10 @@
 // The count command with a file as the source: the refusals and questions
 // before a file is read, stopping, and listing again without reading.
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <chrono>
 #include <filesystem>
@@ -317,6 +320,35 @@ TEST_F(CountTest, ProgressBarRunsAcrossTheLabelAndIsPutAway) {
   EXPECT_EQ(frm->lblTotalNumOccurrences.GetAlignment(), Alignment::kRight);
   EXPECT_EQ(frm->lblTotalNumOccurrences.GetFont(), (Font{"Arial", 10, false}));
   EXPECT_THAT(frm->lblTotalNumOccurrences.Caption(), StartsWith("Total number of words"));
+}
+
+// True when reading this process's memory from its start fails as a
+// failing disk does (EIO): a regular file, as the system reports it, that
+// cannot be read.
+bool MemoryFileFails() {
+  const int fd = ::open("/proc/self/mem", O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char byte;
+  const bool fails = ::read(fd, &byte, 1) < 0 && errno == EIO;
+  ::close(fd);
+  return fails;
+}
+
+TEST_F(CountTest, AReadErrorIsReportedAndTheWordsAreNotKeptAsCounted) {
+  if (!MemoryFileFails()) GTEST_SKIP() << "no unreadable regular file to be had";
+  const std::string failing = temp.File("failing.txt");
+  ASSERT_EQ(::symlink("/proc/self/mem", failing.c_str()), 0);
+  Count();  // a good count first: its words are held
+  ASSERT_TRUE(frm->WordsGot());
+  TypeInputFile(failing);
+  hp.messageBoxes.AnswerOk();
+  Count();
+  EXPECT_THAT(hp.messageBoxes.Shown(), ElementsAre(Box("Error 57: Input/output error", "Error")));
+  EXPECT_FALSE(frm->WordsGot());
+  EXPECT_EQ(frm->Words().size(), 0U);
+  EXPECT_EQ(frm->cmdListWords.Caption(), "Count word frequencies");
+  EXPECT_TRUE(frm->cmdFile0.Enabled());
+  EXPECT_TRUE(frm->paramsWindow.form.Enabled());
 }
 
 struct ChangingFileRow {

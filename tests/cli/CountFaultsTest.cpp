@@ -118,6 +118,30 @@ TEST(CountFaultsTest, StreamsThatFailAreErrorsNotEndsOrSuccesses) {
   }
 }
 
+TEST(CountFaultsTest, DescriptorsThatFailAreReportedWithTheirReason) {
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  ::close(fds[0]);
+  ::close(fds[1]);
+  CountEnvironment closed;
+  closed.stdinFd = fds[0];  // closed: reading it fails
+  std::istringstream unused(kText);
+  std::ostringstream out;
+  EXPECT_EQ(Count({}, unused, out, closed),
+            (Outcome{1, "", "zet-count: Error 57: Bad file descriptor\n"}));
+
+  // A regular file, as the system reports it, whose reading fails (EIO).
+  const int mem = ::open("/proc/self/mem", O_RDONLY | O_CLOEXEC);
+  char byte;
+  const bool memoryFails = mem >= 0 && ::read(mem, &byte, 1) < 0 && errno == EIO;
+  if (mem >= 0) ::close(mem);
+  if (!memoryFails) GTEST_SKIP() << "no unreadable regular file to be had";
+  TempDir dir;
+  ASSERT_EQ(::symlink("/proc/self/mem", dir.File("failing.txt").c_str()), 0);
+  EXPECT_EQ(Count({dir.File("failing.txt")}),
+            (Outcome{1, "", "zet-count: Error 57: Input/output error\n"}));
+}
+
 TEST(CountFaultsTest, AnInputCutShortIsCountedAsFarAsItGoes) {
   // A writer that stops in the middle of a line: the part line still counts.
   EXPECT_EQ(Count({"--format", "9"}, "alpha beta\ngam"), (Outcome{0, "alpha, beta, gam\n", ""}));
@@ -191,6 +215,9 @@ TEST(CountFaultsTest, SettingsThatAreNotThereAreAFirstStartAndOthersAreRefused) 
     outcome.out = out.str();
     EXPECT_EQ(outcome, expected) << path;
   }
+  // A parameter file is asked for by name: one that is not there is an error.
+  EXPECT_EQ(Count({"--params", dir.File("dangling.usr")}, "go2\n"),
+            (Outcome{1, "", restoreError + "file not found (" + dir.File("dangling.usr") + ")\n"}));
 }
 
 // Was: the settings file was looked for and then opened, and one removed in
