@@ -16,8 +16,9 @@ constexpr int kWorkThrew = 4;
 
 bool DropPrivileges() {
   if (::geteuid() != 0) return true;
-  return ::setgroups(0, nullptr) == 0 && ::setresgid(kUnprivilegedId, kUnprivilegedId, kUnprivilegedId) == 0 &&
-         ::setresuid(kUnprivilegedId, kUnprivilegedId, kUnprivilegedId) == 0 && ::geteuid() != 0;
+  const unsigned id = kUnprivilegedId;
+  return ::setgroups(0, nullptr) == 0 && ::setresgid(id, id, id) == 0 &&
+         ::setresuid(id, id, id) == 0 && ::geteuid() != 0;
 }
 
 void WriteAll(int fd, const std::string& text) {
