@@ -31,6 +31,14 @@ inline constexpr std::uint64_t kTextCheckSample = 16384;
 /// True when `path` names an existing regular file (links followed).
 [[nodiscard]] bool FileExists(const std::string& path);
 
+/// Opens `path` for reading only when it is a regular file (links
+/// followed), and never waits on a named pipe or a device: it is opened
+/// non-blocking, examined through the open descriptor (so the file examined
+/// is the file read, however the name changes meanwhile) and then made
+/// blocking. Returns the descriptor, which the caller closes, or -1 with
+/// errno set: EISDIR for a folder, EINVAL for another kind of file.
+[[nodiscard]] int OpenRegularFile(const std::string& path);
+
 /// The file's length in bytes, or -1 when it cannot be found out.
 [[nodiscard]] std::int64_t FileLength(const std::string& path);
 

@@ -73,7 +73,9 @@ bool frmMain::ReadCommonWords() {
 // changes nothing. No window event runs meanwhile: nothing may start a
 // count inside the read.
 bool frmMain::LoadCommonWords(const std::string& path, const WordRules& rules) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // The name was checked before, but what it names may have changed since:
+  // a named pipe put in its place must not hang the window.
+  const int fd = OpenRegularFile(path);
   int failure = fd < 0 ? errno : 0;
   CommonWordList list;
   if (fd >= 0) {

@@ -125,7 +125,9 @@ bool frmMain::MarkersAccepted(const ParameterSet& params) {
 void frmMain::ReadInputFile(const std::string& input, const ScanSettings& settings) {
   const std::int64_t fileLength = FileLength(input);
   if (fileLength > kProgressBarThreshold) ShowProgressBar();
-  const int fd = ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
+  // Checked before, but a named pipe put in its place since must not hang
+  // the window.
+  const int fd = OpenRegularFile(input);
   if (fd < 0) {
     blnPassFailed_ = true;
     ReportError(RunTimeErrorFromErrno(errno));

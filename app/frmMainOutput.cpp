@@ -1,12 +1,13 @@
 // The output stage: the output file, then the listing in the textbox.
 
 #include <cerrno>
-#include <fstream>
 
 #include "app/FileProc.h"
 #include "app/FileTexts.h"
 #include "app/WinTextboxSink.h"
 #include "app/frmMain.h"
+#include "params/AtomicFile.h"
+#include "results/AtomicFileSink.h"
 #include "results/OutputStage.h"
 #include "results/ReportError.h"
 
@@ -110,22 +111,25 @@ void frmMain::OutputResultsOnce() {
 // Writes the list to the output file. False when the file could not be
 // opened: the failure was reported and nothing is to be listed. A failure
 // while writing is reported too, but the list still goes to the textbox.
+// The file is replaced only by a whole list, or by the lines written before
+// a stop: a full disk halfway leaves the previous file as it was.
 bool frmMain::WriteOutputFileNamed(const std::string& path, const ParameterSet& params) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file.is_open()) {
-    ReportError(RunTimeErrorFromErrno(errno != 0 ? errno : EIO));
+  AtomicFileWriter writer;
+  if (const int error = writer.Open(path); error != 0) {
+    ReportError(RunTimeErrorFromErrno(error));
     return false;
   }
-  errno = 0;
-  const ListingOutcome outcome =
-      WriteOutputFile(table_, results_, OrderOf(params), FormatOf(params),
-                      params.IsChecked(ParamId::chkOutputWithCommas), file,
-                      [this](const ListingProgress&) { return ListingGoesOn(); });
-  int failure = outcome == ListingOutcome::Failed ? errno : 0;
-  file.close();
-  if (outcome != ListingOutcome::Failed && file.fail()) failure = errno;
-  if (outcome == ListingOutcome::Failed || file.fail()) {
-    ReportError(RunTimeErrorFromErrno(failure != 0 ? failure : EIO));
+  AtomicFileSink sink(writer);
+  const ListingOptions options{OrderOf(params), FormatOf(params),
+                               params.IsChecked(ParamId::chkOutputWithCommas),
+                               ListingTarget::OutputFile, kMinColumnWidth};
+  const ListingOutcome outcome = WriteListing(
+      table_, results_, options, sink, [this](const ListingProgress&) { return ListingGoesOn(); });
+  int failure = 0;
+  if (outcome == ListingOutcome::Failed) failure = sink.Error() != 0 ? sink.Error() : EIO;
+  else failure = writer.Commit();
+  if (failure != 0) {
+    ReportError(RunTimeErrorFromErrno(failure));  // the writer drops its temporary file
     return true;
   }
   // A stopped file holds only part of the list: it does not count as written.

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <istream>
 #include <memory>
 #include <new>
@@ -53,12 +54,11 @@ bool ResolveParameters(const CountOptions& options, const CountEnvironment& env,
                                  ? GetAppDataFilePath(kUserSettingsFileName, kAppDataFolderName)
                                  : env.settingsFile;
     // No settings saved yet is a first start: the defaults, as the desktop
-    // program does; settings that exist but do not read are an error.
-    if (FileExists(path)) {
-      if (const std::string error = RestoreSavedState(path, params); !error.empty()) {
-        Fail(err, error + " (" + path + ")");
-        return false;
-      }
+    // program does; settings that exist but do not read are an error. The
+    // file is not looked for first: it could go between the look and the read.
+    if (const std::string error = RestoreUserSettings(path, params); !error.empty()) {
+      Fail(err, error + " (" + path + ")");
+      return false;
     }
   }
   if (options.paramsFile) {
@@ -100,7 +100,7 @@ bool LoadCommonWords(const ParameterSet& params, std::shared_ptr<const WordSet>&
     Fail(err, failure);
     return false;
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = OpenRegularFile(path);  // what was checked may have been replaced since
   if (fd < 0) {
     Fail(err, failure + ": " + RunTimeErrorFromErrno(errno).description);
     return false;
@@ -121,6 +121,23 @@ bool LoadCommonWords(const ParameterSet& params, std::shared_ptr<const WordSet>&
 FilterSettings FiltersFor(const ParameterSet& params, std::shared_ptr<const WordSet> commonWords) {
   const WordsToIgnore ignore = ParseWordsToIgnore(DecodeToCp1252(params.Text(ParamId::txbWordsToIgnore)));
   return MakeFilterSettings(params, ignore.list, std::move(commonWords));
+}
+
+// Reports a write that standard output refused, with the system's reason
+// when the stream left one. A broken pipe is no news: whoever read the list
+// stopped on purpose. Returns the exit status.
+int StandardOutputFailed(std::ostream& err) {
+  const int error = errno;
+  if (error == EPIPE) return 1;
+  const RunTimeError e = RunTimeErrorFromErrno(error != 0 ? error : EIO);
+  Fail(err, "Error " + std::to_string(e.number) + ": " + e.description + " (standard output)");
+  return 1;
+}
+
+// Hands everything written to `out` on; the exit status.
+int Flushed(std::ostream& out, std::ostream& err) {
+  out.flush();
+  return out ? 0 : StandardOutputFailed(err);
 }
 
 void PrintTotals(const ListTotals& totals, std::ostream& out) {
@@ -151,10 +168,11 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
 
   WordTable table;
   CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
-                            options.outputFile.value_or(""), env.stderrIsTerminal};
+                            options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd};
   if (!CountInput(request, in, table, err)) return 1;
 
   const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
+  errno = 0;  // so that a refused write to `out` is not blamed on an earlier failure
   if (results.totals.lngNumListed == 0) {
     out << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
   } else if (options.outputFile) {
@@ -163,11 +181,10 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
       return 1;
     }
   } else if (!WriteStandardOutput(table, results, params, out)) {
-    return 1;
+    return StandardOutputFailed(err);
   }
   if (options.totals) PrintTotals(results.totals, out);
-  out.flush();
-  return out ? 0 : 1;
+  return Flushed(out, err);
 }
 
 }  // namespace
@@ -182,11 +199,11 @@ int RunCountCommand(const std::vector<std::string>& args, std::istream& in, std:
   }
   if (parsed.options.help) {
     out << CountUsage();
-    return 0;
+    return Flushed(out, err);
   }
   if (parsed.options.version) {
     out << kProgram << ' ' << ZET_VERSION << '\n';
-    return 0;
+    return Flushed(out, err);
   }
   try {
     return Run(parsed.options, in, out, err, env);

@@ -29,8 +29,9 @@ void Fail(std::ostream& err, std::string_view message) {
   err << '\n';
 }
 
+// A stream reports no error number of its own: its failures are I/O errors.
 void FailErrno(std::ostream& err, int errnum) {
-  const RunTimeError e = RunTimeErrorFromErrno(errnum);
+  const RunTimeError e = RunTimeErrorFromErrno(errnum != 0 ? errnum : EIO);
   Fail(err, "Error " + std::to_string(e.number) + ": " + e.description);
 }
 
@@ -160,6 +161,10 @@ bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream&
 bool CountInput(const CountInputRequest& request, std::istream& in, WordTable& table,
                 std::ostream& err) {
   if (!request.inputFile.empty()) return CountFile(request, table, err);
+  if (request.stdinFd >= 0) {
+    FdByteSource source(request.stdinFd);
+    return CountStream(source, request, table, err);
+  }
   StreamByteSource source(in);
   return CountStream(source, request, table, err);
 }

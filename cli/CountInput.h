@@ -15,6 +15,7 @@ struct CountInputRequest {
   std::string inputFile;   ///< empty: the stream handed to CountInput
   std::string outputFile;  ///< may be empty; must not name the input file
   bool showProgress = false;  ///< draw a progress bar on the error stream
+  int stdinFd = -1;  ///< not negative: standard input is this descriptor, not the stream
 };
 
 /// Checks the input as the desktop program's file pass does (it exists, it

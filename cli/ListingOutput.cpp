@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "params/AtomicFile.h"
+#include "results/AtomicFileSink.h"
 #include "results/Listing.h"
 #include "results/StreamSink.h"
 
@@ -18,29 +19,6 @@ DisplayFormat FormatOf(const ParameterSet& params) {
   return index >= 0 && index < kDisplayFormatCount ? static_cast<DisplayFormat>(index)
                                                    : DisplayFormat::RankFrequencyWord;
 }
-
-// Collects the listing in large blocks for an AtomicFileWriter.
-class AtomicFileSink final : public ListingSink {
- public:
-  explicit AtomicFileSink(AtomicFileWriter& writer) : writer_(writer) { buffer_.reserve(kBlock); }
-  [[nodiscard]] bool Write(std::string_view text) override {
-    buffer_.append(text);
-    return buffer_.size() < kBlock || Flush();
-  }
-  [[nodiscard]] bool Finish() override { return Flush(); }
-  [[nodiscard]] int Error() const noexcept { return error_; }
-
- private:
-  static constexpr std::size_t kBlock = std::size_t{256} << 10;
-  bool Flush() {
-    if (error_ == 0) error_ = writer_.Write(buffer_);
-    buffer_.clear();
-    return error_ == 0;
-  }
-  AtomicFileWriter& writer_;
-  std::string buffer_;
-  int error_ = 0;
-};
 
 // The textbox's CR LF line ends become this system's LF.
 class TerminalSink final : public ListingSink {

@@ -11,7 +11,10 @@ ProgressBar::ProgressBar(std::ostream& terminal, std::uint64_t total, bool enabl
 ProgressBar::~ProgressBar() { Clear(); }
 
 std::string ProgressBar::Text(int position) {
-  if (position <= 0) return "[>" + std::string(kWidth, ' ') + "]";
+  // Every frame is as wide as the others and as Clear's blanks, or a wider
+  // one would leave a stray "]" on the terminal line.
+  if (position <= 0) position = 1;
+  if (position > kWidth) position = kWidth;
   return "[" + std::string(static_cast<std::size_t>(position - 1), '-') + ">" +
          std::string(static_cast<std::size_t>(kWidth - position), ' ') + "]";
 }

@@ -21,7 +21,9 @@ class ProgressBar {
   /// Erases the bar.
   void Clear();
 
-  /// The bar's text for a position from 0 to kWidth.
+  /// The bar's text for a position from 0 to kWidth, always kWidth + 2
+  /// characters: "[", the arrow reaching `position` (at least its head),
+  /// spaces, "]".
   [[nodiscard]] static std::string Text(int position);
 
  private:

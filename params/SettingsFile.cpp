@@ -195,6 +195,28 @@ std::string OneLine(const std::string& text) {
   return out;
 }
 
+std::string Restore(const std::string& path, ParameterSet& params, bool missingIsFirstStart) {
+  if (path.empty()) return std::string(kRestorePrefix) + "no file name given";
+  // Opened once and then examined through the descriptor, so the file read
+  // is the file examined. Non-blocking so that a named pipe chosen by
+  // mistake cannot hang the program; only regular files are read.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0 && errno == ENOENT && missingIsFirstStart) return {};
+  if (fd < 0) return std::string(kRestorePrefix) + SystemErrorText(errno);
+  struct stat st {};
+  std::string result;
+  if (::fstat(fd, &st) != 0) {
+    result = std::string(kRestorePrefix) + SystemErrorText(errno);
+  } else if (!S_ISREG(st.st_mode)) {
+    result = std::string(kRestorePrefix) + "not a regular file";
+  } else {
+    FdByteSource source(fd);
+    result = RestoreFromSource(source, params);
+  }
+  ::close(fd);
+  return result;
+}
+
 }  // namespace
 
 std::string FormatSettings(const ParameterSet& params) {
@@ -219,23 +241,11 @@ std::string SaveState(const std::string& path, const ParameterSet& params) {
 }
 
 std::string RestoreSavedState(const std::string& path, ParameterSet& params) {
-  if (path.empty()) return std::string(kRestorePrefix) + "no file name given";
-  // Non-blocking so that a named pipe chosen by mistake cannot hang the
-  // program; only regular files are read.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return std::string(kRestorePrefix) + SystemErrorText(errno);
-  struct stat st {};
-  std::string result;
-  if (::fstat(fd, &st) != 0) {
-    result = std::string(kRestorePrefix) + SystemErrorText(errno);
-  } else if (!S_ISREG(st.st_mode)) {
-    result = std::string(kRestorePrefix) + "not a regular file";
-  } else {
-    FdByteSource source(fd);
-    result = RestoreFromSource(source, params);
-  }
-  ::close(fd);
-  return result;
+  return Restore(path, params, false);
+}
+
+std::string RestoreUserSettings(const std::string& path, ParameterSet& params) {
+  return Restore(path, params, true);
 }
 
 std::string RestoreSettingsText(std::string_view bytes, ParameterSet& params) {

@@ -41,6 +41,13 @@ inline constexpr std::string_view kInvalidComboBoxIndex = "Invalid combo box ind
 /// `txbCommonWordsFile`.
 [[nodiscard]] std::string RestoreSavedState(const std::string& path, ParameterSet& params);
 
+/// RestoreSavedState for the user settings file, where no file means a
+/// first start: a file that does not exist (never saved, a dangling link,
+/// or removed before it could be opened) leaves `params` alone and returns
+/// an empty text. Anything else that cannot be read is reported as
+/// RestoreSavedState reports it.
+[[nodiscard]] std::string RestoreUserSettings(const std::string& path, ParameterSet& params);
+
 /// RestoreSavedState over a file's bytes already in memory.
 [[nodiscard]] std::string RestoreSettingsText(std::string_view bytes, ParameterSet& params);
 

@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <limits>
 
 #include "app/FileTexts.h"
+#include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
 
 namespace zet {
@@ -66,10 +68,43 @@ TEST(CheckTextFileOtherTest, MissingAndUnreadableFiles) {
   EXPECT_EQ(CheckTextFile(dir.File("none.txt")), TextCheck::Missing);
   EXPECT_EQ(CheckTextFile(dir.Path()), TextCheck::Missing);
   EXPECT_EQ(TextCheckCode(TextCheck::Missing), -1);
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   const std::string locked = dir.Write("locked.txt", "text");
   ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
-  EXPECT_EQ(CheckTextFile(locked), TextCheck::CannotOpen);
+  test::LetEveryoneIn(dir.Path());
+  EXPECT_EQ(test::RunAsUnprivileged(
+                [&] { return std::to_string(TextCheckCode(CheckTextFile(locked))); }),
+            std::to_string(TextCheckCode(TextCheck::CannotOpen)));
+}
+
+// Whatever a checked name has come to stand for, opening it never hangs and
+// only a regular file is opened.
+TEST(FileProcTest, OpenRegularFileOpensOnlyRegularFiles) {
+  TempDir dir;
+  const std::string file = dir.Write("words.txt", "alpha\n");
+  const std::string fifo = dir.File("pipe.txt");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_EQ(::symlink(file.c_str(), dir.File("link.txt").c_str()), 0);
+  const std::pair<std::string, int> rows[] = {
+      {file, 0}, {dir.File("link.txt"), 0}, {dir.Path(), EISDIR},
+      {fifo, EINVAL}, {dir.File("none.txt"), ENOENT},
+  };
+  for (const auto& [path, error] : rows) {
+    errno = 0;
+    const int fd = OpenRegularFile(path);
+    EXPECT_EQ(fd < 0 ? errno : 0, error) << path;
+    if (fd < 0) continue;
+    char buffer[8];
+    EXPECT_EQ(::read(fd, buffer, sizeof buffer), 6) << "a blocking descriptor that reads";
+    ::close(fd);
+  }
+  const std::string locked = dir.Write("locked.txt", "text");
+  ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+  test::LetEveryoneIn(dir.Path());
+  EXPECT_EQ(test::RunAsUnprivileged([&] {
+              const int fd = OpenRegularFile(locked);
+              return std::to_string(fd < 0 ? errno : 0);
+            }),
+            std::to_string(EACCES));
 }
 
 TEST(FileProcTest, LineEndingsMessages) {

@@ -1,18 +1,25 @@
 // The count command with a file as the source: the refusals and questions
 // before a file is read, stopping, and listing again without reading.
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "app/MainTexts.h"
+#include "scanner/StrProc.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace zet::test {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
@@ -314,6 +321,102 @@ TEST_F(CountTest, ProgressBarRunsAcrossTheLabelAndIsPutAway) {
   EXPECT_EQ(frm->lblTotalNumOccurrences.GetFont(), (Font{"Arial", 10, false}));
   EXPECT_THAT(frm->lblTotalNumOccurrences.Caption(), StartsWith("Total number of words"));
 }
+
+// True when reading this process's memory from its start fails as a
+// failing disk does (EIO): a regular file, as the system reports it, that
+// cannot be read.
+bool MemoryFileFails() {
+  const int fd = ::open("/proc/self/mem", O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char byte;
+  const bool fails = ::read(fd, &byte, 1) < 0 && errno == EIO;
+  ::close(fd);
+  return fails;
+}
+
+TEST_F(CountTest, AReadErrorIsReportedAndTheWordsAreNotKeptAsCounted) {
+  if (!MemoryFileFails()) GTEST_SKIP() << "no unreadable regular file to be had";
+  const std::string failing = temp.File("failing.txt");
+  ASSERT_EQ(::symlink("/proc/self/mem", failing.c_str()), 0);
+  Count();  // a good count first: its words are held
+  ASSERT_TRUE(frm->WordsGot());
+  TypeInputFile(failing);
+  hp.messageBoxes.AnswerOk();
+  Count();
+  EXPECT_THAT(hp.messageBoxes.Shown(), ElementsAre(Box("Error 57: Input/output error", "Error")));
+  EXPECT_FALSE(frm->WordsGot());
+  EXPECT_EQ(frm->Words().size(), 0U);
+  EXPECT_EQ(frm->cmdListWords.Caption(), "Count word frequencies");
+  EXPECT_TRUE(frm->cmdFile0.Enabled());
+  EXPECT_TRUE(frm->paramsWindow.form.Enabled());
+}
+
+struct ChangingFileRow {
+  const char* name;
+  std::function<void(const std::string&)> change;  // done to the file halfway
+  std::int64_t words;                              // what was there to read
+  friend void PrintTo(const ChangingFileRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class ChangingFileTest : public CountTest, public ::testing::WithParamInterface<ChangingFileRow> {};
+
+// 30,000 lines of a four-letter word and CR LF: several reads, and below the
+// size that asks for an output file.
+constexpr int kLines = 30000;
+std::string FourLetterLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += std::string(4, static_cast<char>('a' + i % 26)) + "\r\n";
+  return text;
+}
+
+// A file that shrinks or grows while it is read: what was read is counted,
+// the progress bar stays whole and never runs backwards, the totals agree.
+TEST_P(ChangingFileTest, CountsWhatWasReadAndKeepsTheBarWhole) {
+  const std::string path = Write("changing.txt", FourLetterLines(kLines));
+  TypeInputFile(path);
+  frm->chkSuppressWords.SetValue(1);
+  hp.eventPump.At(1000, [&] { GetParam().change(path); });  // well inside the first read
+  std::vector<std::string> bars;
+  hp.eventPump.onEveryPump = [&] {
+    const std::string& caption = frm->lblTotalNumOccurrences.Caption();
+    if (caption.starts_with("[") && (bars.empty() || bars.back() != caption)) bars.push_back(caption);
+  };
+  Count();
+  hp.eventPump.onEveryPump = nullptr;
+  std::size_t last = 0;
+  for (const std::string& bar : bars) {
+    ASSERT_LE(bar.size(), 40U) << bar;  // the bar at 0 keeps one more space
+    ASSERT_GE(bar.size(), 39U) << bar;
+    ASSERT_TRUE(bar.ends_with("]")) << bar;
+    const std::size_t at = bar.find('>') == std::string::npos ? 0 : bar.find('>');
+    EXPECT_GE(at, last) << bar;
+    last = at;
+  }
+  std::int64_t sum = 0;
+  for (std::size_t i = 0; i < frm->Words().size(); ++i) sum += frm->Words()[i].lngCount;
+  EXPECT_EQ(sum, GetParam().words);
+  EXPECT_THAT(frm->lblTotalNumOccurrences.Caption(), EndsWith(" " + GroupDigits(GetParam().words)));
+  EXPECT_THAT(hp.messageBoxes.Shown(), IsEmpty());
+  EXPECT_EQ(frm->cmdListWords.Caption(), "Count word frequencies");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ChangingFileTest,
+    ::testing::Values(
+        ChangingFileRow{"shrinks",
+                        [](const std::string& path) {
+                          std::filesystem::resize_file(path, 100000 / 6 * 6);  // whole lines
+                        },
+                        100000 / 6},
+        ChangingFileRow{"grows",
+                        [](const std::string& path) {
+                          std::ofstream(path, std::ios::app | std::ios::binary)
+                              << FourLetterLines(6000);
+                        },
+                        kLines + 6000},
+        ChangingFileRow{"emptied", [](const std::string& path) { std::filesystem::resize_file(path, 0); },
+                        65536 / 6 + 1}),  // the first read, and the line it cut
+    [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(CountTest, WordsAreShownAsFoundAndTheRunHoldsTheControls) {
   std::vector<std::string> shown;

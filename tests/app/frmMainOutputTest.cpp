@@ -1,10 +1,15 @@
 // The output stage as the user meets it: the output file, the textbox with
 // its capacity, the error report, and the common words in force.
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
 #include <filesystem>
 #include <set>
 
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RunAsUnprivileged.h"
 
 namespace zet::test {
 namespace {
@@ -88,6 +93,95 @@ TEST_F(OutputTest, FailedWriteIsReportedAndNeverPassesForWritten) {
   EXPECT_THAT(hp.messageBoxes.Shown(),
               ElementsAre(Box("Error 61: No space left on device", "Error"),
                           Box("Textbox is full.  ", "Error")));
+}
+
+// `count` different words of letters only ("aaaa", "aaab", ...), one a line.
+std::string DistinctWords(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    for (int n = i, place = 0; place < 4; ++place, n /= 26) text += static_cast<char>('a' + n % 26);
+    text += "\r\n";
+  }
+  return text;
+}
+
+// The boxes shown, one "title: text" per line, for checks made in a child.
+std::string Describe(const std::vector<ShownMessage>& shown) {
+  std::string text;
+  for (const ShownMessage& box : shown) text += box.title + ": " + box.text + "\n";
+  return text;
+}
+
+struct DiskFullRow {
+  const char* name;
+  int words;  // a short list fails when it is flushed, a long one halfway
+  friend void PrintTo(const DiskFullRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class DiskFullTest : public OutputTest, public ::testing::WithParamInterface<DiskFullRow> {};
+
+// Was: the output file was truncated first and then written, so a disk that
+// filled up halfway left a cut-off list in place of the previous file.
+TEST_P(DiskFullTest, FailedWriteKeepsThePreviousFileAndStillLists) {
+  TypeInputFile(Write("many.txt", DistinctWords(GetParam().words)));
+  const std::string old = "the previous list\r\n";
+  Write("out.txt", old);
+  TypeOutputFile(OutputPath());
+  frm->paramsWindow.chkWarnOnOverwrite.SetValue(0);
+  hp.messageBoxes.AnswerOk();
+  rlimit saved {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 100;  // stands for a disk that is full after 100 bytes
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  Count();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_THAT(hp.messageBoxes.Shown(), ElementsAre(Box("Error 61: File too large", "Error")));
+  EXPECT_EQ(TempDir::Read(OutputPath()), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 5)
+      << "no temporary file is left beside the output file";
+  EXPECT_THAT(frm->txbOutput.Text(), StartsWith(std::string(kHeader, 17)));
+  EXPECT_EQ(frm->cmdListWords.Caption(), "Count word frequencies");
+  EXPECT_TRUE(frm->cmdFile1.Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DiskFullTest,
+                         ::testing::Values(DiskFullRow{"short list", 4},
+                                           DiskFullRow{"list larger than a block", 20000}));
+
+TEST_F(OutputTest, LongListToAFullDeviceIsReportedOnce) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  TypeInputFile(Write("many.txt", DistinctWords(20000)));
+  TypeOutputFile("/dev/full");
+  hp.messageBoxes.AnswerOk();
+  Count();
+  EXPECT_THAT(hp.messageBoxes.Shown(),
+              ElementsAre(Box("Error 61: No space left on device", "Error")));
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+  EXPECT_EQ(frm->cmdListWords.Caption(), "Count word frequencies");
+}
+
+TEST_F(OutputTest, ReadOnlyFolderIsReportedAndKeepsThePreviousFile) {
+  const std::string folder = temp.File("locked");
+  std::filesystem::create_directory(folder);
+  const std::string path = temp.Write("locked/out.txt", "old");
+  ASSERT_EQ(::chmod(path.c_str(), 0666), 0);  // only the folder forbids the write
+  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  test::LetEveryoneIn(temp.Path());
+  TypeOutputFile(path);
+  frm->paramsWindow.chkWarnOnOverwrite.SetValue(0);
+  const auto outcome = test::RunAsUnprivileged([&] {
+    hp.messageBoxes.AnswerOk();
+    frm->cmdListWords.UserClick();
+    return Describe(hp.messageBoxes.Shown()) + frm->txbOutput.Text() + "|" +
+           frm->cmdListWords.Caption();
+  });
+  ::chmod(folder.c_str(), 0700);
+  EXPECT_EQ(outcome, "Error: Error 70: Permission denied\nProcessing ...|Count word frequencies");
+  EXPECT_EQ(TempDir::Read(path), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 struct FullRow {

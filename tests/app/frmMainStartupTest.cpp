@@ -1,10 +1,15 @@
 // Start-up, shutdown, saving the state, and the small handlers of the main
 // window.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "app/MainTexts.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RunAsUnprivileged.h"
 
 namespace zet::test {
 namespace {
@@ -77,6 +82,26 @@ TEST_F(MainWindowTest, UnusableSettingsFileGivesTheDefaultsWithoutAMessage) {
   temp.Write("config/zet/zet.usr", text);
   Start();
   EXPECT_EQ(Params().Value(ParamId::chkCaseSignificant), 0);
+}
+
+// Whatever stands where the settings file should be, start-up neither
+// hangs (a named pipe with no writer) nor complains: it runs on the defaults.
+TEST_F(MainWindowTest, SettingsThatCannotBeReadGiveTheDefaultsSilently) {
+  const std::string folder = temp.File("config") + "/zet";
+  const std::vector<std::function<int(const std::string&)>> makers = {
+      [](const std::string& p) { return ::symlink("/nonexistent/zet.usr", p.c_str()); },
+      [](const std::string& p) { return ::mkdir(p.c_str(), 0700); },
+      [](const std::string& p) { return ::mkfifo(p.c_str(), 0600); },
+  };
+  for (const auto& make : makers) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(make(SettingsPath()), 0);
+    frm = std::make_unique<frmMain>(hp.platform);
+    Start();
+    EXPECT_EQ(Params().Value(ParamId::cboShortWordSize),
+              GetParamInfo(ParamId::cboShortWordSize).defaultValue);
+  }
 }
 
 TEST_F(MainWindowTest, MissingCatalogueEndsTheProgramBeforeTheWindowAppears) {
@@ -160,6 +185,43 @@ TEST_F(MainWindowTest, FailedSaveIsReportedAsAnError) {
   EXPECT_THAT(hp.messageBoxes.Shown()[0].text,
               ::testing::StartsWith("Error when attempting to save parameters: "));
   EXPECT_EQ(hp.messageBoxes.Shown()[0].title, "Error");
+}
+
+TEST_F(MainWindowTest, SavingTheStateToAFullDeviceIsAnErrorNotASave) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  Start();
+  std::filesystem::create_directories(temp.File("config") + "/zet");
+  ASSERT_EQ(::symlink("/dev/full", SettingsPath().c_str()), 0);
+  hp.messageBoxes.AnswerOk();
+  ASSERT_TRUE(frm->cmdSaveState.UserClick());
+  EXPECT_THAT(hp.messageBoxes.Shown(),
+              ElementsAre(Box("Error when attempting to save parameters: No space left on device",
+                              "Error")));
+  EXPECT_TRUE(std::filesystem::is_symlink(SettingsPath()));
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+}
+
+TEST_F(MainWindowTest, SavingTheStateIntoAReadOnlyFolderKeepsThePreviousSettings) {
+  ParameterSet saved;
+  (void)saved.SetValue(ParamId::chkCaseSignificant, 1);
+  WriteSettings(saved);
+  Start();
+  const std::string previous = TempDir::Read(SettingsPath());
+  const std::string folder = temp.File("config") + "/zet";
+  ASSERT_EQ(::chmod(SettingsPath().c_str(), 0666), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  test::LetEveryoneIn(temp.Path());
+  test::LetEveryoneIn(temp.File("config"));
+  frm->paramsWindow.chkCaseSignificant.SetValue(0);
+  const auto outcome = test::RunAsUnprivileged([&] {
+    hp.messageBoxes.AnswerOk();
+    frm->cmdSaveState.UserClick();
+    return hp.messageBoxes.Shown().empty() ? std::string() : hp.messageBoxes.Shown()[0].text;
+  });
+  ::chmod(folder.c_str(), 0700);
+  EXPECT_EQ(outcome, "Error when attempting to save parameters: Permission denied");
+  EXPECT_EQ(TempDir::Read(SettingsPath()), previous);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 TEST_F(MainWindowTest, F1OnTheFourHelpControlsOpensTheHelpWindow) {

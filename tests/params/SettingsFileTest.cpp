@@ -11,6 +11,7 @@
 #include <random>
 
 #include "scanner/TextCodec.h"
+#include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
 
 namespace zet {
@@ -324,13 +325,15 @@ TEST(SettingsFileTest, FailedWriteLeavesThePreviousFile) {
 }
 
 TEST(SettingsFileTest, SaveIntoReadOnlyFolderLeavesThePreviousFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   TempDir dir;
   const std::string path = dir.Write("p.zet", "old");
-  ASSERT_EQ(::chmod(dir.Path().c_str(), 0500), 0);
-  EXPECT_EQ(SaveState(path, ParameterSet()), kSaveError + std::strerror(EACCES));
+  ASSERT_EQ(::chmod(path.c_str(), 0666), 0);  // only the folder forbids the save
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+  EXPECT_EQ(test::RunAsUnprivileged([&] { return SaveState(path, ParameterSet()); }),
+            kSaveError + std::strerror(EACCES));
   ::chmod(dir.Path().c_str(), 0700);
   EXPECT_EQ(TempDir::Read(path), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
 
 #include <string>
 #include <vector>
@@ -8,6 +12,7 @@
 #include "params/SettingsFile.h"
 #include "params/frmParams.h"
 #include "tests/params/ParamsWindowFixture.h"
+#include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
 
 namespace zet {
@@ -307,6 +312,33 @@ TEST_F(ParameterFilesTest, SavingWhereTheFolderIsMissingOrAFileFailsAndKeepsThat
   EXPECT_EQ(test::TempDir::Read(blocker), "not a folder\r\n");
   // The program goes on: the state stays as it was and can be saved elsewhere.
   EXPECT_EQ(window.SaveState(dir.File("elsewhere.zet")), "");
+}
+
+TEST_F(ParameterFilesTest, SavingToAFullDeviceIsAnErrorNotASave) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  hp.messageBoxes.AnswerOk();
+  ClickSave("/dev/full");
+  EXPECT_THAT(Shown(), ElementsAre(Error(kSaveError + std::strerror(ENOSPC), "Save parameters")));
+  EXPECT_EQ(window.lblParameters.Caption(), "Error saving to");
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+}
+
+TEST_F(ParameterFilesTest, SavingIntoAReadOnlyFolderKeepsThePreviousFile) {
+  const std::string folder = dir.File("locked");
+  ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+  const std::string path = dir.Write("locked/p.zet", "previous\r\n");
+  ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  test::LetEveryoneIn(dir.Path());
+  const auto outcome = test::RunAsUnprivileged([&] {
+    hp.messageBoxes.AnswerOk();
+    ClickSave(path);
+    return (Shown().empty() ? std::string() : Shown()[0].text) + "|" + window.lblParameters.Caption();
+  });
+  ::chmod(folder.c_str(), 0700);
+  EXPECT_EQ(outcome, kSaveError + std::strerror(EACCES) + "|Error saving to");
+  EXPECT_EQ(test::TempDir::Read(path), "previous\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 TEST_F(ParameterFilesTest, RestoringAtStartUpAsksNothingAndMovesNoFocus) {

@@ -1,0 +1,78 @@
+#include "scanner/SourceReader.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "scanner/ScanObserver.h"
+#include "tests/support/ScanHelpers.h"
+#include "tests/support/TempDir.h"
+
+namespace zet {
+namespace {
+
+// Lines of one four-letter word and LF: 5 bytes a line.
+std::string Lines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += std::string(4, static_cast<char>('a' + i % 26)) + "\n";
+  return text;
+}
+
+struct ChangeRow {
+  const char* name;
+  std::function<void(const std::string&)> change;  // done after the first line
+  std::uint64_t bytes;                             // what there was to read
+  friend void PrintTo(const ChangeRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class ChangingSourceTest : public ::testing::TestWithParam<ChangeRow> {};
+
+constexpr int kLines = 40000;  // 200,000 bytes: four reads
+
+// A file that changes under the reader: the words of the bytes actually
+// read are counted, and the bytes reported are the bytes read.
+TEST_P(ChangingSourceTest, CountsTheBytesActuallyRead) {
+  test::TempDir dir;
+  const std::string path = dir.Write("in.txt", Lines(kLines));
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  FdByteSource source(fd);
+  WordTable table;
+  QuietObserver quiet;
+  Scanner scanner(test::DefaultSettings(), table, quiet);
+  bool changed = false;
+  std::uint64_t previous = 0;
+  const ReadOutcome outcome = ScanLines(source, scanner, [&](std::uint64_t done) {
+    EXPECT_GE(done, previous);
+    previous = done;
+    if (!changed) GetParam().change(path);
+    changed = true;
+  });
+  ::close(fd);
+  EXPECT_FALSE(outcome.failed);
+  EXPECT_EQ(outcome.bytesRead, GetParam().bytes);
+  std::int64_t words = 0;
+  for (std::size_t i = 0; i < table.size(); ++i) words += table[i].lngCount;
+  EXPECT_EQ(static_cast<std::uint64_t>(words), (GetParam().bytes + 4) / 5);  // a cut line counts
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ChangingSourceTest,
+    ::testing::Values(
+        ChangeRow{"shrinks", [](const std::string& p) { std::filesystem::resize_file(p, 100000); },
+                  100000},
+        ChangeRow{"emptied", [](const std::string& p) { std::filesystem::resize_file(p, 0); },
+                  LineReader::kDefaultCapacity},
+        ChangeRow{"grows",
+                  [](const std::string& p) {
+                    std::ofstream(p, std::ios::app | std::ios::binary) << Lines(1000);
+                  },
+                  (kLines + 1000) * 5}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+}  // namespace
+}  // namespace zet
