@@ -25,6 +25,7 @@
 #include "scanner/WordTable.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzText.h"
+#include "tests/fuzz/ReferenceScanner.h"
 
 namespace zet::fuzz {
 namespace {
@@ -59,6 +60,9 @@ Case ReadCase(InputReader& in) {
   c.text = in.Rest();
   return c;
 }
+
+// The word key, as the table must make it.
+std::string KeyOf(std::string_view word) { return cp1252::Lower(FoldAccents(word)); }
 
 // Records what the scanner shows and stops it after a given word.
 class RecordingObserver final : public ScanObserver {
@@ -152,7 +156,7 @@ void CheckTable(const WordTable& table, const ScanSettings& settings, const char
   for (std::size_t i = 0; i < table.size(); ++i) {
     const WordEntry& e = table[i];
     RequireWord(e.strWord(), settings.allow, !settings.blnCaseSignificant, where);
-    if (e.strKey() != cp1252::Lower(FoldAccents(e.strWord())))
+    if (e.strKey() != KeyOf(e.strWord()))
       Fail(std::string(where) + ": wrong key \"" + Printable(e.strKey()) + "\"");
     if (i > 0 && !KeyLess(previous, e.strKey()))
       Fail(std::string(where) + ": keys not strictly ascending at \"" + Printable(e.strKey()) + "\"");
@@ -228,6 +232,47 @@ void RequireSameResult(const Pass& a, const Pass& b) {
           "reading in pieces ended in another state");
 }
 
+// Whether the plain reference covers this case: no comments, no entities.
+bool ReferenceApplies(const Case& c) {
+  const CommentMarkers& m = c.settings.markers;
+  const bool comments = c.settings.blnIsCodeFile ||
+                        ((!m.strStartComment[0].empty() || !m.strStartComment[1].empty()) &&
+                         c.settings.chkAllowCommentMarkers);
+  return !comments && c.stopAfter == 0 && c.text.find('&') == std::string_view::npos;
+}
+
+void RequireReference(const WordTable& table, const ReferenceCounts& expected, const char* where) {
+  if (table.size() != expected.size())
+    Fail(std::string(where) + ": " + std::to_string(table.size()) + " different words, the reference " +
+         std::to_string(expected.size()));
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const WordEntry& e = table[i];
+    const auto it = expected.find(std::string(e.strKey()));
+    if (it == expected.end()) Fail(std::string(where) + ": unexpected \"" + Printable(e.strWord()) + "\"");
+    if (it->second.first != e.strWord() || it->second.second != e.lngCount)
+      Fail(std::string(where) + ": \"" + Printable(e.strWord()) + "\" x" + std::to_string(e.lngCount) +
+           ", the reference \"" + Printable(it->second.first) + "\" x" + std::to_string(it->second.second));
+  }
+}
+
+// The file pass and the clipboard pass against the plain reference.
+void CheckAgainstReference(const Case& c, const WordTable& file, const WordTable& clipboard) {
+  ReferenceCounts lines;
+  bool first = true;
+  for (const SplitLine& split : ReferenceLines(c.text)) {
+    std::string_view raw = split.first;
+    if (first && raw.substr(0, 3) == "\xEF\xBB\xBF") raw.remove_prefix(3);
+    first = false;
+    const std::string prepared = ReferencePrepare(DecodeToCp1252(raw), c.settings.blnCaseSignificant);
+    if (!prepared.empty()) ReferenceScanLine(prepared, c.settings, KeyOf, lines);
+  }
+  RequireReference(file, lines, "file pass against the reference");
+  ReferenceCounts whole;
+  const std::string prepared = ReferencePrepare(DecodeToCp1252(c.text), c.settings.blnCaseSignificant);
+  if (!prepared.empty()) ReferenceScanLine(prepared, c.settings, KeyOf, whole);
+  RequireReference(clipboard, whole, "clipboard pass against the reference");
+}
+
 void Run(const std::uint8_t* data, std::size_t size) {
   InputReader in(data, size);
   const Case c = ReadCase(in);
@@ -265,6 +310,8 @@ void Run(const std::uint8_t* data, std::size_t size) {
   scanner.ScanWholeText(DecodeToCp1252(c.text));
   CheckTable(clip.table, c.settings, "clipboard pass");
   CheckObserver(clip.observer, clip.table, c.settings);
+
+  if (ReferenceApplies(c)) CheckAgainstReference(c, a.table, clip.table);
 }
 
 }  // namespace
