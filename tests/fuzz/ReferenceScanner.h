@@ -3,7 +3,7 @@
 // with the scanner: prepare the line, take each run of word characters from
 // a word start, trim trailing punctuation, drop a final "s", discard
 // apostrophe fragments, leave out words over 80 characters. It covers text
-// without comment markers and without "&" (entities are decoded elsewhere).
+// without comment markers; entities are looked up in the scanner's own table.
 
 #include <cstdint>
 #include <map>
@@ -11,6 +11,7 @@
 #include <string_view>
 #include <utility>
 
+#include "scanner/Entities.h"
 #include "scanner/ScanSettings.h"
 #include "tests/fuzz/FuzzCheck.h"
 
@@ -37,9 +38,32 @@ inline std::string ReferenceLower(std::string_view s) {
   return out;
 }
 
+/// Each "&...;" that names a Latin-1 letter replaced by the letter; the
+/// search goes on after each candidate's semicolon.
+inline std::string ReferenceEntities(const std::string& text) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] != '&') {
+      out += text[i++];
+      continue;
+    }
+    const std::size_t semi = text.find(';', i);
+    if (semi == std::string::npos) {
+      out += text.substr(i);
+      break;
+    }
+    const std::string candidate = text.substr(i, semi - i + 1);
+    const char letter = LookUpEntity(candidate);
+    out += letter != 0 ? std::string(1, letter) : candidate;
+    i = semi + 1;
+  }
+  return out;
+}
+
 /// The line as the scanner sees it: trimmed of spaces, lower-cased unless
-/// case is significant, white space made spaces, "--" made one space, one
-/// space appended; empty when the line is blank.
+/// case is significant, white space made spaces, "--" made one space,
+/// entities decoded, one space appended; empty when the line is blank.
 inline std::string ReferencePrepare(std::string_view line, bool caseSignificant) {
   const std::size_t first = line.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -60,7 +84,7 @@ inline std::string ReferencePrepare(std::string_view line, bool caseSignificant)
       out += prepared[i];
     }
   }
-  return out + ' ';
+  return ReferenceEntities(out) + ' ';
 }
 
 inline bool ReferenceLowerVowel(unsigned char c) {

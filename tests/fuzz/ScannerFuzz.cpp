@@ -232,13 +232,13 @@ void RequireSameResult(const Pass& a, const Pass& b) {
           "reading in pieces ended in another state");
 }
 
-// Whether the plain reference covers this case: no comments, no entities.
+// Whether the plain reference covers this case: no comments, no stop.
 bool ReferenceApplies(const Case& c) {
   const CommentMarkers& m = c.settings.markers;
   const bool comments = c.settings.blnIsCodeFile ||
                         ((!m.strStartComment[0].empty() || !m.strStartComment[1].empty()) &&
                          c.settings.chkAllowCommentMarkers);
-  return !comments && c.stopAfter == 0 && c.text.find('&') == std::string_view::npos;
+  return !comments && c.stopAfter == 0;
 }
 
 void RequireReference(const WordTable& table, const ReferenceCounts& expected, const char* where) {
