@@ -5,9 +5,12 @@
 PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
 GUI_PACKAGES  := qt6-base-dev
 BENCH_PACKAGES := python3 time
+FUZZ_PACKAGES := clang libclang-rt-dev
 JOBS          ?= $(shell nproc)
+FUZZ_SECONDS  ?= 60
+FUZZ_JOBS     ?= 1
 
-.PHONY: all deps gui-deps build run test test-dev test-asan bench limits gui clean
+.PHONY: all deps gui-deps build run test test-dev test-asan bench limits fuzz gui clean
 
 all: build
 
@@ -51,6 +54,14 @@ limits: deps
 	cmake --build --preset release -j $(JOBS)
 	bench/huge-inputs.sh build/release
 	bench/hostile-text.sh build/release
+
+# Builds the fuzz targets (clang, libFuzzer, sanitizers) and runs each for
+# FUZZ_SECONDS seconds, FUZZ_JOBS at a time (scripts/run-fuzz.sh).
+fuzz: deps
+	@scripts/ensure-packages.sh $(FUZZ_PACKAGES)
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_JOBS=$(FUZZ_JOBS) scripts/run-fuzz.sh
 
 gui: build
 	@test -x build/dev/bin/zet || { echo "zet was not built: Qt 6 Widgets is missing (see make gui-deps)"; exit 1; }

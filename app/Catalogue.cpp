@@ -53,6 +53,18 @@ int Catalogue::Load(const std::string& path) {
   if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileBytes) return kTooMuchText;
 
   FdByteSource source(fd);
+  return LoadLines(source);
+}
+
+int Catalogue::LoadText(std::string_view bytes) {
+  texts_.clear();
+  if (bytes.empty()) return kFileEmpty;
+  if (bytes.size() > kMaxFileBytes) return kTooMuchText;
+  MemoryByteSource source(bytes);
+  return LoadLines(source);
+}
+
+int Catalogue::LoadLines(ByteSource& source) {
   LineReader reader(source);
   std::string_view line;
   int result = kNoTextRead;

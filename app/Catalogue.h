@@ -25,6 +25,8 @@
 
 namespace zet {
 
+class ByteSource;
+
 /// Placeholder in a text for the folder of the bundled manual.
 inline constexpr std::string_view kDocDirToken = "{DOCDIR}";
 
@@ -54,6 +56,10 @@ class Catalogue {
   /// failure in the file decides the result.
   [[nodiscard]] int Load(const std::string& path);
 
+  /// Load over a file's bytes already in memory: the same results, with the
+  /// size limits applied to `bytes`.
+  [[nodiscard]] int LoadText(std::string_view bytes);
+
   /// The text numbered `number`, or empty when there is none.
   [[nodiscard]] std::string Get(int number) const;
 
@@ -64,6 +70,8 @@ class Catalogue {
   // Parses one line (1-based `lineNumber`) into texts_; 1 when it held a
   // text, 0 when it was blank or a comment, else a failure result.
   int ParseLine(std::string_view line, int lineNumber);
+  // Reads the lines of a source whose size was checked; a Load result.
+  int LoadLines(ByteSource& source);
 
   std::unordered_map<int, std::string> texts_;
 };

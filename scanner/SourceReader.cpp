@@ -6,8 +6,9 @@
 
 namespace zet {
 
-ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress) {
-  LineReader reader(source);
+ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress,
+                      std::size_t capacity) {
+  LineReader reader(source, capacity);
   std::string decoded;
   std::string_view line;
   bool first = true;

@@ -23,6 +23,8 @@ using LineProgress = std::function<void(std::uint64_t bytesRead)>;
 /// mark at its start, decodes each line to Windows-1252 and hands it to
 /// `scanner.ScanSourceLine`. Stops after the line in which the scanner was
 /// asked to stop. The words found before a read error stay counted.
-ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress = {});
+/// `capacity` is the line reader's read size; results never depend on it.
+ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress = {},
+                      std::size_t capacity = LineReader::kDefaultCapacity);
 
 }  // namespace zet

@@ -56,6 +56,19 @@ TEST_P(CatalogueLoadTest, ReturnsTheResultForTheFile) {
   }
 }
 
+// The bytes in memory load exactly as the file holding them does.
+TEST_P(CatalogueLoadTest, LoadsTheSameFromMemory) {
+  const LoadRow& row = GetParam();
+  Catalogue fromMemory;
+  ASSERT_EQ(fromMemory.LoadText(row.content), row.result);
+  for (const auto& [number, text] : row.texts) {
+    EXPECT_EQ(fromMemory.Get(number), text) << number;
+  }
+  if (row.result <= 0) {
+    EXPECT_EQ(fromMemory.Size(), 0U);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, CatalogueLoadTest,
     ::testing::Values(

@@ -326,5 +326,45 @@ TEST(ScannerPasses, ClipboardTextIsOneLineWithItsBreaksSeparatingWords) {
   EXPECT_EQ(test::Entries(table), Words({{"alpha", 1}, {"beta", 1}}));
 }
 
+// Past about 46000 different words the table no longer fits the caches and
+// the scanner counts words in batches; the counts, the announcements and
+// the stop must not change.
+constexpr int kBeyondCache = 50000;
+
+TEST(ScannerBigTable, BatchedWordsAreCountedUnderTheirKeys) {
+  WordTable table;
+  RecordingObserver obs;
+  ScanSettings settings = DefaultSettings();
+  settings.blnCaseSignificant = true;
+  Scanner scanner(settings, table, obs);
+  const std::string words = DistinctWords(kBeyondCache);
+  scanner.ScanSourceLine(words);
+  ASSERT_FALSE(table.FitsInCache());
+  scanner.ScanSourceLine(words);
+  scanner.ScanSourceLine("QAX Qax Caf\xE9 cafe Stra\xDF" "e strasse");
+  EXPECT_EQ(table.size(), static_cast<std::size_t>(kBeyondCache) + 2);
+  EXPECT_EQ(table.TotalOccurrences(), 2 * kBeyondCache + 6);
+  EXPECT_EQ(obs.pumps, 2 * kBeyondCache + 6);
+  EXPECT_EQ(obs.labelShows, kBeyondCache + 1);
+  ASSERT_NE(table.FindKey("qax"), nullptr);
+  EXPECT_EQ(table.FindKey("qax")->lngCount, 4);
+  ASSERT_NE(table.FindKey("cafe"), nullptr);
+  EXPECT_EQ(table.FindKey("cafe")->strWord(), "Caf\xE9");
+  EXPECT_EQ(table.FindKey("strasse")->lngCount, 2);
+}
+
+TEST(ScannerBigTable, StopInsideABatchCountsNoWordAfterIt) {
+  WordTable table;
+  RecordingObserver obs;
+  obs.stopAt = kBeyondCache + 5;
+  Scanner scanner(DefaultSettings(), table, obs);
+  scanner.ScanSourceLine(DistinctWords(kBeyondCache + 100));
+  scanner.ScanSourceLine("more words");
+  EXPECT_TRUE(scanner.StopRequested());
+  EXPECT_EQ(obs.pumps, kBeyondCache + 5);
+  EXPECT_EQ(table.TotalOccurrences(), kBeyondCache + 5);
+  EXPECT_EQ(table.FindKey("more"), nullptr);
+}
+
 }  // namespace
 }  // namespace zet
