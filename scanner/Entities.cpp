@@ -61,26 +61,30 @@ char LookUpEntity(std::string_view entity) noexcept {
   return lo < kEntities.size() && kEntities[lo].name == name ? kEntities[lo].letter : 0;
 }
 
-void DecodeEntities(std::string& text) {
-  std::size_t a = text.find('&');
-  if (a == std::string::npos) return;
-  std::string out;
-  out.reserve(text.size());
-  std::size_t copied = 0;  // text before this position is already in out
-  while (a != std::string::npos) {
-    const std::size_t semi = text.find(';', a);
-    if (semi == std::string::npos) break;
-    const char letter = LookUpEntity(std::string_view(text).substr(a, semi - a + 1));
+std::size_t DecodeEntities(char* text, std::size_t size) noexcept {
+  // Decoded text is written behind the search, which reads only ahead of it.
+  const std::string_view in(text, size);
+  std::size_t out = 0;     // end of the decoded text
+  std::size_t copied = 0;  // text before this position is decoded
+  for (std::size_t a = in.find('&'); a != std::string_view::npos; a = in.find('&', a)) {
+    const std::size_t semi = in.find(';', a);
+    if (semi == std::string_view::npos) break;
+    const char letter = LookUpEntity(in.substr(a, semi - a + 1));
     if (letter != 0) {
-      out.append(text, copied, a - copied);
-      out.push_back(letter);
+      if (out != copied) std::memmove(text + out, text + copied, a - copied);
+      out += a - copied;
+      text[out++] = letter;
       copied = semi + 1;
     }
-    a = text.find('&', semi + 1);
+    a = semi + 1;
   }
-  if (copied == 0) return;
-  out.append(text, copied, std::string::npos);
-  text.swap(out);
+  if (out == copied) return size;
+  std::memmove(text + out, text + copied, size - copied);
+  return out + (size - copied);
+}
+
+void DecodeEntities(std::string& text) {
+  text.resize(DecodeEntities(text.data(), text.size()));
 }
 
 std::size_t IsEntityAt(std::string_view text) noexcept {

@@ -23,6 +23,10 @@ inline constexpr std::size_t kEntityCount = 62;
 /// entity, named or numeric, is decoded.
 void DecodeEntities(std::string& text);
 
+/// DecodeEntities over `size` characters at `text`, in place (an entity is
+/// always longer than its letter); returns the new length.
+std::size_t DecodeEntities(char* text, std::size_t size) noexcept;
+
 /// Whether `text` begins with an entity-like sequence: longer than three
 /// characters, an ampersand first, a letter or "#" second, and a semicolon
 /// within the first 20 characters with no space before it. Returns the

@@ -35,7 +35,7 @@ std::ptrdiff_t MemoryByteSource::Read(char* buffer, std::size_t size) {
 
 LineReader::LineReader(ByteSource& source, std::size_t capacity)
     : source_(source), capacity_(std::max<std::size_t>(capacity, 1)) {
-  buffer_ = HugeBuffer(capacity_);
+  buffer_ = HugeBuffer(capacity_ + 1);
 }
 
 bool LineReader::Refill() {
@@ -51,8 +51,8 @@ bool LineReader::Refill() {
     }
     begin_ = 0;
   }
-  if (buffer_.size() - end_ < capacity_) {
-    HugeBuffer bigger(std::max(buffer_.size() * 2, end_ + capacity_));
+  if (buffer_.size() - end_ <= capacity_) {
+    HugeBuffer bigger(std::max(buffer_.size() * 2, end_ + capacity_ + 1));
     std::memcpy(bigger.chars(), buffer_.chars(), end_);
     buffer_ = std::move(bigger);
   }
@@ -81,6 +81,13 @@ std::size_t LineReader::Find(Finder& f, char c, std::size_t from) {
 }
 
 bool LineReader::Next(std::string_view& line) {
+  std::span<char> writable;
+  if (!NextWritable(writable)) return false;
+  line = std::string_view(writable.data(), writable.size());
+  return true;
+}
+
+bool LineReader::NextWritable(std::span<char>& line) {
   for (;;) {
     std::size_t t = std::min(Find(cr_, '\r', begin_), Find(lf_, '\n', begin_));
     if (t != kNone) {
@@ -92,15 +99,16 @@ bool LineReader::Next(std::string_view& line) {
       }
       const std::size_t termLen =
           buffer_.chars()[t] == '\r' && t + 1 < end_ && buffer_.chars()[t + 1] == '\n' ? 2 : 1;
-      line = std::string_view(buffer_.chars() + begin_, t - begin_);
+      line = std::span<char>(buffer_.chars() + begin_, t - begin_);
       consumed_ += (t - begin_) + termLen;
       begin_ = t + termLen;
       return true;
     }
     if (Refill()) continue;
     if (failed_ || begin_ == end_) return false;
-    // End of input: whatever is left is the last line.
-    line = std::string_view(buffer_.chars() + begin_, end_ - begin_);
+    // End of input: whatever is left is the last line; Refill left room
+    // after it.
+    line = std::span<char>(buffer_.chars() + begin_, end_ - begin_);
     consumed_ += end_ - begin_;
     begin_ = end_;
     return true;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <span>
 #include <string_view>
 
 #include "scanner/HugeBuffer.h"
@@ -71,6 +72,13 @@ class LineReader {
   /// false at the end of the input or when the source failed (see Failed()).
   [[nodiscard]] bool Next(std::string_view& line);
 
+  /// Next, with the line left writable where it was read, so that it can be
+  /// decoded and prepared without a copy: a line as long as the file then
+  /// costs its size once, not two or three times. The byte just after the
+  /// line (its terminator, or spare room) is writable as well. Writing there
+  /// or into the line never changes the lines that follow.
+  [[nodiscard]] bool NextWritable(std::span<char>& line);
+
   /// Bytes of input consumed so far, terminators included.
   [[nodiscard]] std::uint64_t BytesConsumed() const noexcept { return consumed_; }
 
@@ -89,7 +97,8 @@ class LineReader {
     std::size_t searchedTo = 0;   // with kNone: none below this position
   };
 
-  // Reads more bytes after the data held; false at end of input or error.
+  // Reads more bytes after the data held, always leaving at least one byte
+  // of room after them; false at end of input or error.
   bool Refill();
   std::size_t Find(Finder& finder, char c, std::size_t from);
 

@@ -137,9 +137,21 @@ void Scanner::ScanSourceLine(std::string_view line) {
     AdviseHugePages(line_.data(), line_.capacity());
   }
   line_.resize(line.size() + 1);
-  const unsigned rewrite = PrepareLine(line, line_.data(), !settings_.blnCaseSignificant);
-  line_.back() = ' ';
-  ScanNormalized(line_, (rewrite & kHyphen) != 0, (rewrite & kAmpersand) != 0);
+  PrepareAndScan(line, line_.data());
+}
+
+void Scanner::ScanSourceLineInPlace(std::span<char> line) {
+  const std::string_view trimmed = TrimSpaces(std::string_view(line.data(), line.size()));
+  if (trimmed.empty() || stopRequested_) return;
+  PrepareAndScan(trimmed, line.data() + (trimmed.data() - line.data()));
+}
+
+void Scanner::PrepareAndScan(std::string_view line, char* out) {
+  const unsigned rewrite = PrepareLine(line, out, !settings_.blnCaseSignificant);
+  out[line.size()] = ' ';
+  const std::size_t size =
+      Rewrite(out, line.size() + 1, (rewrite & kHyphen) != 0, (rewrite & kAmpersand) != 0);
+  ScanPrepared(std::string_view(out, size));
 }
 
 void Scanner::ScanWholeText(std::string_view text) {
@@ -151,18 +163,24 @@ void Scanner::ScanWholeText(std::string_view text) {
 }
 
 void Scanner::ScanLine(std::string& strCurrentLine) {
+  if (stopRequested_) return;
   NormalizeWhitespace(strCurrentLine);
-  ScanNormalized(strCurrentLine, std::memchr(strCurrentLine.data(), '-', strCurrentLine.size()),
-                 std::memchr(strCurrentLine.data(), '&', strCurrentLine.size()));
+  strCurrentLine.resize(
+      Rewrite(strCurrentLine.data(), strCurrentLine.size(),
+              std::memchr(strCurrentLine.data(), '-', strCurrentLine.size()) != nullptr,
+              std::memchr(strCurrentLine.data(), '&', strCurrentLine.size()) != nullptr));
+  ScanPrepared(strCurrentLine);
 }
 
-void Scanner::ScanNormalized(std::string& line, bool hasHyphen, bool hasAmpersand) {
-  if (stopRequested_) return;
-  if (hasHyphen) ReplaceDoubleHyphens(line);
-  if (hasAmpersand) DecodeEntities(line);
-  if (line.size() < 2) return;  // nothing before the sentinel
+std::size_t Scanner::Rewrite(char* line, std::size_t size, bool hasHyphen, bool hasAmpersand) {
+  if (hasHyphen) size = ReplaceDoubleHyphens(line, size);
+  if (hasAmpersand) size = DecodeEntities(line, size);
+  return size;
+}
 
-  const std::string_view text = line;
+void Scanner::ScanPrepared(std::string_view text) {
+  if (stopRequested_ || text.size() < 2) return;  // nothing before the sentinel
+
   const std::size_t last = text.size() - 1;  // the sentinel, never examined
   std::size_t pos = 0;
   while (pos < last) {

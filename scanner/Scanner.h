@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,11 @@ class Scanner {
   /// Windows-1252 text without its terminator.
   void ScanSourceLine(std::string_view line);
 
+  /// ScanSourceLine without a copy: the line is prepared where it is, and
+  /// the byte just after it must be writable too (LineReader::NextWritable
+  /// gives such lines). The line's contents are lost.
+  void ScanSourceLineInPlace(std::span<char> line);
+
   /// The clipboard pass: the whole text as one line, lower-cased unless case
   /// is significant, with one space appended; not trimmed, its line breaks
   /// kept (they separate words). An empty text scans nothing.
@@ -50,7 +56,13 @@ class Scanner {
   [[nodiscard]] std::string_view GetNextWord(std::string_view line, std::size_t& lngScanPos);
 
  private:
-  void ScanNormalized(std::string& line, bool hasHyphen, bool hasAmpersand);
+  // Prepares `line` into `out`, which may be where the line is and has room
+  // for one more character (the sentinel), and scans it.
+  void PrepareAndScan(std::string_view line, char* out);
+  // Replaces "--" and decodes entities where asked; returns the new length.
+  static std::size_t Rewrite(char* line, std::size_t size, bool hasHyphen, bool hasAmpersand);
+  // Scans a prepared, rewritten line that ends in its sentinel space.
+  void ScanPrepared(std::string_view text);
   void AddWord(std::string_view word, std::string_view key, std::uint32_t hash);
   void QueueWord(std::string_view word);
   bool FlushWords();

@@ -1,6 +1,7 @@
 #include "scanner/SourceReader.h"
 
-#include <string>
+#include <span>
+#include <string_view>
 
 #include "scanner/TextCodec.h"
 
@@ -9,20 +10,18 @@ namespace zet {
 ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress,
                       std::size_t capacity) {
   LineReader reader(source, capacity);
-  std::string decoded;
-  std::string_view line;
+  std::span<char> line;
   bool first = true;
-  while (reader.Next(line)) {
+  while (reader.NextWritable(line)) {
     if (first) {
-      line.remove_prefix(Utf8BomLength(line));
+      line = line.subspan(Utf8BomLength(std::string_view(line.data(), line.size())));
       first = false;
     }
-    if (IsAscii(line)) {
-      scanner.ScanSourceLine(line);  // ASCII is already Windows-1252
-    } else {
-      DecodeToCp1252(line, decoded);
-      scanner.ScanSourceLine(decoded);
-    }
+    // Decoded and prepared where it was read: a line never takes more bytes
+    // as Windows-1252 than it came in, and ASCII is already Windows-1252.
+    if (!IsAscii(std::string_view(line.data(), line.size())))
+      line = line.first(DecodeToCp1252InPlace(line.data(), line.size()));
+    scanner.ScanSourceLineInPlace(line);
     if (progress) progress(reader.BytesConsumed());
     if (scanner.StopRequested()) break;
   }

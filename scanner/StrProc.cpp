@@ -25,19 +25,26 @@ void NormalizeWhitespace(std::string& text) noexcept {
     if (c == '\t' || c == '\n' || c == '\r' || c == '\xA0') c = ' ';
 }
 
-bool ReplaceDoubleHyphens(std::string& text) {
-  std::size_t pos = text.find("--");
-  if (pos == std::string::npos) return false;
+std::size_t ReplaceDoubleHyphens(char* text, std::size_t size) noexcept {
+  const std::string_view in(text, size);  // read only ahead of what is written
+  std::size_t pos = in.find("--");
+  if (pos == std::string_view::npos) return size;
   std::size_t out = pos;
-  while (pos < text.size()) {
-    if (text[pos] == '-' && pos + 1 < text.size() && text[pos + 1] == '-') {
+  while (pos < size) {
+    if (text[pos] == '-' && pos + 1 < size && text[pos + 1] == '-') {
       text[out++] = ' ';
       pos += 2;
     } else {
       text[out++] = text[pos++];
     }
   }
-  text.resize(out);
+  return out;
+}
+
+bool ReplaceDoubleHyphens(std::string& text) {
+  const std::size_t size = ReplaceDoubleHyphens(text.data(), text.size());
+  if (size == text.size()) return false;
+  text.resize(size);
   return true;
 }
 

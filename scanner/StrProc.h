@@ -16,6 +16,10 @@ void NormalizeWhitespace(std::string& text) noexcept;
 /// becomes a space and a hyphen). Returns true when anything was replaced.
 bool ReplaceDoubleHyphens(std::string& text);
 
+/// ReplaceDoubleHyphens over `size` characters at `text`; returns the new
+/// length.
+std::size_t ReplaceDoubleHyphens(char* text, std::size_t size) noexcept;
+
 /// While `text` ends with `suffix` (non-empty), removes it.
 void TrimTrailing(std::string& text, std::string_view suffix);
 

@@ -68,33 +68,35 @@ bool IsAscii(std::string_view bytes) noexcept {
   return true;
 }
 
-void DecodeToCp1252(std::string_view bytes, std::string& out) {
-  if (IsAscii(bytes)) {
-    out.assign(bytes);
-    return;
-  }
-  out.clear();
-  out.reserve(bytes.size());
-  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-  const std::size_t n = bytes.size();
+std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size) noexcept {
+  auto* p = reinterpret_cast<unsigned char*>(bytes);
+  // Nothing moves before the first byte that is not ASCII.
   std::size_t i = 0;
-  while (i < n) {
+  while (i < size && p[i] < 0x80) ++i;
+  std::size_t out = i;  // never ahead of i: a character never grows
+  while (i < size) {
     const unsigned char b = p[i];
     if (b < 0x80) {
-      out.push_back(static_cast<char>(b));
+      p[out++] = b;
       ++i;
       continue;
     }
     char32_t cp = 0;
-    const std::size_t len = DecodeSequence(p + i, n - i, cp);
+    const std::size_t len = DecodeSequence(p + i, size - i, cp);
     if (len == 0) {
-      out.push_back(static_cast<char>(IsUndefined(b) ? cp1252::kPlaceholder : b));
+      p[out++] = IsUndefined(b) ? cp1252::kPlaceholder : b;
       ++i;
     } else {
-      out.push_back(static_cast<char>(cp1252::FromUnicode(cp)));
+      p[out++] = cp1252::FromUnicode(cp);
       i += len;
     }
   }
+  return out;
+}
+
+void DecodeToCp1252(std::string_view bytes, std::string& out) {
+  out.assign(bytes);
+  if (!IsAscii(bytes)) out.resize(DecodeToCp1252InPlace(out.data(), out.size()));
 }
 
 std::string DecodeToCp1252(std::string_view bytes) {

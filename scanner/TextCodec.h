@@ -19,6 +19,11 @@ namespace zet {
 /// become the placeholder). ASCII input is copied unchanged.
 void DecodeToCp1252(std::string_view bytes, std::string& out);
 
+/// DecodeToCp1252 where the bytes are: every character takes at most as many
+/// bytes as it came in, so the text is decoded over itself, from the front.
+/// Returns the length of the decoded text.
+std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size) noexcept;
+
 /// Convenience form of DecodeToCp1252.
 [[nodiscard]] std::string DecodeToCp1252(std::string_view bytes);
 

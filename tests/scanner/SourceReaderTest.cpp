@@ -68,6 +68,11 @@ const SourceRow kSourceRows[] = {
     {"byte_order_mark", "\xEF\xBB\xBF" "cat", Words({{"cat", 1}})},
     {"utf8_and_latin1", "caf\xC3\xA9 caf\xE9\n", Words({{"caf\xE9", 2}})},
     {"word_over_a_line_break", "do\r\ng", Words({{"do", 1}, {"g", 1}})},
+    // Lines are decoded and rewritten where they were read; each shrinks and
+    // gets its closing space there, and the next line must come out whole.
+    {"rewritten_lines_leave_the_next_intact",
+     "Caf&eacute;--Bar \nNa\xC3\xAFve--caf\xC3\xA9\r\n  DOG\tcat  \rend",
+     Words({{"bar", 1}, {"caf\xE9", 2}, {"cat", 1}, {"dog", 1}, {"end", 1}, {"na\xEFve", 1}})},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, ScanLinesTest,

@@ -18,6 +18,9 @@ class DecodeTest : public ::testing::TestWithParam<DecodeRow> {};
 
 TEST_P(DecodeTest, DecodesToWindows1252) {
   EXPECT_EQ(DecodeToCp1252(GetParam().input), GetParam().expected);
+  std::string inPlace = GetParam().input;
+  inPlace.resize(DecodeToCp1252InPlace(inPlace.data(), inPlace.size()));
+  EXPECT_EQ(inPlace, GetParam().expected);
 }
 
 const char P = static_cast<char>(cp1252::kPlaceholder);
@@ -37,7 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeRow{"overlong_is_not_utf8", "\xC0\xAF", "\xC0\xAF"},
         DecodeRow{"surrogate_is_not_utf8", "\xED\xA0\x80", "\xED\xA0\x80"},
         DecodeRow{"c1_control_is_placeholder", "\xC2\x85", std::string(1, P)},
-        DecodeRow{"nul_kept", std::string("a\0b", 3), std::string("a\0b", 3)}),
+        DecodeRow{"nul_kept", std::string("a\0b", 3), std::string("a\0b", 3)},
+        DecodeRow{"mixed_after_shrinking", "ab\xC3\xA9\xE9x\xE2\x82\xACy\xF0\x9F\x98\x80z\xC3",
+                  std::string("ab\xE9\xE9x\x80y") + P + "z\xC3"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(EncodeUtf8Test, RoundTripsEveryDefinedCharacter) {
