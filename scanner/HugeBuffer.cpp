@@ -39,19 +39,6 @@ HugeBuffer::HugeBuffer(std::size_t bytes, bool huge) {
   size_ = size;
 }
 
-void AdviseHugePages(void* data, std::size_t bytes) noexcept {
-#ifdef MADV_HUGEPAGE
-  const auto begin = reinterpret_cast<std::uintptr_t>(data);
-  const std::uintptr_t first = RoundUp(begin, HugeBuffer::kHugePage);
-  const std::uintptr_t last = (begin + bytes) / HugeBuffer::kHugePage * HugeBuffer::kHugePage;
-  if (last > first)
-    (void)::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-#else
-  (void)data;
-  (void)bytes;
-#endif
-}
-
 HugeBuffer::~HugeBuffer() { Release(); }
 
 HugeBuffer::HugeBuffer(HugeBuffer&& other) noexcept

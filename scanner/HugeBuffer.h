@@ -35,9 +35,4 @@ class HugeBuffer {
   std::size_t size_ = 0;
 };
 
-/// Advises huge pages for the whole 2 MiB pages inside [data, data+bytes),
-/// for a large block from elsewhere (a string's storage) that is not yet
-/// touched. Advice only: nothing happens when it is refused.
-void AdviseHugePages(void* data, std::size_t bytes) noexcept;
-
 }  // namespace zet

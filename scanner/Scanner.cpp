@@ -10,7 +10,6 @@
 #include "scanner/Cp1252.h"
 #include "scanner/Entities.h"
 #include "scanner/Folding.h"
-#include "scanner/HugeBuffer.h"
 #include "scanner/StrProc.h"
 
 namespace zet {
@@ -19,8 +18,6 @@ namespace {
 // More different words than this are not displayed while a pass runs, so
 // the output text does not grow without bound.
 constexpr std::size_t kMaxWordsShown = 2000;
-// Lines from this length on get storage of their own on huge pages.
-constexpr std::size_t kHugeLine = std::size_t{4} << 20;
 
 // Preparation tables: white space normalised, and lower-cased unless case is
 // significant, in the one pass that copies the line.
@@ -128,14 +125,6 @@ Scanner::Scanner(const ScanSettings& settings, WordTable& table, ScanObserver& o
 void Scanner::ScanSourceLine(std::string_view line) {
   line = TrimSpaces(line);
   if (line.empty() || stopRequested_) return;
-  if (line.size() >= line_.capacity() && line.size() >= kHugeLine) {
-    // A line of many megabytes (a file without line breaks): take fresh
-    // storage on huge pages rather than copying the old line and faulting
-    // in a 4 KiB page at a time.
-    line_ = std::string();
-    line_.reserve(line.size() + line.size() / 4);
-    AdviseHugePages(line_.data(), line_.capacity());
-  }
   line_.resize(line.size() + 1);
   PrepareAndScan(line, line_.data());
 }
