@@ -1,3 +1,4 @@
+#include "params/ListingParams.h"
 #include "cli/CountCommand.h"
 
 #include <fcntl.h>
@@ -9,9 +10,9 @@
 #include <new>
 #include <ostream>
 
-#include "app/FileProc.h"
-#include "app/FileTexts.h"
-#include "app/RunTimeError.h"
+#include "engine/FileProc.h"
+#include "engine/FileTexts.h"
+#include "engine/RunTimeError.h"
 #include "cli/CountInput.h"
 #include "cli/CountOptions.h"
 #include "cli/ListingOutput.h"

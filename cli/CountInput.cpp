@@ -8,9 +8,9 @@
 #include <cstring>
 #include <ostream>
 
-#include "app/FileProc.h"
-#include "app/FileTexts.h"
-#include "app/RunTimeError.h"
+#include "engine/FileProc.h"
+#include "engine/FileTexts.h"
+#include "engine/RunTimeError.h"
 #include "cli/ProgressBar.h"
 #include "params/ScanSnapshot.h"
 #include "scanner/Scanner.h"

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "params/AtomicFile.h"
-#include "results/AtomicFileSink.h"
+#include "engine/AtomicFileSink.h"
 #include "results/Listing.h"
 #include "results/StreamSink.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/RunTimeError.h"
+#include "engine/RunTimeError.h"
 #include "params/ParameterSet.h"
 #include "results/ResultsStages.h"
 #include "scanner/WordTable.h"

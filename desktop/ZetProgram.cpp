@@ -1,6 +1,6 @@
 #include "desktop/ZetProgram.h"
 
-#include "app/frmMain.h"
+#include "windows/frmMain.h"
 
 namespace zet {
 

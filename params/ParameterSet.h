@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "results/DisplayFormat.h"
+
 namespace zet {
 
 /// Every parameter, in the parameters window's order of groups, followed by
@@ -81,13 +83,6 @@ struct ParamInfo {
 [[nodiscard]] const ParamInfo& GetParamInfo(ParamId id) noexcept;
 /// Looks a parameter up by its control name; nullptr when there is none.
 [[nodiscard]] const ParamInfo* FindParam(std::string_view name) noexcept;
-
-/// The ten display formats, in list order.
-enum class DisplayFormat : std::uint8_t {
-  RankFrequencyWord, RankWordFrequency, RankFrequency, RankWord, FrequencyRank,
-  FrequencyWord, WordRank, WordFrequency, Word, WordCommas,
-};
-inline constexpr int kDisplayFormatCount = 10;
 
 /// The values of the parameter set. Check boxes hold 0, 1 or 2 (2 counts as
 /// unchecked), lists a selection index from -1 (none) to the last item,

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string_view>
 
-#include "params/ParameterSet.h"
 #include "results/WordChecks.h"
 
 namespace zet {
@@ -40,15 +39,5 @@ struct FilterSettings {
 /// separate words, and every other character belongs to a word, so "x;y"
 /// is one word. Only whole words are kept: "bathe" never matches "the".
 [[nodiscard]] WordSet MakeWordsToIgnoreSet(std::string_view strWordsToIgnore);
-
-/// The settings of `params`, with the words to ignore `strWordsToIgnore`
-/// (Windows-1252, see MakeWordsToIgnoreSet) and the loaded common words
-/// `commonWords` (null when none are loaded). The common words are used
-/// only when "Ignore common words in file:" is checked. A long-word list
-/// with nothing selected keeps its default limit rather than leaving out
-/// every word.
-[[nodiscard]] FilterSettings MakeFilterSettings(const ParameterSet& params,
-                                                std::string_view strWordsToIgnore,
-                                                std::shared_ptr<const WordSet> commonWords);
 
 }  // namespace zet

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "params/ParameterSet.h"
+#include "results/DisplayFormat.h"
 #include "results/ListTotals.h"
 #include "scanner/WordTable.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "params/ParameterSet.h"
+#include "results/DisplayFormat.h"
 #include "results/LineLayout.h"
 #include "results/ListingSink.h"
 #include "results/Ranking.h"

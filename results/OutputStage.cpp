@@ -4,37 +4,6 @@
 
 namespace zet {
 
-bool IsOutputToFile(const ParameterSet& params) {
-  return !params.Text(ParamId::txbFileOutput).empty() &&
-         params.Value(ParamId::chkDisableOutputToFile) != 1;
-}
-
-bool MustAskOverwrite(const ParameterSet& params, bool fileExists) {
-  return IsOutputToFile(params) && params.Value(ParamId::chkWarnOnOverwrite) != 0 && fileExists;
-}
-
-std::string ReportNoWordsListed(std::size_t lngNumWords, const ParameterSet& params) {
-  if (lngNumWords == 0) return std::string(kNoWordsFound);
-  const int shortIndex = params.Value(ParamId::cboShortWordSize);
-  std::string text = "No words with more than ";
-  text += std::to_string(shortIndex + 1);
-  text += " letter";
-  if (shortIndex != 0) text += "s";
-  text += "\r\noccur at least ";
-  // The threshold the filter applied: with its box unchecked (or nothing
-  // selected) no word was left out for being rare.
-  const int threshold = params.IsChecked(ParamId::chkIgnoreInfrequentWords)
-                            ? params.Value(ParamId::cboThresholdFrequency) + 2
-                            : 1;
-  if (threshold <= 1)
-    text += "once.";
-  else if (threshold == 2)
-    text += "twice.";
-  else
-    text += std::to_string(threshold) + " times.";
-  return text;
-}
-
 std::string TextboxAfterFileStopped() { return std::string(kOutputToFileTerminated) + "\r\n"; }
 
 void FinishTextboxListing(std::string& text, ListingOutcome outcome, DisplayFormat format) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "params/ParameterSet.h"
+#include "results/DisplayFormat.h"
 #include "results/Listing.h"
 #include "results/ResultsStages.h"
 #include "scanner/WordTable.h"
@@ -23,23 +23,6 @@ inline constexpr std::string_view kListingStopped = "Listing stopped.";
 inline constexpr std::string_view kNoWordsFound = "No words satisfying the conditions were found.";
 inline constexpr std::string_view kOverwriteQuestion = "Output file exists.  OK to overwrite?";
 inline constexpr std::string_view kOverwriteTitle = "Output file exists";
-
-/// True when the list goes to the output file: a file is named and
-/// "Disable" is not checked.
-[[nodiscard]] bool IsOutputToFile(const ParameterSet& params);
-
-/// True when the user must be asked kOverwriteQuestion before writing: the
-/// list goes to the file, "Warn before overwriting output file" has any
-/// non-zero value, and the file `fileExists`. On the answer No the caller
-/// checks "Disable" and writes no file.
-[[nodiscard]] bool MustAskOverwrite(const ParameterSet& params, bool fileExists);
-
-/// The textbox text that explains an empty list. With no words counted at
-/// all (`lngNumWords` 0): kNoWordsFound. Otherwise two lines, CR LF
-/// between, naming the short-word size (its list, whether or not its box is
-/// checked) and the frequency threshold in force, e.g. "No words with more
-/// than 2 letters" and "occur at least once.".
-[[nodiscard]] std::string ReportNoWordsListed(std::size_t lngNumWords, const ParameterSet& params);
 
 /// The textbox text after the file listing was stopped:
 /// kOutputToFileTerminated and CR LF. The textbox listing is then skipped.

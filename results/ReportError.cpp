@@ -18,11 +18,6 @@ std::string TextboxFullText(const ErrorReportContext& context) {
 
 }  // namespace
 
-ErrorReportContext MakeErrorReportContext(const ParameterSet& params, bool blnOutputFileWritten) {
-  return {!params.Text(ParamId::txbFileOutput).empty(),
-          params.Value(ParamId::chkDisableOutputToFile) == 1, blnOutputFileWritten};
-}
-
 std::string ReportErrorText(int number, std::string_view description,
                             const ErrorReportContext& context) {
   if (number == kErrorTextboxFull) return TextboxFullText(context);

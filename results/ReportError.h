@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "params/ParameterSet.h"
-
 namespace zet {
 
 /// Title of the error report's message box (exclamation icon, OK button).
@@ -20,11 +18,6 @@ struct ErrorReportContext {
   bool blnOutputDisabled = false;      ///< "Disable" is checked (value 1)
   bool blnOutputFileWritten = false;   ///< the file was completed in this output stage
 };
-
-/// The context as `params` and the output stage's `blnOutputFileWritten`
-/// give it.
-[[nodiscard]] ErrorReportContext MakeErrorReportContext(const ParameterSet& params,
-                                                        bool blnOutputFileWritten);
 
 /// The message for error `number` with the platform's `description`.
 /// A full textbox (kErrorTextboxFull) gets "Textbox is full.  " and advice

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Catalogue.h"
+#include "engine/Catalogue.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzText.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "tests/support/FakeParamsHost.h"
-#include "params/frmParams.h"
+#include "windows/frmParams.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/WindowLayout.h"

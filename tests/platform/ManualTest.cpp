@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/support/FakeParamsHost.h"
-#include "params/frmParams.h"
+#include "windows/frmParams.h"
 #include "platform/CaptionedControl.h"
 #include "platform/headless/HeadlessPlatform.h"
 

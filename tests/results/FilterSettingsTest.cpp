@@ -1,3 +1,4 @@
+#include "params/ListingParams.h"
 #include "results/FilterSettings.h"
 
 #include <gtest/gtest.h>

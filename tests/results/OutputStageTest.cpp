@@ -1,3 +1,4 @@
+#include "params/ListingParams.h"
 #include "results/OutputStage.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "params/ListingParams.h"
 #include "results/ReportError.h"
 
 #include <gtest/gtest.h>

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "params/ParamsHost.h"
-#include "params/frmParams.h"
+#include "windows/ParamsHost.h"
+#include "windows/frmParams.h"
 
 namespace zet::test {
 

@@ -1,0 +1,52 @@
+#include "windows/WinScanObserver.h"
+
+#include <string>
+
+#include "windows/MainTexts.h"
+#include "scanner/TextCodec.h"
+
+namespace zet {
+
+WinScanObserver::WinScanObserver(MultiLineTextBox& txbOutput, Label& lblNumberOfWords,
+                                 CheckBox& chkSuppressWords, EventPump* pump,
+                                 const bool& blnStopRequested)
+    : txbOutput_(txbOutput),
+      lblNumberOfWords_(lblNumberOfWords),
+      chkSuppressWords_(chkSuppressWords),
+      pump_(pump),
+      blnStopRequested_(blnStopRequested) {}
+
+void WinScanObserver::ShowFirstWord(std::string_view word) {
+  // At most a few thousand words are shown, far below the textbox's
+  // capacity; a refusal would only shorten the display.
+  (void)txbOutput_.SetText(EncodeUtf8(word) + ' ');
+}
+
+void WinScanObserver::ShowNewWord(std::string_view word) {
+  std::string shown = EncodeUtf8(word);
+  shown += ' ';
+  (void)txbOutput_.Append(shown);
+  txbOutput_.MoveCaretToEnd();
+}
+
+void WinScanObserver::NewWordCounted(std::size_t numWords) {
+  if (numWords % 10 == 0)
+    lblNumberOfWords_.SetCaption(std::string(texts::kWordsFoundSoFar) + std::to_string(numWords));
+  // The pump draws it; forcing a repaint for each new word would cost more
+  // than the counting.
+  lblNumberOfWords_.SetVisible(true);
+}
+
+void WinScanObserver::SuppressWordDisplay() {
+  (void)txbOutput_.Append(texts::kSuppressingDisplay);
+  txbOutput_.MoveCaretToEnd();
+  chkSuppressWords_.SetValue(CheckBox::kChecked);
+}
+
+bool WinScanObserver::Pump() {
+  if (pump_ == nullptr) return true;
+  pump_->Pump();
+  return !blnStopRequested_;
+}
+
+}  // namespace zet

@@ -1,0 +1,282 @@
+#pragma once
+// The main window: the source and the file names, the count command and its
+// run, the output textbox with its counters, and the program's start-up and
+// shutdown. The window logic makes every decision; a platform only mirrors
+// the controls (see platform/Control.h).
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/Catalogue.h"
+#include "windows/MainProcs.h"
+#include "windows/frmHelp.h"
+#include "windows/ParamsHost.h"
+#include "windows/frmParams.h"
+#include "platform/Button.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Form.h"
+#include "platform/Frame.h"
+#include "platform/Label.h"
+#include "platform/MultiLineTextBox.h"
+#include "platform/OptionButton.h"
+#include "platform/Platform.h"
+#include "platform/TextBox.h"
+#include "results/ResultsStages.h"
+#include "results/WordChecks.h"
+#include "scanner/CommentMarkers.h"
+#include "scanner/ScanSettings.h"
+#include "scanner/WordTable.h"
+
+namespace zet {
+
+/// The program's main window and the owner of a run. It owns the
+/// parameters window (made hidden with it) and the help window (made on
+/// first use); both are only hidden, never destroyed, until the program
+/// ends.
+///
+/// One thread: the long loops (reading a source, listing) let window events
+/// run after every word, and the only thing an event may do meanwhile is
+/// stop the run (the count button reads "Stop"), quit, or change what is
+/// shown (source option, word order, display format, "Don't display words
+/// as found"); every other control, and the parameters window, is disabled
+/// for the length of a run.
+class frmMain final : public ParamsHost {
+ public:
+  /// Makes the window and its parameters window, hidden and wired. The
+  /// platform's services must outlive the window.
+  explicit frmMain(Platform& platform);
+  ~frmMain() override;
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
+
+  /// Start-up: loads the program texts (a failure is shown and ends the
+  /// program: false), puts every setting at its default, shows the window,
+  /// restores the user settings file (silently falling back to the
+  /// defaults), checks the restored input file quietly, loads the common
+  /// words when they are to be ignored, and sets the focus.
+  bool Form_Load();
+
+  /// Shutdown ("Quit", or closing the window): saves the state when "Save
+  /// state when quitting" is checked, stops a run at its next word and asks
+  /// the platform to end the program. Only the first call acts.
+  void cmdQuit_Click();
+
+  /// Writes the whole state (the parameters and this window's saved
+  /// settings) to `strParameterFile`, or to the user settings file when it
+  /// is empty. Returns an empty text or the reason it failed.
+  [[nodiscard]] std::string SaveState(const std::string& strParameterFile);
+  /// Reads the whole state from `strParameterFile`, or from the user
+  /// settings file when it is empty, and applies what it read. Returns an
+  /// empty text or the reason it failed (what was read before stays).
+  [[nodiscard]] std::string RestoreSavedState(const std::string& strParameterFile);
+
+  // What the parameters window asks of this window.
+  [[nodiscard]] bool WordsGot() const override { return blnWordsGot; }
+  void ClearWordsGot() override { blnWordsGot = false; }
+  [[nodiscard]] bool StartUpCompleted() const override { return blnStartUpCompleted; }
+  void Initialize() override;
+  void InitializeVariables() override;
+  void SetTheFocus() override;
+  [[nodiscard]] std::string CommonWordsFile() const override { return strCommonWordsFile; }
+  void SetCommonWordsFile(std::string path) override { strCommonWordsFile = std::move(path); }
+  [[nodiscard]] bool CommonWordsLoaded() const override { return blnCommonWordsLoaded; }
+  void SetCommonWordsLoaded(bool loaded) override { blnCommonWordsLoaded = loaded; }
+  void AttemptToReadCommonWords() override;
+  void ConcealNumWords() override;
+  void SelectWordOrder(int index) override { cboWordOrder.SetListIndex(index); }
+  void SelectDisplayFormat(int index) override { cboDisplayFormat.SetListIndex(index); }
+  void CollectMainSettings(ParameterSet& params) const override;
+  void ApplyMainSettings(const ParameterSet& params) override;
+  void UpdateDisableOutputBox() override;
+  [[nodiscard]] std::string UserSettingsFile() const override { return strUserSettingsFile_; }
+  [[nodiscard]] Geometry MainWindowPlace() const override { return form.Place(); }
+  [[nodiscard]] int SetParametersButtonWidth() const override {
+    return cmdSetParameters.Place().width;
+  }
+
+  // The window's public flags.
+  bool blnCommonWordsLoaded = false;
+  /// The word table holds a finished count of the current source under the
+  /// current scanning parameters: a count only lists again.
+  bool blnWordsGot = false;
+  bool blnStartUpCompleted = false;
+  /// The last file pass chose its comment markers from the extension.
+  bool blnIsCodeFile = false;
+  /// The common-words file (UTF-8 path, never case-changed).
+  std::string strCommonWordsFile;
+
+  // Read-only state of the run, for the platform and tests.
+  [[nodiscard]] bool StopRequested() const noexcept { return blnStopRequested_; }
+  [[nodiscard]] bool ListShown() const noexcept { return blnListShown_; }
+  [[nodiscard]] bool CountIncomplete() const noexcept { return blnCountIncomplete_; }
+  [[nodiscard]] bool Running() const noexcept { return blnRunning_; }
+  [[nodiscard]] bool Quitting() const noexcept { return blnQuitting_; }
+  [[nodiscard]] const WordTable& Words() const noexcept { return table_; }
+  /// The common words in force (lower-case, Windows-1252), or null.
+  [[nodiscard]] const WordSet* CommonWords() const noexcept { return commonWords_.get(); }
+  /// The help window, or nullptr before it was first opened.
+  [[nodiscard]] frmHelp* HelpWindow() const noexcept { return help_.get(); }
+  /// The parameters window and this window's settings as one parameter set.
+  [[nodiscard]] ParameterSet CurrentParameters() const;
+
+  /// Runs when the help window has just been made, before it is first
+  /// shown: the platform attaches its views here.
+  std::function<void(frmHelp&)> onHelpWindowCreated;
+
+  // The controls, in tab order. Element 0 of a file control belongs to the
+  // input file, element 1 to the output file.
+  Form form{"frmMain"};
+  TextBox txbFile0{form, "txbFile(0)"};
+  Button cmdFile0{form, "cmdFile(0)", "Input file"};
+  Button cmdClearFile0{form, "cmdClearFile(0)", "Clear"};
+  TextBox txbFile1{form, "txbFile(1)"};
+  Button cmdFile1{form, "cmdFile(1)", "Output file"};
+  Button cmdClearFile1{form, "cmdClearFile(1)", "Clear"};
+  CheckBox chkDisableOutputToFile{form, "chkDisableOutputToFile", "Disable"};
+  Label lblFilesize{form, "lblFilesize"};
+  Label Label3{form, "Label3",
+               "Specify whether to count the words in the input file or in the clipboard then "
+               "click on the button below."};
+  Frame fraSource{form, "fraSource"};
+  Label Label5{form, "Label5", "Source: "};
+  OptionButton optInFile{form, "optInFile", "file"};
+  OptionButton optInTextBox{form, "optInTextBox", "clipboard"};
+  Button cmdListWords{form, "cmdListWords", "Count word frequencies"};
+  CheckBox chkSuppressWords{form, "chkSuppressWords", "Don't display words as found"};
+  Frame fraDisplay{form, "fraDisplay"};
+  Label lblWordOrder{form, "lblWordOrder", "Word order:"};
+  ComboBox cboWordOrder{form, "cboWordOrder"};
+  Label lblDisplayFormat{form, "lblDisplayFormat", "Display format:"};
+  ComboBox cboDisplayFormat{form, "cboDisplayFormat"};
+  Label Label4{form, "Label4", "The words can be redisplayed in various ways by selecting these:"};
+  MultiLineTextBox txbOutput{form, "txbOutput", kOutputTextboxCapacity};
+  Label Label1{form, "Label1"};
+  Label Label2{form, "Label2"};
+  Label lblSizeOfClipboardContents{form, "lblSizeOfClipboardContents"};
+  Frame fraCounters{form, "fraCounters"};
+  Label lblTwirler{form, "lblTwirler", " "};
+  Label lblNumberOfWords{form, "lblNumberOfWords"};
+  Label lblNumWordsExcluded{form, "lblNumWordsExcluded"};
+  Label lblNumOccurrences{form, "lblNumOccurrences"};
+  Label lblTotalNumOccurrences{form, "lblTotalNumOccurrences"};
+  Button cmdSetParameters{form, "cmdSetParameters", "Set parameters"};
+  Button cmdCopyToClipboard{form, "cmdCopyToClipboard", "Copy to clipboard"};
+  Button cmdClearOutput{form, "cmdClearOutput", "Clear textbox"};
+  Button cmdSaveState{form, "cmdSaveState", "Save state"};
+  Button cmdHelp{form, "cmdHelp", "Help"};
+  Button cmdQuit{form, "cmdQuit", "Quit"};
+  Label lblOnlineDocumentation{form, "lblOnlineDocumentation", "Online user manual"};
+  Label lblAboutZet{form, "lblAboutZet", "About ZET"};
+
+  /// The parameters window ("ZET: Set parameters").
+  frmParams paramsWindow;
+
+ private:
+  // Wiring (frmMain.cpp).
+  void SetupFileControls();
+  void SetupSourceControls();
+  void SetupOutputControls();
+  void SetupButtons();
+  void SetupFonts();
+  TextBox& txbFile(int index) { return index == 0 ? txbFile0 : txbFile1; }
+  Button& cmdFile(int index) { return index == 0 ? cmdFile0 : cmdFile1; }
+
+  // Start-up, the small handlers and links (frmMainStartup.cpp).
+  [[nodiscard]] bool LoadProgramTexts();
+  void PlaceWindow();
+  void FillComboBoxes();
+  void SetDefaultCommonWordsFile();
+  void RestoreStartUpState();
+  void optInFile_Click();
+  void optInTextBox_Click();
+  void cmdSetParameters_Click();
+  void HelpKey_KeyUp(int keyCode);
+  void cmdHelp_Click();
+  void LaunchWebBrowser(const std::string& address);
+  void lblAboutZet_Click();
+  void lblOnlineDocumentation_Click();
+  void cmdSaveState_Click();
+
+  // The run (frmMainRun.cpp).
+  void cmdListWords_Click();
+  void RunCount();
+  [[nodiscard]] bool CountSource();
+  [[nodiscard]] bool ListPartialCount();
+  void ShowResults();
+  void BeginRun();
+  void EndRun();
+  void EnableControls(bool enabled);
+  void GuardRun(const std::function<void()>& work);
+  void ReportError(int number, std::string_view description);
+  void ReportError(const RunTimeError& error) { ReportError(error.number, error.description); }
+  void ShowWordCounts();
+  void cmdClearOutput_Click();
+  void SetOutputText(std::string_view text);
+  void AppendOutputText(std::string_view text);
+
+  // The output stage (frmMainOutput.cpp).
+  void ListAgain();
+  void OutputResults();
+  void OutputResultsOnce();
+  [[nodiscard]] bool WriteOutputFileNamed(const std::string& path, const ParameterSet& params);
+  void ListInTextbox(const ParameterSet& params);
+  [[nodiscard]] bool ListingGoesOn();
+
+  // The file pass and the file names (frmMainFile.cpp).
+  [[nodiscard]] bool CountWordsInFile();
+  [[nodiscard]] bool ValidateInputForCount(const std::string& input);
+  [[nodiscard]] bool RefusesSameFile(const std::string& input);
+  [[nodiscard]] bool CheckInputText(const std::string& input);
+  [[nodiscard]] bool MarkersAccepted(const ParameterSet& params);
+  void ReadInputFile(const std::string& input, const ScanSettings& settings);
+  void ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& settings);
+  void ShowProgressBar();
+  void RestoreProgressLabel();
+  [[nodiscard]] bool CheckInputFile(const std::string& name);
+  void cmdFile_Click(int index);
+  void cmdClearFile_Click(int index);
+  void txbFile_LostFocus(int index);
+
+  // The clipboard (frmMainClipboard.cpp).
+  [[nodiscard]] bool GetClipboardText(bool blnShowText);
+  void ShowClipboardSize(std::int64_t characters);
+  [[nodiscard]] bool CountWordsInClipboardText();
+  void Label1_Click();
+  void CopyOutputToClipboard();
+
+  // The common words (frmMainCommonWords.cpp).
+  [[nodiscard]] bool ReadCommonWords();
+  [[nodiscard]] bool LoadCommonWords(const std::string& path, const WordRules& rules);
+  void RefreshCommonWords(const ParameterSet& params);
+
+  Platform& platform_;
+  Catalogue catalogue_;
+  std::unique_ptr<frmHelp> help_;
+
+  // The words of the last pass and what the results stages made of them.
+  WordTable table_;
+  ListResults results_;
+  // The common words in force, and the word rules they were cut with.
+  std::shared_ptr<const WordSet> commonWords_;
+  WordRules commonWordsRules_;
+
+  std::string strUserSettingsFile_;
+  std::string strClipboardText_;  // Windows-1252
+  int intSavedSuppressWords_ = 0;
+
+  bool blnStopRequested_ = false;
+  bool blnListShown_ = false;
+  bool blnCountIncomplete_ = false;
+  bool blnQuitting_ = false;
+  bool blnOutputFileWritten_ = false;
+  bool blnRunning_ = false;        // a run holds the controls
+  bool blnPassFailed_ = false;     // the last pass could not read its source to the end
+  bool blnOutputRunning_ = false;  // an output stage is listing
+  bool blnRelistPending_ = false;  // the order or format changed during that listing
+};
+
+}  // namespace zet

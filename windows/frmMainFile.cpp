@@ -1,0 +1,267 @@
+// The file pass and the choice and check of the input and output files.
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <new>
+#include <system_error>
+
+#include "engine/FileProc.h"
+#include "engine/FdCloser.h"
+#include "engine/FileTexts.h"
+#include "windows/MainTexts.h"
+#include "windows/WinScanObserver.h"
+#include "windows/frmMain.h"
+#include "params/AppDataPath.h"
+#include "params/ScanSnapshot.h"
+#include "scanner/SourceReader.h"
+#include "scanner/StrProc.h"
+
+namespace zet {
+namespace {
+
+// Input files longer than this, with no output file named, prompt the
+// large-file question.
+constexpr std::int64_t kLargeInputFile = 200000;
+
+// Makes `folder` the current folder when it exists, so that the file
+// dialogs open there and relative names are taken from there.
+void ChangeFolder(const std::string& folder) {
+  if (!FolderExists(folder)) return;
+  std::error_code ignored;
+  std::filesystem::current_path(folder, ignored);
+}
+
+
+}  // namespace
+
+bool frmMain::CountWordsInFile() {
+  const std::string input(TrimSpaces(txbFile0.Text()));
+  txbFile0.SetText(input);
+  if (!ValidateInputForCount(input)) return false;
+  SetOutputText(texts::kCheckingFile);
+  lblSizeOfClipboardContents.SetCaption("");
+  ConcealNumWords();
+  form.Repaint();
+  if (!CheckInputText(input)) return false;
+
+  strClipboardText_.clear();
+  cmdClearOutput_Click();
+  intSavedSuppressWords_ = chkSuppressWords.Value();
+  table_.Clear();
+  const ParameterSet params = CurrentParameters();
+  const MarkerChoice choice = ChooseMarkersForExtension(
+      GetFileExtension(input, true), params.IsChecked(ParamId::chkAllowCommentMarkers));
+  if (choice == MarkerChoice::User && !MarkersAccepted(params)) return false;
+  blnIsCodeFile = choice == MarkerChoice::Html || choice == MarkerChoice::C;
+  blnStopRequested_ = false;
+  BeginRun();
+  ReadInputFile(input, ScanSettingsFor(params, choice));
+  return true;
+}
+
+// The checks of the names and the size before the file is opened; each
+// refusal has told the user why.
+bool frmMain::ValidateInputForCount(const std::string& input) {
+  if (input.empty()) {
+    platform_.messageBoxes.Show(texts::kInputFileNotSpecified, texts::kTitleError,
+                                MessageIcon::kExclamation, MessageButtons::kOk);
+    return false;
+  }
+  if (!CheckInputFile(input) || RefusesSameFile(input)) return false;
+  if (!txbFile1.Text().empty() || FileLength(input) <= kLargeInputFile) return true;
+  const MessageAnswer answer =
+      platform_.messageBoxes.Show(texts::kLargeInputFileQuestion, texts::kTitleLargeInputFile,
+                                  MessageIcon::kNone, MessageButtons::kYesNoCancel);
+  if (answer == MessageAnswer::kCancel) return false;
+  if (answer == MessageAnswer::kYes) {
+    cmdFile_Click(1);
+    if (RefusesSameFile(input)) return false;
+  }
+  return true;
+}
+
+// Refuses an output file that is the input file under any name (a link,
+// a relative path, another spelling of the same folder).
+bool frmMain::RefusesSameFile(const std::string& input) {
+  if (!SameFile(input, txbFile1.Text())) return false;
+  platform_.messageBoxes.Show(texts::kOutputSameAsInput, texts::kTitleError,
+                              MessageIcon::kExclamation, MessageButtons::kOk);
+  return true;
+}
+
+bool frmMain::CheckInputText(const std::string& input) {
+  const TextCheck check = CheckTextFile(input);
+  if (check == TextCheck::NotText) {
+    platform_.messageBoxes.Show(texts::kNotTextFile, texts::kTitleInvalidInput,
+                                MessageIcon::kExclamation, MessageButtons::kOk);
+    SetOutputText(texts::kNotTextFileExplanation);
+    return false;
+  }
+  // Line feeds alone are this system's own line ends: only lone carriage
+  // returns are worth a warning.
+  if (check != TextCheck::MacLineEndings) return true;
+  platform_.messageBoxes.Show(LineEndingsMessage(check), texts::kTitleWarning,
+                              MessageIcon::kExclamation, MessageButtons::kOk);
+  if (platform_.messageBoxes.Show(texts::kProcessingMayBeSlow, texts::kTitleWarning,
+                                  MessageIcon::kNone,
+                                  MessageButtons::kOkCancel) == MessageAnswer::kOk)
+    return true;
+  txbOutput.Clear();
+  return false;
+}
+
+bool frmMain::MarkersAccepted(const ParameterSet& params) {
+  const MarkerValidation validation = ValidateUserMarkers(params);
+  if (validation.ok()) return true;
+  platform_.messageBoxes.Show(validation.message, texts::kTitleError, MessageIcon::kExclamation,
+                              MessageButtons::kOk);
+  paramsWindow.form.Show();
+  return false;
+}
+
+void frmMain::ReadInputFile(const std::string& input, const ScanSettings& settings) {
+  const std::int64_t fileLength = FileLength(input);
+  if (fileLength > kProgressBarThreshold) ShowProgressBar();
+  // Checked before, but a named pipe put in its place since must not hang
+  // the window.
+  const int fd = OpenRegularFile(input);
+  if (fd < 0) {
+    blnPassFailed_ = true;
+    ReportError(RunTimeErrorFromErrno(errno));
+  } else {
+    const FdCloser closer(fd);
+    try {
+      ScanOpenFile(fd, fileLength, settings);
+    } catch (const std::bad_alloc&) {
+      blnPassFailed_ = true;
+      ReportError(errnum::kOutOfMemory, "Out of memory");
+    }
+  }
+  RestoreProgressLabel();
+  chkSuppressWords.SetValue(intSavedSuppressWords_);
+  lblTwirler.SetCaption(" ");
+}
+
+void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& settings) {
+  WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, &platform_.eventPump,
+                           blnStopRequested_);
+  Scanner scanner(settings, table_, observer);
+  FdByteSource source(fd);
+  LineProgress progress;
+  if (fileLength > kProgressBarThreshold) {
+    const auto length = static_cast<std::uint64_t>(fileLength);
+    progress = [this, length, shown = -1](std::uint64_t bytesRead) mutable {
+      const int position = ProgressPosition(bytesRead, length);
+      if (position == shown) return;  // most lines move the bar by nothing
+      shown = position;
+      lblTotalNumOccurrences.SetCaption(ProgressBarCaption(position));
+      lblTotalNumOccurrences.Repaint();
+    };
+  }
+  const ReadOutcome outcome = ScanLines(source, scanner, progress);
+  if (outcome.failed) {
+    blnPassFailed_ = true;
+    ReportError(RunTimeErrorFromErrno(outcome.errorNumber != 0 ? outcome.errorNumber : EIO));
+  }
+}
+
+void frmMain::ShowProgressBar() {
+  lblTotalNumOccurrences.SetAlignment(Alignment::kLeft);
+  lblTotalNumOccurrences.SetFont(Font{"Courier New", 10, true});
+  lblTotalNumOccurrences.SetVisible(true);
+  lblTotalNumOccurrences.SetCaption(EmptyProgressBar());
+  lblTotalNumOccurrences.Repaint();
+}
+
+void frmMain::RestoreProgressLabel() {
+  lblTotalNumOccurrences.SetAlignment(Alignment::kRight);
+  lblTotalNumOccurrences.SetFont(Font{"Arial", 10, false});
+  lblTotalNumOccurrences.SetVisible(true);
+  lblTotalNumOccurrences.SetCaption("");
+  lblTotalNumOccurrences.Repaint();
+}
+
+bool frmMain::CheckInputFile(const std::string& name) {
+  const InputFileStatus status = ClassifyInputFile(name);
+  if (status == InputFileStatus::Ok) {
+    lblFilesize.SetCaption(FileSizeText(FileLength(name)));
+    ChangeFolder(GetFolderOfPath(name));
+    return true;
+  }
+  if (blnStartUpCompleted) {
+    const MessageText message = InputFileMessage(status);
+    platform_.messageBoxes.Show(message.text, message.title, MessageIcon::kExclamation,
+                                MessageButtons::kOk);
+  } else {
+    if (status == InputFileStatus::DoesNotExist) ChangeFolder(GetFolderOfPath(name));
+    txbFile0.SetText("");
+  }
+  lblFilesize.SetCaption("");
+  return false;
+}
+
+void frmMain::UpdateDisableOutputBox() {
+  if (!txbFile1.Text().empty()) {
+    chkDisableOutputToFile.SetEnabled(true);
+    return;
+  }
+  chkDisableOutputToFile.SetValue(CheckBox::kUnchecked);
+  chkDisableOutputToFile.SetEnabled(false);
+}
+
+void frmMain::cmdFile_Click(int index) {
+  if (index == 0) blnWordsGot = false;
+  FileDialogRequest request;
+  std::string name;
+  if (index == 0) {
+    request.title = "Specify input file";
+    request.filter = "Any file containing only text (*.*) | *.*";
+    request.flags.fileMustExist = true;
+    request.flags.pathMustExist = true;
+    name = platform_.fileDialogs.ShowOpen(request);
+  } else {
+    // A save dialog: an open dialog would not let a new file be named. The
+    // output stage asks before replacing a file, so the dialog does not.
+    request.title = "Specify output file";
+    request.flags.hideReadOnly = true;
+    name = platform_.fileDialogs.ShowSave(request);
+  }
+  if (!name.empty()) {
+    txbFile(index).SetText(name);
+    if (index == 0) {
+      (void)CheckInputFile(name);
+      cmdClearOutput_Click();
+    }
+  }
+  if (index == 1)
+    UpdateDisableOutputBox();
+  else
+    optInFile.SetValue(true);
+}
+
+void frmMain::cmdClearFile_Click(int index) {
+  txbFile(index).SetText("");
+  cmdFile(index).SetFocus();
+  if (index == 1) {
+    chkDisableOutputToFile.SetValue(CheckBox::kUnchecked);
+    chkDisableOutputToFile.SetEnabled(false);
+  }
+}
+
+void frmMain::txbFile_LostFocus(int index) {
+  // A run disables the box (which takes the focus from it): nothing to check.
+  if (!form.Enabled() || blnRunning_) return;
+  TextBox& box = txbFile(index);
+  box.SetText(std::string(TrimSpaces(box.Text())));
+  if (index == 0) {
+    if (!box.Text().empty()) (void)CheckInputFile(box.Text());
+    blnWordsGot = false;
+  }
+  UpdateDisableOutputBox();
+  SetTheFocus();
+}
+
+}  // namespace zet

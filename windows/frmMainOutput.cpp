@@ -1,0 +1,176 @@
+// The output stage: the output file, then the listing in the textbox.
+
+#include <cerrno>
+
+#include "params/ListingParams.h"
+#include "engine/FileProc.h"
+#include "engine/FileTexts.h"
+#include "windows/WinTextboxSink.h"
+#include "windows/frmMain.h"
+#include "params/AtomicFile.h"
+#include "engine/AtomicFileSink.h"
+#include "results/OutputStage.h"
+#include "results/ReportError.h"
+
+namespace zet {
+namespace {
+
+WordOrder OrderOf(const ParameterSet& params) {
+  return params.Value(ParamId::cboWordOrder) == 1 ? WordOrder::Alphabetical
+                                                  : WordOrder::ByFrequency;
+}
+
+DisplayFormat FormatOf(const ParameterSet& params) {
+  const int index = params.Value(ParamId::cboDisplayFormat);
+  return index >= 0 && index < kDisplayFormatCount ? static_cast<DisplayFormat>(index)
+                                                   : DisplayFormat::RankFrequencyWord;
+}
+
+// Clears a flag when the scope ends, also by an exception.
+class FlagReset {
+ public:
+  explicit FlagReset(bool& flag) : flag_(flag) {}
+  ~FlagReset() { flag_ = false; }
+  FlagReset(const FlagReset&) = delete;
+  FlagReset& operator=(const FlagReset&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+// cboWordOrder_Click and cboDisplayFormat_Click: show the counted words in
+// the new order or format without counting again.
+void frmMain::ListAgain() {
+  if (blnWordsGot) {
+    if (blnOutputRunning_) {
+      OutputResults();  // ends the listing under way and lists anew
+    } else if (!blnRunning_) {
+      // Held like a count's listing, so that Stop ends it and nothing can
+      // start a second run inside it.
+      GuardRun([this] {
+        BeginRun();
+        OutputResults();
+        EndRun();
+      });
+    }
+  }
+  SetTheFocus();
+}
+
+void frmMain::OutputResults() {
+  if (blnOutputRunning_) {
+    blnRelistPending_ = true;
+    blnStopRequested_ = true;
+    return;
+  }
+  blnOutputRunning_ = true;
+  const FlagReset reset(blnOutputRunning_);
+  do {
+    blnRelistPending_ = false;
+    OutputResultsOnce();
+  } while (blnRelistPending_ && !blnQuitting_);
+}
+
+void frmMain::OutputResultsOnce() {
+  blnOutputFileWritten_ = false;
+  blnStopRequested_ = false;
+  const ParameterSet params = CurrentParameters();
+  if (results_.totals.lngNumListed == 0) {
+    SetOutputText(ReportNoWordsListed(table_.size(), params));
+    return;
+  }
+  const std::string& output = txbFile1.Text();
+  bool toFile = IsOutputToFile(params);
+  if (toFile && SameFile(txbFile0.Text(), output)) {
+    // The name changed since the count; the input file is never replaced.
+    platform_.messageBoxes.Show(texts::kOutputSameAsInput, texts::kTitleError,
+                                MessageIcon::kExclamation, MessageButtons::kOk);
+    toFile = false;
+  }
+  if (toFile && MustAskOverwrite(params, FileExists(output)) &&
+      platform_.messageBoxes.Show(kOverwriteQuestion, kOverwriteTitle, MessageIcon::kNone,
+                                  MessageButtons::kYesNo) != MessageAnswer::kYes) {
+    chkDisableOutputToFile.SetValue(CheckBox::kChecked);
+    toFile = false;
+  }
+  if (toFile) {
+    if (txbOutput.Empty()) SetOutputText(kNowWritingToOutputFile);
+    form.Repaint();
+    if (!WriteOutputFileNamed(output, params)) return;
+  }
+  txbOutput.Clear();
+  form.Repaint();
+  if (blnStopRequested_) {
+    SetOutputText(TextboxAfterFileStopped());
+    return;
+  }
+  ListInTextbox(params);
+}
+
+// Writes the list to the output file. False when the file could not be
+// opened: the failure was reported and nothing is to be listed. A failure
+// while writing is reported too, but the list still goes to the textbox.
+// The file is replaced only by a whole list, or by the lines written before
+// a stop: a full disk halfway leaves the previous file as it was.
+bool frmMain::WriteOutputFileNamed(const std::string& path, const ParameterSet& params) {
+  AtomicFileWriter writer;
+  if (const int error = writer.Open(path); error != 0) {
+    ReportError(RunTimeErrorFromErrno(error));
+    return false;
+  }
+  AtomicFileSink sink(writer);
+  const ListingOptions options{OrderOf(params), FormatOf(params),
+                               params.IsChecked(ParamId::chkOutputWithCommas),
+                               ListingTarget::OutputFile, kMinColumnWidth};
+  const ListingOutcome outcome = WriteListing(
+      table_, results_, options, sink, [this](const ListingProgress&) { return ListingGoesOn(); });
+  int failure = 0;
+  if (outcome == ListingOutcome::Failed) failure = sink.Error() != 0 ? sink.Error() : EIO;
+  else failure = writer.Commit();
+  if (failure != 0) {
+    ReportError(RunTimeErrorFromErrno(failure));  // the writer drops its temporary file
+    return true;
+  }
+  // A stopped file holds only part of the list: it does not count as written.
+  blnOutputFileWritten_ = outcome == ListingOutcome::Completed;
+  return true;
+}
+
+void frmMain::ListInTextbox(const ParameterSet& params) {
+  const DisplayFormat format = FormatOf(params);
+  const ListingOptions options{OrderOf(params), format, false, ListingTarget::Textbox,
+                               kMinColumnWidth};
+  WinTextboxSink sink(txbOutput);
+  const ListingOutcome outcome =
+      WriteListing(table_, results_, options, sink, [this](const ListingProgress& progress) {
+        if (progress.blnLineWritten)
+          lblTwirler.SetCaption(std::string(TwirlerCharacter(progress.entry + 1)));
+        if (progress.blnScrollDue) txbOutput.MoveCaretToEnd();
+        return ListingGoesOn();
+      });
+  if (outcome == ListingOutcome::Stopped) {
+    AppendOutputText("\r\n" + std::string(kListingStopped) + "\r\n");
+    txbOutput.MoveCaretToEnd();
+    return;
+  }
+  if (outcome == ListingOutcome::Failed) {
+    lblTwirler.SetCaption(" ");
+    ReportError(kErrorTextboxFull, "Out of memory");
+  }
+  txbOutput.SetSelStart(0);
+  txbOutput.Repaint();
+  if (format == DisplayFormat::WordCommas && txbOutput.Length() > 2 &&
+      txbOutput.Text().ends_with(", "))
+    txbOutput.EraseLast(2);
+}
+
+// After every listed entry: lets window events run, and says whether the
+// listing goes on (no Stop, no quit, no new order or format).
+bool frmMain::ListingGoesOn() {
+  platform_.eventPump.Pump();
+  return !blnStopRequested_;
+}
+
+}  // namespace zet

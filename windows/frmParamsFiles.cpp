@@ -1,0 +1,131 @@
+// The parameters window's persistence: the whole state to and from the user
+// settings file and parameter files.
+
+#include <string>
+
+#include "params/ScanSnapshot.h"
+#include "params/SettingsFile.h"
+#include "windows/frmParams.h"
+
+namespace zet {
+namespace {
+
+constexpr std::string_view kParameterFilter = "Parameter files (*.zet) | *.zet";
+
+// Sets a flag for the length of a scope and then puts its old value back.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = saved_; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool saved_;
+};
+
+// Whether text is cut into words the same way under both sets.
+bool CountedAlike(const ParameterSet& a, const ParameterSet& b) {
+  return WordRulesFrom(a) == WordRulesFrom(b) && UserMarkersFrom(a) == UserMarkersFrom(b) &&
+         a.IsChecked(ParamId::chkAllowCommentMarkers) ==
+             b.IsChecked(ParamId::chkAllowCommentMarkers);
+}
+
+}  // namespace
+
+std::string frmParams::SaveState(const std::string& strParameterFile) {
+  const std::string path = strParameterFile.empty() ? host_.UserSettingsFile() : strParameterFile;
+  ParameterSet params = Parameters();
+  host_.CollectMainSettings(params);
+  return zet::SaveState(path, params);
+}
+
+std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {
+  const std::string path = strParameterFile.empty() ? host_.UserSettingsFile() : strParameterFile;
+  // Lines the file does not reach keep the values they have now.
+  ParameterSet params = Parameters();
+  host_.CollectMainSettings(params);
+  const ParameterSet before = params;
+  const std::string result = zet::RestoreSavedState(path, params);
+  // A restore changes values by code; it never asks whether to read anew.
+  // Words counted under other rules than the restored ones are stale all
+  // the same, or the next listing would contradict the parameters shown.
+  const FlagScope silence(blnSettingValues);
+  if (!CountedAlike(before, params)) host_.ClearWordsGot();
+  ApplyParameters(params);
+  host_.ApplyMainSettings(params);
+  txbWordsToIgnore_LostFocus();
+  host_.UpdateDisableOutputBox();
+  return result;
+}
+
+void frmParams::cmdSaveLoadParameters_Click(int index) {
+  FileDialogRequest request;
+  request.filter = kParameterFilter;
+  request.flags.pathMustExist = true;
+  request.flags.hideReadOnly = true;
+  std::string path;
+  if (index == 0) {
+    request.title = "Specify file to save parameters to";
+    request.flags.overwritePrompt = true;
+    path = platform_.fileDialogs.ShowSave(request);
+  } else {
+    request.title = "Specify file to load parameters from.";
+    request.flags.fileMustExist = true;
+    path = platform_.fileDialogs.ShowOpen(request);
+  }
+  if (path.empty()) return;
+  lblParameters.SetCaption("");
+  txbParametersFile.SetText(path);
+  if (index == 0) {
+    SaveToParameterFile();
+  } else {
+    LoadFromParameterFile();
+  }
+}
+
+void frmParams::SaveToParameterFile() {
+  const std::string result = SaveState(txbParametersFile.Text());
+  if (result.empty()) {
+    lblParameters.SetCaption("Parameters saved to");
+    return;
+  }
+  platform_.messageBoxes.Show(result, "Save parameters", MessageIcon::kExclamation,
+                              MessageButtons::kOk);
+  lblParameters.SetCaption("Error saving to");
+}
+
+void frmParams::LoadFromParameterFile() {
+  std::string result;
+  {
+    const FlagScope silence(blnSettingValues);
+    result = RestoreSavedState(txbParametersFile.Text());
+  }
+  if (result.empty()) {
+    lblParameters.SetCaption("Parameters loaded from");
+    return;
+  }
+  platform_.messageBoxes.Show(result, "Load parameters", MessageIcon::kExclamation,
+                              MessageButtons::kOk);
+  lblParameters.SetCaption("Error loading from");
+  host_.InitializeVariables();
+  SelectDefaultsWhereNoneSelected();
+}
+
+void frmParams::SelectDefaultsWhereNoneSelected() {
+  // A file may leave a list with nothing selected ("Invalid combo box
+  // index"), and the reset does not touch every list; a list without a
+  // selection would leave the next count without a size, order or format.
+  for (ParamId id :
+       {ParamId::cboShortWordSize, ParamId::cboLongWordSize, ParamId::cboThresholdFrequency}) {
+    ComboBox& list = *ComboBoxOf(id);
+    if (list.ListIndex() == -1) list.SetListIndex(GetParamInfo(id).defaultValue);
+  }
+  ParameterSet main;
+  host_.CollectMainSettings(main);
+  if (main.Value(ParamId::cboWordOrder) == -1) host_.SelectWordOrder(0);
+  if (main.Value(ParamId::cboDisplayFormat) == -1) host_.SelectDisplayFormat(0);
+}
+
+}  // namespace zet
