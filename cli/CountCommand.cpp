@@ -1,8 +1,4 @@
-#include "params/ListingParams.h"
 #include "cli/CountCommand.h"
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <istream>
@@ -10,18 +6,18 @@
 #include <new>
 #include <ostream>
 
-#include "engine/FileProc.h"
-#include "engine/FileTexts.h"
-#include "engine/RunTimeError.h"
 #include "cli/CountInput.h"
 #include "cli/CountOptions.h"
 #include "cli/ListingOutput.h"
+#include "engine/CommonWordsFile.h"
+#include "engine/FileTexts.h"
+#include "engine/ListingFile.h"
+#include "engine/ParameterFiles.h"
+#include "engine/RunTimeError.h"
 #include "params/AppDataPath.h"
+#include "params/ListingParams.h"
 #include "params/ScanSnapshot.h"
 #include "params/SettingsFile.h"
-#include "results/FilterSettings.h"
-#include "results/OutputStage.h"
-#include "results/ReportError.h"
 #include "results/ResultsStages.h"
 #include "results/WordCounts.h"
 #include "scanner/CommonWords.h"
@@ -45,6 +41,15 @@ void Fail(std::ostream& err, std::string_view message) {
   err << kProgram << ": " << ForTerminal(message) << '\n';
 }
 
+// Prints a problem the way a command line reports it: the program's text,
+// then the file it concerns.
+void Report(std::ostream& err, const Problem& problem) {
+  std::string text = problem.message;
+  if (!problem.file.empty() && text.find(problem.file) == std::string::npos)
+    text += " (" + problem.file + ")";
+  Fail(err, text);
+}
+
 // Starts from the defaults, the user's settings or a parameter file, then
 // applies the command line's changes in order. File names come only from
 // the command line.
@@ -63,8 +68,8 @@ bool ResolveParameters(const CountOptions& options, const CountEnvironment& env,
     }
   }
   if (options.paramsFile) {
-    if (const std::string error = RestoreSavedState(*options.paramsFile, params); !error.empty()) {
-      Fail(err, error + " (" + *options.paramsFile + ")");
+    if (const Outcome<Done> restored = RestoreParameters(*options.paramsFile, params); !restored) {
+      Report(err, restored.problem());
       return false;
     }
   }
@@ -85,37 +90,23 @@ bool ResolveParameters(const CountOptions& options, const CountEnvironment& env,
 bool LoadCommonWords(const ParameterSet& params, std::shared_ptr<const WordSet>& words,
                      std::ostream& err) {
   if (!params.IsChecked(ParamId::chkIgnoreCommonWords)) return true;
-  const std::string& path = params.Text(ParamId::strCommonWordsFile);
-  const std::string failure = "Error when attempting to load common words from " + path;
-  if (path.empty()) {
-    Fail(err, "Please specify the file containing common words.");
+  const std::string path = CommonWordsPath(params.Text(ParamId::strCommonWordsFile));
+  const std::string failure = std::string(texts::kCommonWordsErrorFrom) + path;
+  const Outcome<TextCheck> checked = CheckCommonWordsFile(path);
+  if (!checked) {
+    // The second line names the file.
+    Fail(err, checked.problem().message);
+    if (checked.problem().kind != ProblemKind::CommonWordsNotNamed) Fail(err, failure);
     return false;
   }
-  if (!FileExists(path)) {
-    Fail(err, "File for common words not found.");
-    Fail(err, failure);
-    return false;
-  }
-  if (CheckTextFile(path) == TextCheck::NotText) {
-    Fail(err, texts::kNotTextFile);
-    Fail(err, failure);
-    return false;
-  }
-  const int fd = OpenRegularFile(path);  // what was checked may have been replaced since
-  if (fd < 0) {
-    Fail(err, failure + ": " + RunTimeErrorFromErrno(errno).description);
-    return false;
-  }
-  FdByteSource source(fd);
-  CommonWordList list;
   QuietObserver quiet;
-  const bool read = ReadCommonWords(source, WordRulesFrom(params), list, quiet);
-  ::close(fd);
+  Outcome<std::shared_ptr<const WordSet>> read =
+      ReadCommonWordsFile(path, WordRulesFrom(params), quiet);
   if (!read) {
-    Fail(err, failure);
+    Fail(err, failure + ": " + read.problem().error.description);
     return false;
   }
-  words = std::make_shared<const WordSet>(list.words.begin(), list.words.end());
+  words = std::move(read).value();
   return true;
 }
 
@@ -153,8 +144,10 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   ParameterSet params;
   if (!ResolveParameters(options, env, params, err)) return 1;
   if (options.saveParamsFile) {
-    if (const std::string error = SaveState(*options.saveParamsFile, params); !error.empty()) {
-      Fail(err, error);
+    std::vector<std::string> read;
+    if (options.paramsFile) read.push_back(*options.paramsFile);
+    if (const Outcome<Done> saved = SaveParameters(*options.saveParamsFile, params, read); !saved) {
+      Report(err, saved.problem());
       return 1;
     }
   }
@@ -177,8 +170,10 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   if (results.totals.lngNumListed == 0) {
     out << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
   } else if (options.outputFile) {
-    if (const auto error = WriteOutputFileAtomically(*options.outputFile, table, results, params)) {
-      Fail(err, ReportErrorText(error->number, error->description, {true, false, false}));
+    if (const Outcome<ListingOutcome> written =
+            WriteListingFile(*options.outputFile, table, results, params);
+        !written) {
+      Report(err, written.problem());
       return 1;
     }
   } else if (!WriteStandardOutput(table, results, params, out)) {

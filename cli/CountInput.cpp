@@ -1,14 +1,15 @@
 #include "cli/CountInput.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <ostream>
 
+#include "engine/FdCloser.h"
 #include "engine/FileProc.h"
+#include "engine/InputFile.h"
 #include "engine/FileTexts.h"
 #include "engine/RunTimeError.h"
 #include "cli/ProgressBar.h"
@@ -56,20 +57,6 @@ class ChainSource final : public ByteSource {
   ByteSource& rest_;
 };
 
-// The text check of a stream's first bytes, as CheckTextFile does for files.
-TextCheck CheckTextHead(std::string_view head) {
-  bool cr = false;
-  bool lf = false;
-  for (char ch : head) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c == '\n') lf = true;
-    else if (c == '\r') cr = true;
-    else if (c < 32 && c != '\t') return TextCheck::NotText;
-  }
-  if (head.empty()) return TextCheck::Empty;
-  return cr && !lf ? TextCheck::MacLineEndings : lf && !cr ? TextCheck::UnixLineEndings : TextCheck::Text;
-}
-
 // Refuses what is not text; warns of CR-only line endings (LF is this
 // system's own ending, so it gets no warning).
 bool AcceptText(TextCheck check, std::ostream& err) {
@@ -115,7 +102,7 @@ bool CountStream(ByteSource& source, const CountInputRequest& request, WordTable
     got += static_cast<std::size_t>(n);
   }
   head.resize(got);
-  if (!AcceptText(CheckTextHead(head), err)) return false;
+  if (!AcceptText(CheckTextBytes(head), err)) return false;
   const MarkerChoice choice = ClipboardMarkerChoice(request.params);
   if (!ChooseMarkers(request.params, choice, err)) return false;
   ChainSource chain(std::move(head), source);
@@ -124,36 +111,31 @@ bool CountStream(ByteSource& source, const CountInputRequest& request, WordTable
 
 bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream& err) {
   const std::string& path = request.inputFile;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) {
-    Fail(err, texts::kInputFileDoesNotExist);
+  const Outcome<InputFacts> checked = CheckInputFile(path, request.outputFile, true);
+  if (!checked) {
+    Fail(err, checked.problem().message);
     return false;
   }
-  if (S_ISDIR(st.st_mode)) {
-    Fail(err, texts::kInvalidInputFileSpecification);
-    return false;
-  }
-  if (!request.outputFile.empty() && SameFile(path, request.outputFile)) {
-    Fail(err, texts::kOutputSameAsInput);
-    return false;
+  if (checked.value().regular) {
+    const Outcome<TextCheck> text = CheckInputText(path);
+    if (!text) {
+      Fail(err, text.problem().message);
+      return false;
+    }
+    if (!AcceptText(text.value(), err)) return false;
   }
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     FailErrno(err, errno);
     return false;
   }
+  const FdCloser closer(fd);
   FdByteSource source(fd);
-  bool counted = false;
-  if (!S_ISREG(st.st_mode)) {
-    counted = CountStream(source, request, table, err);  // a pipe or a device
-  } else if (AcceptText(CheckTextFile(path), err)) {
-    const MarkerChoice choice = ChooseMarkersForExtension(
-        GetFileExtension(path, true), request.params.IsChecked(ParamId::chkAllowCommentMarkers));
-    counted = ChooseMarkers(request.params, choice, err) &&
-              Scan(source, request, choice, static_cast<std::uint64_t>(st.st_size), table, err);
-  }
-  ::close(fd);
-  return counted;
+  if (!checked.value().regular) return CountStream(source, request, table, err);  // a pipe or a device
+  const MarkerChoice choice = ChooseMarkersForExtension(
+      GetFileExtension(path, true), request.params.IsChecked(ParamId::chkAllowCommentMarkers));
+  return ChooseMarkers(request.params, choice, err) &&
+         Scan(source, request, choice, static_cast<std::uint64_t>(checked.value().size), table, err);
 }
 
 }  // namespace

@@ -102,6 +102,15 @@ std::string ResolvedName(const std::string& path) {
 
 }  // namespace
 
+TextCheck CheckTextBytes(std::string_view bytes) {
+  if (bytes.empty()) return TextCheck::Empty;
+  TextScan scan;
+  if (!ScanTextBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), scan))
+    return TextCheck::NotText;
+  if (scan.crSeen == scan.lfSeen) return TextCheck::Text;
+  return scan.crSeen ? TextCheck::MacLineEndings : TextCheck::UnixLineEndings;
+}
+
 bool FileExists(const std::string& path) {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -172,23 +181,6 @@ std::string FileSizeText(std::int64_t bytes) {
   text += "    " + FormatTwoDecimals(kilobytes) + " KB";
   if (kilobytes > 9999.0f) text += "    " + FormatTwoDecimals(kilobytes / 1024.0f) + " MB";
   return text;
-}
-
-InputFileStatus ClassifyInputFile(const std::string& path) {
-  if (GetFileExtension(path, true).empty()) return InputFileStatus::InvalidSpecification;
-  if (!FileExists(path)) return InputFileStatus::DoesNotExist;
-  return InputFileStatus::Ok;
-}
-
-MessageText InputFileMessage(InputFileStatus status) {
-  switch (status) {
-    case InputFileStatus::Ok: return {};
-    case InputFileStatus::InvalidSpecification:
-      return {texts::kInvalidInputFileSpecification, texts::kTitleInvalidInput};
-    case InputFileStatus::DoesNotExist:
-      return {texts::kInputFileDoesNotExist, texts::kTitleFileNotFound};
-  }
-  return {};
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

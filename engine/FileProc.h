@@ -49,6 +49,10 @@ inline constexpr std::uint64_t kTextCheckSample = 16384;
 [[nodiscard]] TextCheck CheckTextFile(const std::string& path,
                                       std::uint64_t limit = kTextCheckSample);
 
+/// The text check of bytes already read (a stream's first bytes), as
+/// CheckTextFile judges a file's: Empty for no bytes.
+[[nodiscard]] TextCheck CheckTextBytes(std::string_view bytes);
+
 /// The warning for unusual line endings: "This file has Unix/Linux line
 /// endings." or "This file has Macintosh line endings.", then two CR LF
 /// line breaks. Empty for any other check result.
@@ -71,29 +75,6 @@ inline constexpr std::uint64_t kTextCheckSample = 16384;
 /// from zero). Example: 10000 bytes ->
 /// "Filesize:   10,000 bytes    9.77 KB".
 [[nodiscard]] std::string FileSizeText(std::int64_t bytes);
-
-/// The verdict on an input file name.
-enum class InputFileStatus : std::uint8_t {
-  Ok,                    ///< the name has an extension and the file exists
-  InvalidSpecification,  ///< the name's last component has no extension
-  DoesNotExist,          ///< no such file
-};
-
-/// A message box's text and title.
-struct MessageText {
-  std::string_view text;
-  std::string_view title;
-};
-
-/// Decides whether `path` is acceptable as an input file: its last
-/// component must have a non-empty extension (checked first, even when the
-/// file exists) and it must name an existing file.
-[[nodiscard]] InputFileStatus ClassifyInputFile(const std::string& path);
-
-/// The message for a refused input file name ("Invalid input file
-/// specification." / "Invalid input", "Input file does not exist." / "File
-/// not found"); both empty for Ok.
-[[nodiscard]] MessageText InputFileMessage(InputFileStatus status);
 
 /// True when `a` and `b` name the same file: for existing files the same
 /// device and inode (relative paths and links resolved, so hard links

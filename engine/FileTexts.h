@@ -17,6 +17,7 @@ inline constexpr std::string_view kTitleLargeInputFile = "Large input file";
 inline constexpr std::string_view kInvalidInputFileSpecification =
     "Invalid input file specification.";
 inline constexpr std::string_view kInputFileDoesNotExist = "Input file does not exist.";
+inline constexpr std::string_view kInputIsFolder = "This is a folder, not a file.";
 
 // Refusals and questions of the file pass.
 inline constexpr std::string_view kInputFileNotSpecified = "Input file not specified.";
@@ -43,5 +44,14 @@ inline constexpr std::string_view kProcessingMayBeSlow = "Processing will contin
 inline constexpr std::string_view kLineEndingsPrefix = "This file has ";
 inline constexpr std::string_view kUnixLineEndings = "Unix/Linux line endings.";
 inline constexpr std::string_view kMacintoshLineEndings = "Macintosh line endings.";
+
+// The common-words file.
+inline constexpr std::string_view kTitleCommonWords = "Common words";
+inline constexpr std::string_view kCommonWordsLoadedFrom = "Common words loaded from ";
+inline constexpr std::string_view kCommonWordsErrorFrom =
+    "Error when attempting to load common words from ";
+inline constexpr std::string_view kCommonWordsNotFound = "File for common words not found.";
+inline constexpr std::string_view kCommonWordsNotNamed =
+    "Please specify the file containing common words.";
 
 }  // namespace zet::texts

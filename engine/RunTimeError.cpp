@@ -28,4 +28,8 @@ RunTimeError RunTimeErrorFromErrno(int errnoValue) {
 
 RunTimeError OutOfMemoryError() { return {errnum::kOutOfMemory, "Out of memory"}; }
 
+std::string ErrorText(const RunTimeError& error) {
+  return "Error " + std::to_string(error.number) + ": " + error.description;
+}
+
 }  // namespace zet

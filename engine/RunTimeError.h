@@ -33,6 +33,10 @@ inline constexpr int kPathNotFound = 76;
 /// anything else 57; with the system's own description of it.
 [[nodiscard]] RunTimeError RunTimeErrorFromErrno(int errnoValue);
 
+/// "Error", one space, the number, ": " and the description, as every
+/// report of a system failure reads.
+[[nodiscard]] std::string ErrorText(const RunTimeError& error);
+
 /// The error reported when memory runs out (number 7).
 [[nodiscard]] RunTimeError OutOfMemoryError();
 

@@ -75,4 +75,22 @@ ErrorReportContext MakeErrorReportContext(const ParameterSet& params, bool blnOu
           params.Value(ParamId::chkDisableOutputToFile) == 1, blnOutputFileWritten};
 }
 
+
+WordOrder OrderOf(const ParameterSet& params) {
+  return params.Value(ParamId::cboWordOrder) == 1 ? WordOrder::Alphabetical
+                                                  : WordOrder::ByFrequency;
+}
+
+DisplayFormat FormatOf(const ParameterSet& params) {
+  const int index = params.Value(ParamId::cboDisplayFormat);
+  return index >= 0 && index < kDisplayFormatCount ? static_cast<DisplayFormat>(index)
+                                                   : DisplayFormat::RankFrequencyWord;
+}
+
+ListingOptions ListingOptionsFor(const ParameterSet& params, ListingTarget target) {
+  const bool commas =
+      target == ListingTarget::OutputFile && params.IsChecked(ParamId::chkOutputWithCommas);
+  return {OrderOf(params), FormatOf(params), commas, target, kMinColumnWidth};
+}
+
 }  // namespace zet

@@ -10,6 +10,7 @@
 
 #include "params/ParameterSet.h"
 #include "results/FilterSettings.h"
+#include "results/Listing.h"
 #include "results/OutputStage.h"
 #include "results/ReportError.h"
 
@@ -46,5 +47,17 @@ namespace zet {
 /// give it.
 [[nodiscard]] ErrorReportContext MakeErrorReportContext(const ParameterSet& params,
                                                         bool blnOutputFileWritten);
+
+/// The chosen order (the word-order list: 1 is alphabetical, anything
+/// else by frequency).
+[[nodiscard]] WordOrder OrderOf(const ParameterSet& params);
+
+/// The chosen display format; format 0 when the list has no valid
+/// selection.
+[[nodiscard]] DisplayFormat FormatOf(const ParameterSet& params);
+
+/// How a listing for `target` is written under `params`: order, format,
+/// and the comma layout, which only the output file takes.
+[[nodiscard]] ListingOptions ListingOptionsFor(const ParameterSet& params, ListingTarget target);
 
 }  // namespace zet

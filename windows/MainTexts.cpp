@@ -31,8 +31,4 @@ std::string PasteTooMuchText(std::int64_t characters, std::int64_t maximum) {
   return text;
 }
 
-std::string CommonWordsReadErrorText(int number, std::string_view description) {
-  return "Error " + std::to_string(number) + ": " + std::string(description);
-}
-
 }  // namespace zet

@@ -39,11 +39,6 @@ inline constexpr std::string_view kTitleOutOfMemory = "Out of memory";
 inline constexpr std::int64_t kMaxClipboardChars = 100000;
 
 // The common-words file.
-inline constexpr std::string_view kTitleCommonWords = "Common words";
-inline constexpr std::string_view kCommonWordsLoadedFrom = "Common words loaded from ";
-inline constexpr std::string_view kCommonWordsErrorFrom =
-    "Error when attempting to load common words from ";
-inline constexpr std::string_view kCommonWordsNotFound = "File for common words not found.";
 inline constexpr std::string_view kNowReadingCommonWords = "Now reading common words ...";
 /// Name of the default common-words file in the program's folder.
 inline constexpr std::string_view kDefaultCommonWordsFileName = "cwds_en.txt";
@@ -77,9 +72,5 @@ namespace zet {
 /// The message when the textbox cannot take the pasted clipboard text; a
 /// text shorter than `maximum` may still be counted, and the message says so.
 [[nodiscard]] std::string PasteTooMuchText(std::int64_t characters, std::int64_t maximum);
-
-/// A failure while reading the common-words file: "Error", one space, the
-/// number, ": " and the description.
-[[nodiscard]] std::string CommonWordsReadErrorText(int number, std::string_view description);
 
 }  // namespace zet

@@ -3,6 +3,7 @@
 
 #include "windows/frmMain.h"
 
+#include "engine/CommonWordsFile.h"
 #include "params/SettingsFile.h"
 #include "platform/Control.h"
 
@@ -98,7 +99,13 @@ void frmMain::ApplyMainSettings(const ParameterSet& params) {
   chkDisableOutputToFile.SetValue(params.Value(ParamId::chkDisableOutputToFile));
   cboWordOrder.SetListIndex(params.Value(ParamId::cboWordOrder));
   cboDisplayFormat.SetListIndex(params.Value(ParamId::cboDisplayFormat));
-  strCommonWordsFile = params.Text(ParamId::strCommonWordsFile);
+  const std::string commonWords = CommonWordsPath(params.Text(ParamId::strCommonWordsFile));
+  if (commonWords != CommonWordsPath(strCommonWordsFile)) {
+    blnCommonWordsLoaded = false;
+    blnCommonWordsPending_ = !commonWords.empty();
+    commonWords_.reset();
+  }
+  strCommonWordsFile = commonWords;
 }
 
 // The parameters window keeps the whole state's file; an empty name means

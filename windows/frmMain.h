@@ -222,7 +222,7 @@ class frmMain final : public ParamsHost {
   void ListAgain();
   void OutputResults();
   void OutputResultsOnce();
-  [[nodiscard]] bool WriteOutputFileNamed(const std::string& path, const ParameterSet& params);
+  void WriteOutputFileNamed(const std::string& path, const ParameterSet& params);
   void ListInTextbox(const ParameterSet& params);
   [[nodiscard]] bool ListingGoesOn();
 
@@ -263,6 +263,10 @@ class frmMain final : public ParamsHost {
   // The common words in force, and the word rules they were cut with.
   std::shared_ptr<const WordSet> commonWords_;
   WordRules commonWordsRules_;
+  // A loaded parameter file named another common-words file: it is read
+  // before the next listing, so the old file's words are not applied under
+  // the new name.
+  bool blnCommonWordsPending_ = false;
 
   std::string strUserSettingsFile_;
   std::string strClipboardText_;  // Windows-1252

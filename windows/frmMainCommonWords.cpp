@@ -1,19 +1,14 @@
 // The common-words file: reading it, and reading it again when the word
 // rules change.
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <utility>
 
-#include <cerrno>
-
-#include "engine/FileProc.h"
+#include "engine/CommonWordsFile.h"
 #include "engine/FileTexts.h"
 #include "windows/MainTexts.h"
 #include "windows/WinScanObserver.h"
 #include "windows/frmMain.h"
 #include "params/ScanSnapshot.h"
-#include "scanner/CommonWords.h"
-#include "scanner/StrProc.h"
 
 namespace zet {
 
@@ -38,26 +33,22 @@ void frmMain::AttemptToReadCommonWords() {
 // missing file quietly brings back the default name with the box
 // unchecked); the common words in force then stay as they were.
 bool frmMain::ReadCommonWords() {
-  strCommonWordsFile = std::string(TrimSpaces(strCommonWordsFile));
-  if (strCommonWordsFile.empty()) return false;
-  if (!FileExists(strCommonWordsFile)) {
-    if (blnStartUpCompleted) {
-      platform_.messageBoxes.Show(texts::kCommonWordsNotFound, texts::kTitleFileNotFound,
-                                  MessageIcon::kExclamation, MessageButtons::kOk);
-    } else {
+  strCommonWordsFile = CommonWordsPath(strCommonWordsFile);
+  const Outcome<TextCheck> checked = CheckCommonWordsFile(strCommonWordsFile);
+  if (!checked) {
+    const Problem& problem = checked.problem();
+    if (problem.kind == ProblemKind::CommonWordsNotNamed) return false;
+    if (problem.kind == ProblemKind::CommonWordsMissing && !blnStartUpCompleted) {
       SetDefaultCommonWordsFile();
       paramsWindow.chkIgnoreCommonWords.SetValue(CheckBox::kUnchecked);
+      return false;
     }
+    platform_.messageBoxes.Show(problem.message, problem.title, MessageIcon::kExclamation,
+                                MessageButtons::kOk);
     return false;
   }
-  const TextCheck check = CheckTextFile(strCommonWordsFile);
-  if (check == TextCheck::NotText) {
-    platform_.messageBoxes.Show(texts::kNotTextFile, texts::kTitleInvalidInput,
-                                MessageIcon::kExclamation, MessageButtons::kOk);
-    return false;
-  }
-  if (check == TextCheck::MacLineEndings)
-    platform_.messageBoxes.Show(LineEndingsMessage(check), texts::kTitleWarning,
+  if (checked.value() == TextCheck::MacLineEndings)
+    platform_.messageBoxes.Show(LineEndingsMessage(checked.value()), texts::kTitleWarning,
                                 MessageIcon::kExclamation, MessageButtons::kOk);
   ConcealNumWords();
   form.Show();
@@ -73,26 +64,16 @@ bool frmMain::ReadCommonWords() {
 // changes nothing. No window event runs meanwhile: nothing may start a
 // count inside the read.
 bool frmMain::LoadCommonWords(const std::string& path, const WordRules& rules) {
-  // The name was checked before, but what it names may have changed since:
-  // a named pipe put in its place must not hang the window.
-  const int fd = OpenRegularFile(path);
-  int failure = fd < 0 ? errno : 0;
-  CommonWordList list;
-  if (fd >= 0) {
-    FdByteSource source(fd);
-    const bool noStop = false;
-    WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, nullptr, noStop);
-    if (!zet::ReadCommonWords(source, rules, list, observer))
-      failure = source.ErrorNumber() != 0 ? source.ErrorNumber() : EIO;
-    ::close(fd);
-  }
-  if (failure != 0) {
-    const RunTimeError error = RunTimeErrorFromErrno(failure);
-    platform_.messageBoxes.Show(CommonWordsReadErrorText(error.number, error.description),
-                                texts::kTitleCommonWords, MessageIcon::kNone, MessageButtons::kOk);
+  const bool noStop = false;
+  WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, nullptr, noStop);
+  Outcome<std::shared_ptr<const WordSet>> read = ReadCommonWordsFile(path, rules, observer);
+  if (!read) {
+    platform_.messageBoxes.Show(read.problem().message, read.problem().title, MessageIcon::kNone,
+                                MessageButtons::kOk);
     return false;
   }
-  commonWords_ = std::make_shared<const WordSet>(list.words.begin(), list.words.end());
+  commonWords_ = std::move(read).value();
+  blnCommonWordsPending_ = false;
   commonWordsRules_ = rules;
   return true;
 }
@@ -101,7 +82,12 @@ bool frmMain::LoadCommonWords(const std::string& path, const WordRules& rules) {
 // count's would miss words they should catch, so they are read again,
 // silently unless that fails.
 void frmMain::RefreshCommonWords(const ParameterSet& params) {
-  if (!params.IsChecked(ParamId::chkIgnoreCommonWords) || !blnCommonWordsLoaded) return;
+  if (!params.IsChecked(ParamId::chkIgnoreCommonWords)) return;
+  if (std::exchange(blnCommonWordsPending_, false)) {
+    if (ReadCommonWords()) blnCommonWordsLoaded = true;
+    return;
+  }
+  if (!blnCommonWordsLoaded) return;
   const WordRules rules = WordRulesFrom(params);
   if (commonWords_ && rules == commonWordsRules_) return;
   if (LoadCommonWords(strCommonWordsFile, rules)) return;

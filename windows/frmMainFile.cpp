@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "engine/FileProc.h"
+#include "engine/InputFile.h"
 #include "engine/FdCloser.h"
 #include "engine/FileTexts.h"
 #include "windows/MainTexts.h"
@@ -66,8 +67,9 @@ bool frmMain::CountWordsInFile() {
 // refusal has told the user why.
 bool frmMain::ValidateInputForCount(const std::string& input) {
   if (input.empty()) {
-    platform_.messageBoxes.Show(texts::kInputFileNotSpecified, texts::kTitleError,
-                                MessageIcon::kExclamation, MessageButtons::kOk);
+    const Problem problem = zet::CheckInputFile(input, "", false).problem();
+    platform_.messageBoxes.Show(problem.message, problem.title, MessageIcon::kExclamation,
+                                MessageButtons::kOk);
     return false;
   }
   if (!CheckInputFile(input) || RefusesSameFile(input)) return false;
@@ -87,23 +89,26 @@ bool frmMain::ValidateInputForCount(const std::string& input) {
 // a relative path, another spelling of the same folder).
 bool frmMain::RefusesSameFile(const std::string& input) {
   if (!SameFile(input, txbFile1.Text())) return false;
-  platform_.messageBoxes.Show(texts::kOutputSameAsInput, texts::kTitleError,
-                              MessageIcon::kExclamation, MessageButtons::kOk);
+  const Problem problem = OutputSameAsInputProblem(txbFile1.Text());
+  platform_.messageBoxes.Show(problem.message, problem.title, MessageIcon::kExclamation,
+                              MessageButtons::kOk);
   return true;
 }
 
 bool frmMain::CheckInputText(const std::string& input) {
-  const TextCheck check = CheckTextFile(input);
-  if (check == TextCheck::NotText) {
-    platform_.messageBoxes.Show(texts::kNotTextFile, texts::kTitleInvalidInput,
+  const Outcome<TextCheck> checked = zet::CheckInputText(input);
+  if (!checked) {
+    // A file that cannot be read is reported when it is opened.
+    if (checked.problem().kind != ProblemKind::NotText) return true;
+    platform_.messageBoxes.Show(checked.problem().message, checked.problem().title,
                                 MessageIcon::kExclamation, MessageButtons::kOk);
     SetOutputText(texts::kNotTextFileExplanation);
     return false;
   }
   // Line feeds alone are this system's own line ends: only lone carriage
   // returns are worth a warning.
-  if (check != TextCheck::MacLineEndings) return true;
-  platform_.messageBoxes.Show(LineEndingsMessage(check), texts::kTitleWarning,
+  if (checked.value() != TextCheck::MacLineEndings) return true;
+  platform_.messageBoxes.Show(LineEndingsMessage(checked.value()), texts::kTitleWarning,
                               MessageIcon::kExclamation, MessageButtons::kOk);
   if (platform_.messageBoxes.Show(texts::kProcessingMayBeSlow, texts::kTitleWarning,
                                   MessageIcon::kNone,
@@ -185,18 +190,17 @@ void frmMain::RestoreProgressLabel() {
 }
 
 bool frmMain::CheckInputFile(const std::string& name) {
-  const InputFileStatus status = ClassifyInputFile(name);
-  if (status == InputFileStatus::Ok) {
-    lblFilesize.SetCaption(FileSizeText(FileLength(name)));
+  const Outcome<InputFacts> checked = zet::CheckInputFile(name, "", false);
+  if (checked) {
+    lblFilesize.SetCaption(FileSizeText(checked.value().size));
     ChangeFolder(GetFolderOfPath(name));
     return true;
   }
   if (blnStartUpCompleted) {
-    const MessageText message = InputFileMessage(status);
-    platform_.messageBoxes.Show(message.text, message.title, MessageIcon::kExclamation,
-                                MessageButtons::kOk);
+    platform_.messageBoxes.Show(checked.problem().message, checked.problem().title,
+                                MessageIcon::kExclamation, MessageButtons::kOk);
   } else {
-    if (status == InputFileStatus::DoesNotExist) ChangeFolder(GetFolderOfPath(name));
+    if (checked.problem().kind == ProblemKind::InputMissing) ChangeFolder(GetFolderOfPath(name));
     txbFile0.SetText("");
   }
   lblFilesize.SetCaption("");

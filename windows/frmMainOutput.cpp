@@ -6,40 +6,13 @@
 #include "engine/FileProc.h"
 #include "engine/FileTexts.h"
 #include "windows/WinTextboxSink.h"
+#include "windows/ScopedFlag.h"
 #include "windows/frmMain.h"
-#include "params/AtomicFile.h"
-#include "engine/AtomicFileSink.h"
+#include "engine/ListingFile.h"
 #include "results/OutputStage.h"
 #include "results/ReportError.h"
 
 namespace zet {
-namespace {
-
-WordOrder OrderOf(const ParameterSet& params) {
-  return params.Value(ParamId::cboWordOrder) == 1 ? WordOrder::Alphabetical
-                                                  : WordOrder::ByFrequency;
-}
-
-DisplayFormat FormatOf(const ParameterSet& params) {
-  const int index = params.Value(ParamId::cboDisplayFormat);
-  return index >= 0 && index < kDisplayFormatCount ? static_cast<DisplayFormat>(index)
-                                                   : DisplayFormat::RankFrequencyWord;
-}
-
-// Clears a flag when the scope ends, also by an exception.
-class FlagReset {
- public:
-  explicit FlagReset(bool& flag) : flag_(flag) {}
-  ~FlagReset() { flag_ = false; }
-  FlagReset(const FlagReset&) = delete;
-  FlagReset& operator=(const FlagReset&) = delete;
-
- private:
-  bool& flag_;
-};
-
-}  // namespace
-
 // cboWordOrder_Click and cboDisplayFormat_Click: show the counted words in
 // the new order or format without counting again.
 void frmMain::ListAgain() {
@@ -65,8 +38,7 @@ void frmMain::OutputResults() {
     blnStopRequested_ = true;
     return;
   }
-  blnOutputRunning_ = true;
-  const FlagReset reset(blnOutputRunning_);
+  const ScopedFlag running(blnOutputRunning_);
   do {
     blnRelistPending_ = false;
     OutputResultsOnce();
@@ -98,7 +70,7 @@ void frmMain::OutputResultsOnce() {
   if (toFile) {
     if (txbOutput.Empty()) SetOutputText(kNowWritingToOutputFile);
     form.Repaint();
-    if (!WriteOutputFileNamed(output, params)) return;
+    WriteOutputFileNamed(output, params);
   }
   txbOutput.Clear();
   form.Repaint();
@@ -109,39 +81,24 @@ void frmMain::OutputResultsOnce() {
   ListInTextbox(params);
 }
 
-// Writes the list to the output file. False when the file could not be
-// opened: the failure was reported and nothing is to be listed. A failure
-// while writing is reported too, but the list still goes to the textbox.
-// The file is replaced only by a whole list, or by the lines written before
-// a stop: a full disk halfway leaves the previous file as it was.
-bool frmMain::WriteOutputFileNamed(const std::string& path, const ParameterSet& params) {
-  AtomicFileWriter writer;
-  if (const int error = writer.Open(path); error != 0) {
-    ReportError(RunTimeErrorFromErrno(error));
-    return false;
-  }
-  AtomicFileSink sink(writer);
-  const ListingOptions options{OrderOf(params), FormatOf(params),
-                               params.IsChecked(ParamId::chkOutputWithCommas),
-                               ListingTarget::OutputFile, kMinColumnWidth};
-  const ListingOutcome outcome = WriteListing(
-      table_, results_, options, sink, [this](const ListingProgress&) { return ListingGoesOn(); });
-  int failure = 0;
-  if (outcome == ListingOutcome::Failed) failure = sink.Error() != 0 ? sink.Error() : EIO;
-  else failure = writer.Commit();
-  if (failure != 0) {
-    ReportError(RunTimeErrorFromErrno(failure));  // the writer drops its temporary file
-    return true;
+// Writes the list to the output file. A failure is reported and the list
+// still goes to the textbox, so nothing counted is lost. The file is
+// replaced only by a whole list, or by the lines written before a stop: a
+// full disk halfway leaves the previous file as it was.
+void frmMain::WriteOutputFileNamed(const std::string& path, const ParameterSet& params) {
+  const Outcome<ListingOutcome> written = WriteListingFile(
+      path, table_, results_, params, [this](const ListingProgress&) { return ListingGoesOn(); });
+  if (!written) {
+    ReportError(written.problem().error);
+    return;
   }
   // A stopped file holds only part of the list: it does not count as written.
-  blnOutputFileWritten_ = outcome == ListingOutcome::Completed;
-  return true;
+  blnOutputFileWritten_ = written.value() == ListingOutcome::Completed;
 }
 
 void frmMain::ListInTextbox(const ParameterSet& params) {
-  const DisplayFormat format = FormatOf(params);
-  const ListingOptions options{OrderOf(params), format, false, ListingTarget::Textbox,
-                               kMinColumnWidth};
+  const ListingOptions options = ListingOptionsFor(params, ListingTarget::Textbox);
+  const DisplayFormat format = options.format;
   WinTextboxSink sink(txbOutput);
   const ListingOutcome outcome =
       WriteListing(table_, results_, options, sink, [this](const ListingProgress& progress) {

@@ -3,27 +3,16 @@
 
 #include <string>
 
+#include "engine/ParameterFiles.h"
 #include "params/ScanSnapshot.h"
 #include "params/SettingsFile.h"
+#include "windows/ScopedFlag.h"
 #include "windows/frmParams.h"
 
 namespace zet {
 namespace {
 
 constexpr std::string_view kParameterFilter = "Parameter files (*.zet) | *.zet";
-
-// Sets a flag for the length of a scope and then puts its old value back.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = saved_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool saved_;
-};
 
 // Whether text is cut into words the same way under both sets.
 bool CountedAlike(const ParameterSet& a, const ParameterSet& b) {
@@ -38,7 +27,8 @@ std::string frmParams::SaveState(const std::string& strParameterFile) {
   const std::string path = strParameterFile.empty() ? host_.UserSettingsFile() : strParameterFile;
   ParameterSet params = Parameters();
   host_.CollectMainSettings(params);
-  return zet::SaveState(path, params);
+  const Outcome<Done> saved = SaveParameters(path, params);
+  return saved ? std::string() : saved.problem().message;
 }
 
 std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {
@@ -51,7 +41,7 @@ std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {
   // A restore changes values by code; it never asks whether to read anew.
   // Words counted under other rules than the restored ones are stale all
   // the same, or the next listing would contradict the parameters shown.
-  const FlagScope silence(blnSettingValues);
+  const ScopedFlag silence(blnSettingValues);
   if (!CountedAlike(before, params)) host_.ClearWordsGot();
   ApplyParameters(params);
   host_.ApplyMainSettings(params);
@@ -99,7 +89,7 @@ void frmParams::SaveToParameterFile() {
 void frmParams::LoadFromParameterFile() {
   std::string result;
   {
-    const FlagScope silence(blnSettingValues);
+    const ScopedFlag silence(blnSettingValues);
     result = RestoreSavedState(txbParametersFile.Text());
   }
   if (result.empty()) {

@@ -105,7 +105,7 @@ TEST(CountCommandTest, RefusalsSayWhyAndFail) {
   ::symlink(text.c_str(), dir.File("link.txt").c_str());
   const std::pair<std::vector<std::string>, std::string> rows[] = {
       {{dir.File("missing.txt")}, "zet-count: Input file does not exist.\n"},
-      {{dir.Path()}, "zet-count: Invalid input file specification.\n"},
+      {{dir.Path()}, "zet-count: This is a folder, not a file.\n"},
       {{binary}, "zet-count: This is not a text file.\n"},
       {{"-o", dir.File("link.txt"), text},
        "zet-count: Output file cannot be the same as the input file.\n"},
@@ -133,10 +133,11 @@ TEST(CountCommandTest, UnwritableOutputIsReportedAndLeavesNothing) {
   const std::string input = dir.Write("in.txt", kText);
   const Outcome missing = Count({"-o", dir.File("no/such/folder/out.txt"), input});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "zet-count: Error 53: No such file or directory\n");
+  EXPECT_EQ(missing.err, "zet-count: Error 53: No such file or directory (" +
+                             dir.File("no/such/folder/out.txt") + ")\n");
   const Outcome notFolder = Count({"-o", input + "/out.txt", input});
   EXPECT_EQ(notFolder.status, 1);
-  EXPECT_EQ(notFolder.err, "zet-count: Error 76: Not a directory\n");
+  EXPECT_EQ(notFolder.err, "zet-count: Error 76: Not a directory (" + input + "/out.txt)\n");
   EXPECT_EQ(TempDir::Read(input), kText);
 }
 

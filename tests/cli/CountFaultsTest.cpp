@@ -155,10 +155,11 @@ TEST(CountFaultsTest, AFullDeviceFailsEveryFileItIsGiven) {
     std::string input;
     std::string err;
   } rows[] = {
-      {{"-o", "/dev/full"}, kText, "zet-count: Error 61: No space left on device\n"},
-      {{"-o", "/dev/full"}, many, "zet-count: Error 61: No space left on device\n"},
+      {{"-o", "/dev/full"}, kText, "zet-count: Error 61: No space left on device (/dev/full)\n"},
+      {{"-o", "/dev/full"}, many, "zet-count: Error 61: No space left on device (/dev/full)\n"},
       {{"--save-params", "/dev/full"}, kText,
-       "zet-count: Error when attempting to save parameters: No space left on device\n"},
+       "zet-count: Error when attempting to save parameters: No space left on device "
+       "(/dev/full)\n"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(Count(row.args, row.input), (Outcome{1, "", row.err})) << row.args[0];
@@ -177,9 +178,10 @@ TEST(CountFaultsTest, AReadOnlyFolderKeepsThePreviousFiles) {
   ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
   test::LetEveryoneIn(dir.Path());
   const std::pair<std::vector<std::string>, std::string> rows[] = {
-      {{"-o", list, input}, "zet-count: Error 70: Permission denied\n"},
+      {{"-o", list, input}, "zet-count: Error 70: Permission denied (" + list + ")\n"},
       {{"--save-params", params, input},
-       "zet-count: Error when attempting to save parameters: Permission denied\n"},
+       "zet-count: Error when attempting to save parameters: Permission denied (" + params +
+           ")\n"},
   };
   for (const auto& [args, err] : rows) {
     const auto outcome = test::RunAsUnprivileged([&] {

@@ -173,32 +173,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Past single precision's 24 bits the kilobytes are the nearest float.
         NumberRow{17179869183, "Filesize:   17,179,869,183 bytes    16,777,216.00 KB    16,384.00 MB"}));
 
-TEST(FileProcTest, ClassifiesInputFileNames) {
+TEST(FileProcTest, FileExistsAndLength) {
   TempDir dir;
   const std::string good = dir.Write("a.txt", "text");
-  const std::string noExtension = dir.Write("noext", "text");
-  ASSERT_EQ(::mkdir(dir.File("d.v2").c_str(), 0700), 0);
-  const std::string inDottedFolder = dir.Write("d.v2/readme", "text");
-  EXPECT_EQ(ClassifyInputFile(good), InputFileStatus::Ok);
-  EXPECT_EQ(ClassifyInputFile(noExtension), InputFileStatus::InvalidSpecification);
-  EXPECT_EQ(ClassifyInputFile(inDottedFolder), InputFileStatus::InvalidSpecification);
-  EXPECT_EQ(ClassifyInputFile(dir.File("name.")), InputFileStatus::InvalidSpecification);
-  EXPECT_EQ(ClassifyInputFile(dir.File("missing.txt")), InputFileStatus::DoesNotExist);
-  EXPECT_EQ(ClassifyInputFile(dir.File("d.v2")), InputFileStatus::DoesNotExist);
   EXPECT_TRUE(FileExists(good));
   EXPECT_FALSE(FileExists(dir.Path()));
   EXPECT_EQ(FileLength(good), 4);
   EXPECT_EQ(FileLength(dir.File("missing.txt")), -1);
-}
-
-TEST(FileProcTest, InputFileMessages) {
-  const MessageText invalid = InputFileMessage(InputFileStatus::InvalidSpecification);
-  EXPECT_EQ(invalid.text, "Invalid input file specification.");
-  EXPECT_EQ(invalid.title, "Invalid input");
-  const MessageText missing = InputFileMessage(InputFileStatus::DoesNotExist);
-  EXPECT_EQ(missing.text, "Input file does not exist.");
-  EXPECT_EQ(missing.title, "File not found");
-  EXPECT_TRUE(InputFileMessage(InputFileStatus::Ok).text.empty());
 }
 
 TEST(FileProcTest, SameFileSeesThroughPathsAndLinks) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/RunTimeError.h"
 #include "windows/MainTexts.h"
 
 namespace zet {
@@ -18,7 +19,7 @@ TEST(ClipboardTextsTest, GroupTheirNumbers) {
   EXPECT_EQ(PasteTooMuchText(99999, 100000),
             "There is too much text on the clipboard to paste into the textbox.\r\n"
             "It may, however, still be possible to count word frequencies.");
-  EXPECT_EQ(CommonWordsReadErrorText(57, "Input/output error"), "Error 57: Input/output error");
+  EXPECT_EQ(ErrorText({57, "Input/output error"}), "Error 57: Input/output error");
 }
 
 }  // namespace

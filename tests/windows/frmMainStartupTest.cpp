@@ -280,11 +280,16 @@ TEST_F(MainWindowTest, LinkLabelsOpenTheManualAndReportAFailure) {
 TEST_F(MainWindowTest, InputFileNameChecksAfterStartUp) {
   Start();
   Write("noext", "x");
+  std::filesystem::create_directory(temp.File("notes.d"));
   hp.messageBoxes.AnswerOk(2);
+  // Was: a name without an extension was refused; on this system it is an
+  // ordinary file name.
   TypeInputFile(temp.File("noext"));
+  EXPECT_EQ(frm->lblFilesize.Caption(), "Filesize:   1 bytes");
+  TypeInputFile(temp.File("notes.d"));
   TypeInputFile(temp.File("missing.txt"));
   EXPECT_THAT(hp.messageBoxes.Shown(),
-              ElementsAre(Box("Invalid input file specification.", "Invalid input"),
+              ElementsAre(Box("This is a folder, not a file.", "Invalid input"),
                           Box("Input file does not exist.", "File not found")));
   EXPECT_EQ(frm->txbFile0.Text(), temp.File("missing.txt"));  // kept for correcting
   EXPECT_EQ(frm->lblFilesize.Caption(), "");

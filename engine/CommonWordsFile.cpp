@@ -1,0 +1,50 @@
+#include "engine/CommonWordsFile.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "engine/FdCloser.h"
+#include "engine/FileTexts.h"
+#include "scanner/CommonWords.h"
+#include "scanner/StrProc.h"
+
+namespace zet {
+
+std::string CommonWordsPath(std::string_view name) { return std::string(TrimSpaces(name)); }
+
+Outcome<TextCheck> CheckCommonWordsFile(const std::string& path) {
+  if (path.empty())
+    return Problem{ProblemKind::CommonWordsNotNamed, std::string(texts::kCommonWordsNotNamed),
+                   std::string(texts::kTitleCommonWords), path, {}};
+  if (!FileExists(path))
+    return Problem{ProblemKind::CommonWordsMissing, std::string(texts::kCommonWordsNotFound),
+                   std::string(texts::kTitleFileNotFound), path, {}};
+  const TextCheck check = CheckTextFile(path);
+  if (check == TextCheck::NotText)
+    return Problem{ProblemKind::NotText, std::string(texts::kNotTextFile),
+                   std::string(texts::kTitleInvalidInput), path, {}};
+  return check;
+}
+
+Outcome<std::shared_ptr<const WordSet>> ReadCommonWordsFile(const std::string& path,
+                                                            const WordRules& rules,
+                                                            ScanObserver& observer) {
+  const int fd = OpenRegularFile(path);
+  int failure = fd < 0 ? errno : 0;
+  CommonWordList list;
+  if (fd >= 0) {
+    const FdCloser closer(fd);
+    FdByteSource source(fd);
+    if (!ReadCommonWords(source, rules, list, observer))
+      failure = source.ErrorNumber() != 0 ? source.ErrorNumber() : EIO;
+  }
+  if (failure != 0) {
+    const RunTimeError error = RunTimeErrorFromErrno(failure);
+    return Problem{ProblemKind::CannotRead, ErrorText(error), std::string(texts::kTitleCommonWords),
+                   path, error};
+  }
+  return std::make_shared<const WordSet>(list.words.begin(), list.words.end());
+}
+
+}  // namespace zet

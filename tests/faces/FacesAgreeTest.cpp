@@ -1,0 +1,161 @@
+// The desktop program and zet-count decide each shared flow the same way:
+// every case runs through both faces and must give the same refusal with
+// the same text, or the same list.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "cli/CountCommand.h"
+#include "params/SettingsFile.h"
+#include "tests/windows/MainWindowFixture.h"
+
+namespace zet::test {
+namespace {
+
+using ::testing::HasSubstr;
+
+struct CliRun {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+class FacesAgreeTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    Start();
+    input = Write("in.txt", "the cat and the dog\n");
+  }
+
+  CliRun Cli(const std::vector<std::string>& args) {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCountCommand(args, in, out, err, CountEnvironment{});
+    return {status, out.str(), err.str()};
+  }
+
+  // Counts on the desktop and returns the first message box shown.
+  ShownMessage DesktopCount(const std::string& file, const std::string& output) {
+    frm->txbFile0.SetText(file);
+    frm->txbFile1.SetText(output);
+    hp.messageBoxes.ClearShown();
+    hp.messageBoxes.AnswerOk(3);
+    Count();
+    while (hp.messageBoxes.PendingAnswers() > 0) (void)hp.messageBoxes.Show("", "", {}, {});
+    return hp.messageBoxes.Shown().empty() ? ShownMessage{} : hp.messageBoxes.Shown().front();
+  }
+
+  std::string input;
+};
+
+// A refusal before counting: the desktop's box and zet-count's error line
+// carry the same text, and zet-count fails.
+TEST_F(FacesAgreeTest, InputRefusalsReadAlike) {
+  struct Case {
+    std::string name;
+    std::string file;
+    std::string output;
+    std::string message;
+    std::string title;
+  };
+  ::mkdir(temp.File("notes.d").c_str(), 0700);
+  const std::string binary = Write("data.txt", std::string("ab\x01\x02", 4));
+  const std::vector<Case> cases = {
+      {"missing", temp.File("gone.txt"), "", "Input file does not exist.", "File not found"},
+      {"folder", temp.File("notes.d"), "", "This is a folder, not a file.", "Invalid input"},
+      {"not text", binary, "", "This is not a text file.", "Invalid input"},
+      {"output is input", input, input, "Output file cannot be the same as the input file.",
+       "Error"},
+  };
+  for (const Case& c : cases) {
+    const ShownMessage box = DesktopCount(c.file, c.output);
+    EXPECT_EQ(box.text, c.message) << c.name;
+    EXPECT_EQ(box.title, c.title) << c.name;
+    std::vector<std::string> args = {c.file};
+    if (!c.output.empty()) args = {"-o", c.output, c.file};
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, 1) << c.name;
+    EXPECT_THAT(run.err, HasSubstr(c.message)) << c.name;
+  }
+}
+
+// Names without an extension are ordinary file names on this system.
+TEST_F(FacesAgreeTest, NameWithoutExtensionIsCounted) {
+  const std::string readme = Write("README", "the cat\n");
+  EXPECT_EQ(DesktopCount(readme, "").text, "");
+  EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("cat"));
+  const CliRun run = Cli({readme});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_THAT(run.out, HasSubstr("cat"));
+}
+
+// Was: the desktop trimmed a common-words name from a parameter file and
+// zet-count did not, so zet-count refused the file.
+TEST_F(FacesAgreeTest, CommonWordsNameFromAParameterFileIsTrimmed) {
+  std::filesystem::current_path(temp.Path());
+  Write("words.txt", "the\n");
+  ParameterSet params;
+  ASSERT_TRUE(params.SetValue(ParamId::chkIgnoreCommonWords, 1));
+  params.SetText(ParamId::strCommonWordsFile, " words.txt ");
+  params.SetText(ParamId::txbFileInput, input);
+  const std::string paramsFile = temp.File("trim.zet");
+  ASSERT_EQ(SaveState(paramsFile, params), "");
+
+  const CliRun run = Cli({"--params", paramsFile, input});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, ::testing::Not(HasSubstr("the")));
+  EXPECT_THAT(run.out, HasSubstr("cat"));
+
+  frm->paramsWindow.form.Show();
+  hp.fileDialogs.Answer(paramsFile);
+  hp.messageBoxes.AnswerOk(2);
+  ASSERT_TRUE(frm->paramsWindow.cmdSaveLoadParameters1.UserClick());
+  hp.messageBoxes.ClearShown();
+  DesktopCount(input, "");
+  EXPECT_THAT(frm->txbOutput.Text(), ::testing::Not(HasSubstr("the")));
+  EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("cat"));
+}
+
+TEST_F(FacesAgreeTest, CommonWordsFileMissingReadsAlike) {
+  const std::string missing = temp.File("nowords.txt");
+  frm->strCommonWordsFile = missing;
+  hp.messageBoxes.AnswerOk(2);
+  frm->AttemptToReadCommonWords();
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 2U);
+  const CliRun run = Cli({"--common-words", missing, input});
+  EXPECT_EQ(run.status, 1);
+  for (const ShownMessage& box : hp.messageBoxes.Shown()) EXPECT_THAT(run.err, HasSubstr(box.text));
+}
+
+// Was: zet-count --save-params in.txt in.txt replaced the counted text with
+// the parameters and reported success.
+TEST_F(FacesAgreeTest, ParametersAreNeverSavedOverTheInput) {
+  frm->txbFile0.SetText(input);
+  frm->paramsWindow.form.Show();
+  hp.fileDialogs.Answer(input);
+  hp.messageBoxes.AnswerOk();
+  ASSERT_TRUE(frm->paramsWindow.cmdSaveLoadParameters0.UserClick());
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
+  const std::string message = hp.messageBoxes.Shown().front().text;
+  EXPECT_THAT(message, HasSubstr("input file"));
+
+  const CliRun run = Cli({"--save-params", input, input});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr(message));
+  std::ifstream kept(input);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "the cat and the dog\n");
+
+  const std::string out = temp.File("out.txt");
+  const CliRun both = Cli({"--save-params", out, "-o", out, input});
+  EXPECT_EQ(both.status, 1);
+  EXPECT_THAT(both.err, HasSubstr("output file"));
+}
+
+}  // namespace
+}  // namespace zet::test
