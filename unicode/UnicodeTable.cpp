@@ -54,7 +54,7 @@ const Spelling& UnicodeTable::Spell(std::string_view spelling) {
 Spelling UnicodeTable::MakeSpelling(std::string_view spelling) {
   std::string_view word = spelling;
   if (!settings_.scan.blnCaseSignificant) {
-    if (IsAscii(spelling)) {
+    if (collator_->LowersAsciiPlainly() && IsAscii(spelling)) {
       lower_ = cp1252::Lower(spelling);
     } else {
       collator_->Lower(spelling, lower_);

@@ -62,7 +62,11 @@ std::unique_ptr<WordCollator> WordCollator::Open(std::string_view locale) {
 
 WordCollator::WordCollator(std::unique_ptr<icu::Collator> collator,
                            std::unique_ptr<icu::Locale> locale)
-    : collator_(std::move(collator)), locale_(std::move(locale)), localeName_(locale_->getName()) {}
+    : collator_(std::move(collator)), locale_(std::move(locale)), localeName_(locale_->getName()) {
+  std::string lower;
+  Lower("ABCDEFGHIJKLMNOPQRSTUVWXYZ", lower);
+  asciiPlain_ = lower == "abcdefghijklmnopqrstuvwxyz";
+}
 
 WordCollator::~WordCollator() = default;
 

@@ -61,6 +61,10 @@ class WordCollator {
   /// The locale's lower-case form of `word` (UTF-8), replacing `out`.
   void Lower(std::string_view word, std::string& out) const;
 
+  /// True when the locale lower-cases ASCII as ASCII does ("I" to "i"; not
+  /// so in Turkish and Azeri), so that ASCII words may skip ICU.
+  [[nodiscard]] bool LowersAsciiPlainly() const noexcept { return asciiPlain_; }
+
   /// The ICU name of the locale in use ("" for the root).
   [[nodiscard]] const std::string& LocaleName() const noexcept { return localeName_; }
 
@@ -70,6 +74,7 @@ class WordCollator {
   std::unique_ptr<icu::Collator> collator_;
   std::unique_ptr<icu::Locale> locale_;
   std::string localeName_;
+  bool asciiPlain_ = true;
   std::u16string utf16_;  // reused conversion buffer
 };
 
