@@ -62,3 +62,37 @@ for kind in ampersands angles openers user-markers entities bytes; do
     "${results[3]}" "${results[4]}" $((results[5] / 1024)) \
     "$(awk "BEGIN{ if (${results[1]} > 0) printf \"%.2f\", ${results[4]} / ${results[1]}; else print \"-\" }")"
 done
+
+# The Unicode word model, through zet_unicode_bench (one count per file):
+#   u-huge-word  Cyrillic letters without a break, one line
+#   u-marks      "a" and then combining acute accents without end, one line
+#   u-no-spaces  Chinese words without spaces or punctuation, one line
+ubench=$build/bin/zet_unicode_bench
+if [ -x "$ubench" ]; then
+  unicode_text() {
+    python3 - "$1" "$2" "$3" <<'PY'
+import sys
+kind, out, total = sys.argv[1], sys.argv[2], int(sys.argv[3])
+unit = {"u-huge-word": "яблоко" * 1000,
+        "u-marks": "a" + "\u0301" * 5000,
+        "u-no-spaces": "我们中国发展经济社会人民政府国家工作问题建设企业市场技术"}[kind].encode()
+with open(out, "wb") as f:
+    for _ in range(-(-total // len(unit))):
+        f.write(unit)
+PY
+  }
+  for kind in u-huge-word u-marks u-no-spaces; do
+    row=()
+    for size in "$mb" $((2 * mb)); do
+      file=$work/hostile-$kind-$size.txt
+      unicode_text "$kind" "$file" $((size * 1000000))
+      /usr/bin/time -o "$work/time.txt" -f "%e %U %M" "$ubench" --unicode-only "$file" >/dev/null \
+        2>/dev/null || { echo "FAILED: $kind ($file)" >&2; exit 1; }
+      row+=($(tail -n 1 "$work/time.txt"))
+      rm -f "$file"
+    done
+    # Same columns as above: wall, user and peak per size, then the user ratio.
+    echo "$kind ${row[*]}" | awk '{ printf "%-13s %5.2f s %5.2f s %5d MiB    %5.2f s %5.2f s %5d MiB    %s\n",
+      $1, $2, $3, $4 / 1024, $5, $6, $7 / 1024, ($3 > 0 ? sprintf("%.2f", $6 / $3) : "-") }'
+  done
+fi
