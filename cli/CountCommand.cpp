@@ -111,7 +111,8 @@ bool LoadCommonWords(const ParameterSet& params, std::shared_ptr<const WordSet>&
 }
 
 FilterSettings FiltersFor(const ParameterSet& params, std::shared_ptr<const WordSet> commonWords) {
-  const WordsToIgnore ignore = ParseWordsToIgnore(DecodeToCp1252(params.Text(ParamId::txbWordsToIgnore)));
+  const WordsToIgnore ignore =
+      ParseWordsToIgnore(DecodeToCp1252(params.Text(ParamId::txbWordsToIgnore)));
   return MakeFilterSettings(params, ignore.list, std::move(commonWords));
 }
 
@@ -134,8 +135,8 @@ int Flushed(std::ostream& out, std::ostream& err) {
 
 void PrintTotals(const ListTotals& totals, std::ostream& out) {
   const WordCountCaptions c = ShowWordCounts(totals, false);
-  for (const std::string* caption :
-       {&c.lblNumberOfWords, &c.lblNumWordsExcluded, &c.lblNumOccurrences, &c.lblTotalNumOccurrences})
+  for (const std::string* caption : {&c.lblNumberOfWords, &c.lblNumWordsExcluded,
+                                     &c.lblNumOccurrences, &c.lblTotalNumOccurrences})
     if (!caption->empty()) out << *caption << '\n';
 }
 

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <ostream>
 
+#include "cli/ProgressBar.h"
 #include "engine/FdCloser.h"
 #include "engine/FileProc.h"
-#include "engine/InputFile.h"
 #include "engine/FileTexts.h"
+#include "engine/InputFile.h"
 #include "engine/RunTimeError.h"
-#include "cli/ProgressBar.h"
 #include "params/ScanSnapshot.h"
 #include "scanner/Scanner.h"
 #include "scanner/SourceReader.h"
@@ -65,7 +65,8 @@ bool AcceptText(TextCheck check, std::ostream& err) {
     return false;
   }
   if (check == TextCheck::MacLineEndings)
-    Fail(err, std::string("warning: ") + std::string(texts::kLineEndingsPrefix) + std::string(texts::kMacintoshLineEndings));
+    Fail(err, std::string("warning: ") + std::string(texts::kLineEndingsPrefix) +
+                  std::string(texts::kMacintoshLineEndings));
   return true;
 }
 
@@ -81,7 +82,8 @@ bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice cho
   QuietObserver quiet;
   Scanner scanner(ScanSettingsFor(request.params, choice), table, quiet);
   ProgressBar bar(err, size, request.showProgress && size > kProgressThreshold);
-  const ReadOutcome outcome = ScanLines(source, scanner, [&](std::uint64_t done) { bar.Update(done); });
+  const ReadOutcome outcome =
+      ScanLines(source, scanner, [&](std::uint64_t done) { bar.Update(done); });
   bar.Clear();
   if (outcome.failed) FailErrno(err, outcome.errorNumber);
   return !outcome.failed;
@@ -131,11 +133,13 @@ bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream&
   }
   const FdCloser closer(fd);
   FdByteSource source(fd);
-  if (!checked.value().regular) return CountStream(source, request, table, err);  // a pipe or a device
+  if (!checked.value().regular)
+    return CountStream(source, request, table, err);  // a pipe or a device
   const MarkerChoice choice = ChooseMarkersForExtension(
       GetFileExtension(path, true), request.params.IsChecked(ParamId::chkAllowCommentMarkers));
   return ChooseMarkers(request.params, choice, err) &&
-         Scan(source, request, choice, static_cast<std::uint64_t>(checked.value().size), table, err);
+         Scan(source, request, choice, static_cast<std::uint64_t>(checked.value().size), table,
+              err);
 }
 
 }  // namespace

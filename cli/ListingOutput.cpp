@@ -33,7 +33,8 @@ bool WriteStandardOutput(const WordTable& table, const ListResults& results,
   // is what the textbox shows once its last separator is gone.
   const bool oneLine = FormatOf(params) == DisplayFormat::WordCommas;
   TerminalSink sink(out);
-  ListingOptions options = ListingOptionsFor(params, oneLine ? ListingTarget::OutputFile : ListingTarget::Textbox);
+  ListingOptions options =
+      ListingOptionsFor(params, oneLine ? ListingTarget::OutputFile : ListingTarget::Textbox);
   options.blnOutputWithCommas = false;
   const ListingOutcome outcome = WriteListing(table, results, options, sink);
   if (oneLine) out << '\n';

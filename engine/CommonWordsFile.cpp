@@ -15,15 +15,24 @@ std::string CommonWordsPath(std::string_view name) { return std::string(TrimSpac
 
 Outcome<TextCheck> CheckCommonWordsFile(const std::string& path) {
   if (path.empty())
-    return Problem{ProblemKind::CommonWordsNotNamed, std::string(texts::kCommonWordsNotNamed),
-                   std::string(texts::kTitleCommonWords), path, {}};
+    return Problem{ProblemKind::CommonWordsNotNamed,
+                   std::string(texts::kCommonWordsNotNamed),
+                   std::string(texts::kTitleCommonWords),
+                   path,
+                   {}};
   if (!FileExists(path))
-    return Problem{ProblemKind::CommonWordsMissing, std::string(texts::kCommonWordsNotFound),
-                   std::string(texts::kTitleFileNotFound), path, {}};
+    return Problem{ProblemKind::CommonWordsMissing,
+                   std::string(texts::kCommonWordsNotFound),
+                   std::string(texts::kTitleFileNotFound),
+                   path,
+                   {}};
   const TextCheck check = CheckTextFile(path);
   if (check == TextCheck::NotText)
-    return Problem{ProblemKind::NotText, std::string(texts::kNotTextFile),
-                   std::string(texts::kTitleInvalidInput), path, {}};
+    return Problem{ProblemKind::NotText,
+                   std::string(texts::kNotTextFile),
+                   std::string(texts::kTitleInvalidInput),
+                   path,
+                   {}};
   return check;
 }
 

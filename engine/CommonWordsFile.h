@@ -29,7 +29,8 @@ namespace zet {
 /// "Error", the number, ": " and the system's description. Only regular
 /// files are opened, so a named pipe put in place of a checked name cannot
 /// hang the program.
-[[nodiscard]] Outcome<std::shared_ptr<const WordSet>> ReadCommonWordsFile(
-    const std::string& path, const WordRules& rules, ScanObserver& observer);
+[[nodiscard]] Outcome<std::shared_ptr<const WordSet>> ReadCommonWordsFile(const std::string& path,
+                                                                          const WordRules& rules,
+                                                                          ScanObserver& observer);
 
 }  // namespace zet

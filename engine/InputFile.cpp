@@ -49,7 +49,8 @@ Outcome<TextCheck> CheckInputText(const std::string& path) {
   const TextCheck check = CheckTextFile(path);
   switch (check) {
     case TextCheck::NotText:
-      return InputProblem(ProblemKind::NotText, texts::kNotTextFile, texts::kTitleInvalidInput, path);
+      return InputProblem(ProblemKind::NotText, texts::kNotTextFile, texts::kTitleInvalidInput,
+                          path);
     case TextCheck::Missing:
       return InputProblem(ProblemKind::InputMissing, texts::kInputFileDoesNotExist,
                           texts::kTitleFileNotFound, path);
@@ -59,7 +60,8 @@ Outcome<TextCheck> CheckInputText(const std::string& path) {
       problem.message = ErrorText(problem.error);
       return problem;
     }
-    default: return check;
+    default:
+      return check;
   }
 }
 

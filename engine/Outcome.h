@@ -47,7 +47,7 @@ struct Done {};
 template <class T>
 class [[nodiscard]] Outcome {
  public:
-  Outcome(T value) : state_(std::move(value)) {}        // NOLINT: implicit by design
+  Outcome(T value) : state_(std::move(value)) {}            // NOLINT: implicit by design
   Outcome(Problem problem) : state_(std::move(problem)) {}  // NOLINT: implicit by design
 
   [[nodiscard]] bool ok() const noexcept { return state_.index() == 0; }

@@ -17,9 +17,11 @@ struct NamedFile {
 
 Problem SameFileProblem(const std::string& path, const NamedFile& file) {
   return {ProblemKind::SameFile,
-          "Error when attempting to save parameters: " + path + " is the " + std::string(file.role) +
-              " " + file.path + ".",
-          std::string(kSaveTitle), path, {}};
+          "Error when attempting to save parameters: " + path + " is the " +
+              std::string(file.role) + " " + file.path + ".",
+          std::string(kSaveTitle),
+          path,
+          {}};
 }
 
 }  // namespace

@@ -75,7 +75,6 @@ ErrorReportContext MakeErrorReportContext(const ParameterSet& params, bool blnOu
           params.Value(ParamId::chkDisableOutputToFile) == 1, blnOutputFileWritten};
 }
 
-
 WordOrder OrderOf(const ParameterSet& params) {
   return params.Value(ParamId::cboWordOrder) == 1 ? WordOrder::Alphabetical
                                                   : WordOrder::ByFrequency;

@@ -5,10 +5,10 @@
 
 #include "engine/CommonWordsFile.h"
 #include "engine/FileTexts.h"
+#include "params/ScanSnapshot.h"
 #include "windows/MainTexts.h"
 #include "windows/WinScanObserver.h"
 #include "windows/frmMain.h"
-#include "params/ScanSnapshot.h"
 
 namespace zet {
 

@@ -8,17 +8,17 @@
 #include <new>
 #include <system_error>
 
-#include "engine/FileProc.h"
-#include "engine/InputFile.h"
 #include "engine/FdCloser.h"
+#include "engine/FileProc.h"
 #include "engine/FileTexts.h"
-#include "windows/MainTexts.h"
-#include "windows/WinScanObserver.h"
-#include "windows/frmMain.h"
+#include "engine/InputFile.h"
 #include "params/AppDataPath.h"
 #include "params/ScanSnapshot.h"
 #include "scanner/SourceReader.h"
 #include "scanner/StrProc.h"
+#include "windows/MainTexts.h"
+#include "windows/WinScanObserver.h"
+#include "windows/frmMain.h"
 
 namespace zet {
 namespace {
@@ -34,7 +34,6 @@ void ChangeFolder(const std::string& folder) {
   std::error_code ignored;
   std::filesystem::current_path(folder, ignored);
 }
-
 
 }  // namespace
 

@@ -2,15 +2,15 @@
 
 #include <cerrno>
 
-#include "params/ListingParams.h"
 #include "engine/FileProc.h"
 #include "engine/FileTexts.h"
-#include "windows/WinTextboxSink.h"
-#include "windows/ScopedFlag.h"
-#include "windows/frmMain.h"
 #include "engine/ListingFile.h"
+#include "params/ListingParams.h"
 #include "results/OutputStage.h"
 #include "results/ReportError.h"
+#include "windows/ScopedFlag.h"
+#include "windows/WinTextboxSink.h"
+#include "windows/frmMain.h"
 
 namespace zet {
 // cboWordOrder_Click and cboDisplayFormat_Click: show the counted words in

@@ -169,52 +169,10 @@ void frmParams::txbWordsToIgnore_LostFocus() {
   strWordsToIgnore_ = words.list;
 }
 
-CheckBox* frmParams::CheckBoxOf(ParamId id) {
-  switch (id) {
-    case ParamId::chkCaseSignificant: return &chkCaseSignificant;
-    case ParamId::chkAllowWordsWithHyphens: return &chkAllowWordsWithHyphens;
-    case ParamId::chkAllowWordsWithApostrophes: return &chkAllowWordsWithApostrophes;
-    case ParamId::chkAllowWordsWithUnderscores: return &chkAllowWordsWithUnderscores;
-    case ParamId::chkAllowWordsWithColons: return &chkAllowWordsWithColons;
-    case ParamId::chkAllowWordsWithBackslashes: return &chkAllowWordsWithBackslashes;
-    case ParamId::chkAllowWordsWithForwardslashes: return &chkAllowWordsWithForwardslashes;
-    case ParamId::chkAllowWordsWithPeriods: return &chkAllowWordsWithPeriods;
-    case ParamId::chkAllowWordsWithAtSigns: return &chkAllowWordsWithAtSigns;
-    case ParamId::chkAllowWordsWithNumerals: return &chkAllowWordsWithNumerals;
-    case ParamId::chkDropFinalS: return &chkDropFinalS;
-    case ParamId::chkAllowCommentMarkers: return &chkAllowCommentMarkers;
-    case ParamId::chkIgnoreCommonWords: return &chkIgnoreCommonWords;
-    case ParamId::chkIgnoreRepetitions: return &chkIgnoreRepetitions;
-    case ParamId::chkIgnoreRomNum40: return &chkIgnoreRomNum40;
-    case ParamId::chkIgnoreNoVowelOrY: return &chkIgnoreNoVowelOrY;
-    case ParamId::chkIgnoreShortWords: return &chkIgnoreShortWords;
-    case ParamId::chkIgnoreInfrequentWords: return &chkIgnoreInfrequentWords;
-    case ParamId::chkOutputWithCommas: return &chkOutputWithCommas;
-    case ParamId::chkWarnOnOverwrite: return &chkWarnOnOverwrite;
-    case ParamId::chkSaveStateOnQuit: return &chkSaveStateOnQuit;
-    default: return nullptr;
-  }
-}
+CheckBox* frmParams::CheckBoxOf(ParamId id) { return ParamControl<CheckBox>(form, id); }
 
-ComboBox* frmParams::ComboBoxOf(ParamId id) {
-  switch (id) {
-    case ParamId::cboShortWordSize: return &cboShortWordSize;
-    case ParamId::cboLongWordSize: return &cboLongWordSize;
-    case ParamId::cboThresholdFrequency: return &cboThresholdFrequency;
-    default: return nullptr;
-  }
-}
+ComboBox* frmParams::ComboBoxOf(ParamId id) { return ParamControl<ComboBox>(form, id); }
 
-TextBox* frmParams::TextBoxOf(ParamId id) {
-  switch (id) {
-    case ParamId::txbStartComment0: return &txbStartComment0;
-    case ParamId::txbEndComment0: return &txbEndComment0;
-    case ParamId::txbStartComment1: return &txbStartComment1;
-    case ParamId::txbEndComment1: return &txbEndComment1;
-    case ParamId::txbCommonWordsFile: return &txbCommonWordsFile;
-    case ParamId::txbWordsToIgnore: return &txbWordsToIgnore;
-    default: return nullptr;
-  }
-}
+TextBox* frmParams::TextBoxOf(ParamId id) { return ParamControl<TextBox>(form, id); }
 
 }  // namespace zet

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "params/ParameterSet.h"
-#include "windows/ParamsHost.h"
 #include "platform/Button.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
@@ -14,6 +13,8 @@
 #include "platform/Label.h"
 #include "platform/Platform.h"
 #include "platform/TextBox.h"
+#include "windows/ParamControls.h"
+#include "windows/ParamsHost.h"
 
 namespace zet {
 
@@ -88,52 +89,51 @@ class frmParams {
 
   Form form{"frmParams"};
   Label lblOnThisPage{form, "lblOnThisPage"};
-  CheckBox chkIgnoreCommonWords{form, "chkIgnoreCommonWords", "Ignore common words in file:"};
+  CheckBox chkIgnoreCommonWords = ParamCheckBox(form, ParamId::chkIgnoreCommonWords);
   TextBox txbCommonWordsFile{form, "txbCommonWordsFile"};
   Button cmdSelectCommonWordsFile{form, "cmdSelectCommonWordsFile", "Select common words file"};
   Button cmdClearCommonWordsFile{form, "cmdClearCommonWordsFile", "Clear"};
   Label lblIgnoreTheseWords{form, "lblIgnoreTheseWords", "Ignore these words:"};
   TextBox txbWordsToIgnore{form, "txbWordsToIgnore"};
   Button cmdClearWordsToIgnore{form, "cmdClearWordsToIgnore", "Clear"};
-  CheckBox chkIgnoreRepetitions{form, "chkIgnoreRepetitions",
-                                "Ignore a word if consists of a repetition of a single letter"};
-  CheckBox chkIgnoreRomNum40{form, "chkIgnoreRomNum40", "Ignore Roman numerals less than 40"};
-  CheckBox chkIgnoreNoVowelOrY{form, "chkIgnoreNoVowelOrY",
-                               "Ignore word if it has no vowel or 'y'"};
-  CheckBox chkIgnoreShortWords{form, "chkIgnoreShortWords", "Ignore words with fewer than"};
+  CheckBox chkIgnoreRepetitions = ParamCheckBox(form, ParamId::chkIgnoreRepetitions);
+  CheckBox chkIgnoreRomNum40 = ParamCheckBox(form, ParamId::chkIgnoreRomNum40);
+  CheckBox chkIgnoreNoVowelOrY = ParamCheckBox(form, ParamId::chkIgnoreNoVowelOrY);
+  CheckBox chkIgnoreShortWords = ParamCheckBox(form, ParamId::chkIgnoreShortWords);
   ComboBox cboShortWordSize{form, "cboShortWordSize"};
   Label lblCharacters{form, "lblCharacters", "characters"};
   Label lblIgnoreLongWords{form, "lblIgnoreLongWords", "Ignore words with more than"};
   ComboBox cboLongWordSize{form, "cboLongWordSize"};
   Label lblCharacters2{form, "lblCharacters2", "characters"};
-  CheckBox chkIgnoreInfrequentWords{form, "chkIgnoreInfrequentWords",
-                                    "Ignore words with fewer than"};
+  CheckBox chkIgnoreInfrequentWords = ParamCheckBox(form, ParamId::chkIgnoreInfrequentWords);
   ComboBox cboThresholdFrequency{form, "cboThresholdFrequency"};
   Label lblOccurrences{form, "lblOccurrences", "occurrences"};
-  CheckBox chkCaseSignificant{form, "chkCaseSignificant", "Upper/lower case significant"};
+  CheckBox chkCaseSignificant = ParamCheckBox(form, ParamId::chkCaseSignificant);
   Label lblAllowWordsWith{form, "lblAllowWordsWith", "Allow 'words' with:"};
-  CheckBox chkAllowWordsWithHyphens{form, "chkAllowWordsWithHyphens", "hyphens -"};
-  CheckBox chkAllowWordsWithApostrophes{form, "chkAllowWordsWithApostrophes", "apostrophes '"};
-  CheckBox chkAllowWordsWithUnderscores{form, "chkAllowWordsWithUnderscores", "underscores _"};
-  CheckBox chkAllowWordsWithColons{form, "chkAllowWordsWithColons", "colons :"};
-  CheckBox chkAllowWordsWithBackslashes{form, "chkAllowWordsWithBackslashes", "backslashes \\"};
-  CheckBox chkAllowWordsWithForwardslashes{form, "chkAllowWordsWithForwardslashes",
-                                           "forward slashes /"};
-  CheckBox chkAllowWordsWithPeriods{form, "chkAllowWordsWithPeriods", "periods ."};
-  CheckBox chkAllowWordsWithAtSigns{form, "chkAllowWordsWithAtSigns", "at-signs @"};
-  CheckBox chkAllowWordsWithNumerals{form, "chkAllowWordsWithNumerals", "numerals"};
-  CheckBox chkDropFinalS{form, "chkDropFinalS", "Drop final 's' unless 'ss' or vowel+'s'"};
-  CheckBox chkAllowCommentMarkers{form, "chkAllowCommentMarkers",
-                                  "Allow start- and end-comment markers"};
+  CheckBox chkAllowWordsWithHyphens = ParamCheckBox(form, ParamId::chkAllowWordsWithHyphens);
+  CheckBox chkAllowWordsWithApostrophes =
+      ParamCheckBox(form, ParamId::chkAllowWordsWithApostrophes);
+  CheckBox chkAllowWordsWithUnderscores =
+      ParamCheckBox(form, ParamId::chkAllowWordsWithUnderscores);
+  CheckBox chkAllowWordsWithColons = ParamCheckBox(form, ParamId::chkAllowWordsWithColons);
+  CheckBox chkAllowWordsWithBackslashes =
+      ParamCheckBox(form, ParamId::chkAllowWordsWithBackslashes);
+  CheckBox chkAllowWordsWithForwardslashes =
+      ParamCheckBox(form, ParamId::chkAllowWordsWithForwardslashes);
+  CheckBox chkAllowWordsWithPeriods = ParamCheckBox(form, ParamId::chkAllowWordsWithPeriods);
+  CheckBox chkAllowWordsWithAtSigns = ParamCheckBox(form, ParamId::chkAllowWordsWithAtSigns);
+  CheckBox chkAllowWordsWithNumerals = ParamCheckBox(form, ParamId::chkAllowWordsWithNumerals);
+  CheckBox chkDropFinalS = ParamCheckBox(form, ParamId::chkDropFinalS);
+  CheckBox chkAllowCommentMarkers = ParamCheckBox(form, ParamId::chkAllowCommentMarkers);
   Label lblFirstSet{form, "lblFirstSet", "1st pair:"};
   TextBox txbStartComment0{form, "txbStartComment(0)"};
   TextBox txbEndComment0{form, "txbEndComment(0)"};
   Label lblSecondSet{form, "lblSecondSet", "2nd pair:"};
   TextBox txbStartComment1{form, "txbStartComment(1)"};
   TextBox txbEndComment1{form, "txbEndComment(1)"};
-  CheckBox chkOutputWithCommas{form, "chkOutputWithCommas", "Include commas in output file"};
-  CheckBox chkWarnOnOverwrite{form, "chkWarnOnOverwrite", "Warn before overwriting output file"};
-  CheckBox chkSaveStateOnQuit{form, "chkSaveStateOnQuit", "Save state when quitting"};
+  CheckBox chkOutputWithCommas = ParamCheckBox(form, ParamId::chkOutputWithCommas);
+  CheckBox chkWarnOnOverwrite = ParamCheckBox(form, ParamId::chkWarnOnOverwrite);
+  CheckBox chkSaveStateOnQuit = ParamCheckBox(form, ParamId::chkSaveStateOnQuit);
   Button cmdClearCheckboxes0{form, "cmdClearCheckboxes(0)", "Clear checkboxes"};
   Button cmdClearCheckboxes1{form, "cmdClearCheckboxes(1)", "Set checkboxes"};
   Button cmdRestoreDefaults{form, "cmdRestoreDefaults", "Restore defaults"};
