@@ -9,20 +9,23 @@ namespace zet {
 
 WinScanObserver::WinScanObserver(MultiLineTextBox& txbOutput, Label& lblNumberOfWords,
                                  CheckBox& chkSuppressWords, EventPump* pump,
-                                 const bool& blnStopRequested)
+                                 const bool& blnStopRequested, int* userSuppressWords)
     : txbOutput_(txbOutput),
       lblNumberOfWords_(lblNumberOfWords),
       chkSuppressWords_(chkSuppressWords),
       pump_(pump),
-      blnStopRequested_(blnStopRequested) {}
+      blnStopRequested_(blnStopRequested),
+      userSuppressWords_(userSuppressWords) {}
 
 void WinScanObserver::ShowFirstWord(std::string_view word) {
+  if (chkSuppressWords_.Checked()) return;
   // At most a few thousand words are shown, far below the textbox's
   // capacity; a refusal would only shorten the display.
   (void)txbOutput_.SetText(EncodeUtf8(word) + ' ');
 }
 
 void WinScanObserver::ShowNewWord(std::string_view word) {
+  if (chkSuppressWords_.Checked()) return;
   std::string shown = EncodeUtf8(word);
   shown += ' ';
   (void)txbOutput_.Append(shown);
@@ -38,9 +41,13 @@ void WinScanObserver::NewWordCounted(std::size_t numWords) {
 }
 
 void WinScanObserver::SuppressWordDisplay() {
+  if (chkSuppressWords_.Checked()) return;  // the user ticked it during the pass
   (void)txbOutput_.Append(texts::kSuppressingDisplay);
   txbOutput_.MoveCaretToEnd();
+  // Ticked for this pass only: the user's value is what is saved and put back.
+  const int user = userSuppressWords_ != nullptr ? *userSuppressWords_ : 0;
   chkSuppressWords_.SetValue(CheckBox::kChecked);
+  if (userSuppressWords_ != nullptr) *userSuppressWords_ = user;
 }
 
 bool WinScanObserver::Pump() {

@@ -23,8 +23,12 @@ class WinScanObserver final : public ScanObserver {
  public:
   /// `pump` may be nullptr: then no window event runs during the pass (a
   /// short read that nothing may interrupt), and the pass never stops.
+  /// The user may tick "Don't display words as found" during the pass: no
+  /// word is shown after that. `userSuppressWords`, when given, holds the
+  /// user's own value of the box, which the pass's own ticking leaves alone.
   WinScanObserver(MultiLineTextBox& txbOutput, Label& lblNumberOfWords, CheckBox& chkSuppressWords,
-                  EventPump* pump, const bool& blnStopRequested);
+                  EventPump* pump, const bool& blnStopRequested,
+                  int* userSuppressWords = nullptr);
 
   void ShowFirstWord(std::string_view word) override;
   void ShowNewWord(std::string_view word) override;
@@ -38,6 +42,7 @@ class WinScanObserver final : public ScanObserver {
   CheckBox& chkSuppressWords_;
   EventPump* pump_;
   const bool& blnStopRequested_;
+  int* userSuppressWords_;
 };
 
 }  // namespace zet

@@ -4,6 +4,7 @@
 #include "windows/frmMain.h"
 
 #include "engine/CommonWordsFile.h"
+#include "engine/FileProc.h"
 #include "params/SettingsFile.h"
 #include "platform/Control.h"
 
@@ -35,7 +36,11 @@ void frmMain::SetupSourceControls() {
   optInTextBox.onClick = [this] { optInTextBox_Click(); };
   cmdListWords.onClick = [this] { cmdListWords_Click(); };
   cmdListWords.onKeyUp = [this](int keyCode) { HelpKey_KeyUp(keyCode); };
-  chkSuppressWords.onClick = [this] { SetTheFocus(); };
+  chkSuppressWords.onClick = [this] {
+    // Ticked or unticked during a pass: the user's value, kept after it.
+    if (blnRunning_) intSavedSuppressWords_ = chkSuppressWords.Value();
+    SetTheFocus();
+  };
   cboWordOrder.onClick = [this] { ListAgain(); };
   cboDisplayFormat.onClick = [this] { ListAgain(); };
 }
@@ -85,7 +90,10 @@ ParameterSet frmMain::CurrentParameters() const {
 void frmMain::CollectMainSettings(ParameterSet& params) const {
   params.SetText(ParamId::txbFileInput, txbFile0.Text());
   params.SetText(ParamId::txbFileOutput, txbFile1.Text());
-  (void)params.SetValue(ParamId::chkSuppressWords, chkSuppressWords.Value());
+  // During a pass the box may show the pass's own ticking; the user's value
+  // is the one saved.
+  (void)params.SetValue(ParamId::chkSuppressWords,
+                        blnRunning_ ? intSavedSuppressWords_ : chkSuppressWords.Value());
   (void)params.SetValue(ParamId::chkDisableOutputToFile, chkDisableOutputToFile.Value());
   (void)params.SetValue(ParamId::cboWordOrder, cboWordOrder.ListIndex());
   (void)params.SetValue(ParamId::cboDisplayFormat, cboDisplayFormat.ListIndex());
@@ -93,7 +101,13 @@ void frmMain::CollectMainSettings(ParameterSet& params) const {
 }
 
 void frmMain::ApplyMainSettings(const ParameterSet& params) {
-  txbFile0.SetText(params.Text(ParamId::txbFileInput));
+  if (params.Text(ParamId::txbFileInput) != txbFile0.Text()) {
+    // Another input file: the words held are not its words.
+    txbFile0.SetText(params.Text(ParamId::txbFileInput));
+    blnWordsGot = false;
+    const std::int64_t size = FileLength(txbFile0.Text());
+    lblFilesize.SetCaption(size >= 0 && FileExists(txbFile0.Text()) ? FileSizeText(size) : "");
+  }
   txbFile1.SetText(params.Text(ParamId::txbFileOutput));
   chkSuppressWords.SetValue(params.Value(ParamId::chkSuppressWords));
   chkDisableOutputToFile.SetValue(params.Value(ParamId::chkDisableOutputToFile));

@@ -68,7 +68,7 @@ bool frmMain::CountWordsInClipboardText() {
   txbOutput.Clear();
   try {
     WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, &platform_.eventPump,
-                             blnStopRequested_);
+                             blnStopRequested_, &intSavedSuppressWords_);
     Scanner scanner(ScanSettingsFor(params, choice), table_, observer);
     scanner.ScanWholeText(strClipboardText_);
   } catch (const std::bad_alloc&) {

@@ -151,7 +151,7 @@ void frmMain::ReadInputFile(const std::string& input, const ScanSettings& settin
 
 void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& settings) {
   WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, &platform_.eventPump,
-                           blnStopRequested_);
+                           blnStopRequested_, &intSavedSuppressWords_);
   Scanner scanner(settings, table_, observer);
   FdByteSource source(fd);
   LineProgress progress;

@@ -71,9 +71,11 @@ void frmMain::RestoreStartUpState() {
   SetDefaultCommonWordsFile();
   FillComboBoxes();
   if (!RestoreSavedState("").empty()) {
-    // No settings file yet, or an unusable one: run on the defaults.
+    // No settings file yet, or an unusable one: run on the defaults, with
+    // the common-words file that ships with the program named in its box.
     InitializeVariables();
     FillComboBoxes();
+    SetDefaultCommonWordsFile();
   }
 }
 

@@ -1,8 +1,10 @@
 // The parameters window's persistence: the whole state to and from the user
 // settings file and parameter files.
 
+#include <filesystem>
 #include <string>
 
+#include "engine/FileProc.h"
 #include "engine/ParameterFiles.h"
 #include "params/ScanSnapshot.h"
 #include "params/SettingsFile.h"
@@ -60,6 +62,11 @@ void frmParams::cmdSaveLoadParameters_Click(int index) {
     request.title = "Specify file to save parameters to";
     request.flags.overwritePrompt = true;
     path = platform_.fileDialogs.ShowSave(request);
+    // The load dialog shows *.zet files only: a new name typed without an
+    // extension gets it, or the file could not be found again. An existing
+    // file chosen in the dialog keeps its name.
+    if (!path.empty() && GetFileExtension(path, false).empty() && !std::filesystem::exists(path))
+      path += ".zet";
   } else {
     request.title = "Specify file to load parameters from.";
     request.flags.fileMustExist = true;

@@ -478,3 +478,67 @@ TEST_F(MainWindowTest, StopDuringAFortyMegabyteCountEndsAtOnce) {
 
 }  // namespace
 }  // namespace zet::test
+
+namespace zet::test {
+namespace {
+
+// "Don't display words as found" during a pass: the user's tick takes
+// effect at once, and the user's own value is what is kept and saved.
+TEST_F(CountTest, TickingSuppressDuringACountStopsTheDisplayAndIsKept) {
+  std::string text;
+  for (int i = 0; i < 50; ++i) text += "w" + std::string(1, static_cast<char>('a' + i % 26)) +
+                                       std::string(1, static_cast<char>('a' + i / 26)) + " ";
+  TypeInputFile(Write("many.txt", text + "\n"));
+  std::string shownAtTick;
+  std::string shownLater;
+  hp.eventPump.At(3, [&] {
+    EXPECT_TRUE(frm->chkSuppressWords.UserClick());
+    shownAtTick = frm->txbOutput.Text();
+    // Saved during the pass: the user's value.
+    EXPECT_EQ(Params().Value(ParamId::chkSuppressWords), 1);
+  });
+  hp.eventPump.At(20, [&] { shownLater = frm->txbOutput.Text(); });
+  Count();
+  EXPECT_THAT(shownAtTick, ::testing::HasSubstr("wca"));
+  EXPECT_EQ(shownLater, shownAtTick);
+  EXPECT_EQ(frm->chkSuppressWords.Value(), 1);
+}
+
+// Was: a parameter file naming another input file left the old file's
+// words in force, listed under the new name, with the old size shown.
+TEST_F(CountTest, LoadingParametersWithAnotherInputCountsThatFile) {
+  Count();
+  ASSERT_TRUE(frm->blnWordsGot);
+  const std::string other = Write("other.txt", "zebra zebra\n");
+  ParameterSet params = Params();
+  params.SetText(ParamId::txbFileInput, other);
+  const std::string file = temp.File("other.zet");
+  ASSERT_EQ(SaveState(file, params), "");
+  frm->paramsWindow.form.Show();
+  hp.fileDialogs.Answer(file);
+  ASSERT_TRUE(frm->paramsWindow.cmdSaveLoadParameters1.UserClick());
+  EXPECT_EQ(frm->lblFilesize.Caption(), "Filesize:   12 bytes");
+  Count();
+  EXPECT_THAT(frm->txbOutput.Text(), ::testing::HasSubstr("zebra"));
+  EXPECT_THAT(frm->txbOutput.Text(), ::testing::Not(::testing::HasSubstr("cat")));
+}
+
+// Was: a pass that ticked the box itself (more than 2000 words shown) saved
+// it as the user's choice when the program quit during the pass.
+TEST_F(CountTest, ThePassOwnTickIsNotTheUsersValue) {
+  std::string text;
+  for (int i = 0; i < 2100; ++i) text += "w" + std::to_string(i * 7919) + "x ";
+  frm->paramsWindow.chkAllowWordsWithNumerals.SetValue(1);
+  TypeInputFile(Write("big.txt", text + "\n"));
+  int savedDuringPass = -1;
+  hp.eventPump.At(2050, [&] {
+    EXPECT_EQ(frm->chkSuppressWords.Value(), 1);
+    savedDuringPass = Params().Value(ParamId::chkSuppressWords);
+  });
+  Count();
+  EXPECT_EQ(savedDuringPass, 0);
+  EXPECT_EQ(frm->chkSuppressWords.Value(), 0);
+}
+
+}  // namespace
+}  // namespace zet::test

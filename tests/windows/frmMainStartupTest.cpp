@@ -42,6 +42,8 @@ TEST_F(MainWindowTest, FirstStartRunsOnTheDefaults) {
   EXPECT_FALSE(frm->paramsWindow.form.Visible());
   EXPECT_TRUE(frm->blnStartUpCompleted);
   EXPECT_EQ(frm->UserSettingsFile(), SettingsPath());
+  // Was: the box was empty although the file ships with the program.
+  EXPECT_EQ(frm->paramsWindow.txbCommonWordsFile.Text(), programFolder + "/cwds_en.txt");
 }
 
 TEST_F(MainWindowTest, RestoredInputFileThatWasDeletedIsDroppedSilently) {

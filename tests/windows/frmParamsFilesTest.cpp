@@ -130,6 +130,18 @@ TEST_F(ParameterFilesTest, SavingAndLoadingAFileGivesBackEveryValue) {
   EXPECT_EQ(host.Count("UpdateDisableOutputBox"), 2);  // reinitialize, load
 }
 
+// Was: "myparams" was saved without a suffix, so the load dialog, which
+// shows *.zet files, hid it. An existing file chosen keeps its name.
+TEST_F(ParameterFilesTest, ANewNameWithoutExtensionGetsTheSuffix) {
+  ClickSave(dir.File("myparams"));
+  EXPECT_TRUE(std::filesystem::exists(dir.File("myparams.zet")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("myparams")));
+  EXPECT_EQ(window.txbParametersFile.Text(), dir.File("myparams.zet"));
+  const std::string existing = dir.Write("settings", "old");
+  ClickSave(existing);
+  EXPECT_NE(test::TempDir::Read(existing), "old");
+}
+
 TEST_F(ParameterFilesTest, TheDialogsAskForParameterFiles) {
   const std::string path = dir.File("p.zet");
   ClickSave(path);
