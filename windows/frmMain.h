@@ -247,6 +247,8 @@ class frmMain final : public ParamsHost {
   [[nodiscard]] bool CountWordsInClipboardText();
   void Label1_Click();
   void CopyOutputToClipboard();
+  /// The clipboard's text differs from the text last read from it.
+  [[nodiscard]] bool ClipboardChangedSinceCount() const;
 
   // The common words (frmMainCommonWords.cpp).
   [[nodiscard]] bool ReadCommonWords();

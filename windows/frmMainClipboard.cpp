@@ -93,7 +93,17 @@ void frmMain::CopyOutputToClipboard() {
   platform_.clipboard.SetText(text);
   if (text.empty()) return;
   ShowClipboardSize(static_cast<std::int64_t>(txbOutput.Length()));
-  optInTextBox.SetValue(true);
+  // Selecting the clipboard source runs its click behaviour, so the next
+  // count reads the clipboard afresh; an option already selected would
+  // ignore the selection, so its behaviour is run directly.
+  if (optInTextBox.Value())
+    optInTextBox_Click();
+  else
+    optInTextBox.SetValue(true);
+}
+
+bool frmMain::ClipboardChangedSinceCount() const {
+  return DecodeToCp1252(platform_.clipboard.GetText()) != strClipboardText_;
 }
 
 }  // namespace zet

@@ -41,6 +41,9 @@ void frmMain::GuardRun(const std::function<void()>& work) {
 }
 
 void frmMain::RunCount() {
+  // New text copied since the clipboard was counted is counted, never
+  // answered with the old list.
+  if (blnWordsGot && optInTextBox.Value() && ClipboardChangedSinceCount()) blnWordsGot = false;
   if (!blnWordsGot && !CountSource()) return;
   ShowResults();
 }

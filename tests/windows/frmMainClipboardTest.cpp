@@ -81,6 +81,27 @@ TEST_F(ClipboardTest, TextIsCountedAsOneLineWithItsBreaksSeparatingWords) {
   EXPECT_TRUE(frm->optInTextBox.Value());
 }
 
+// Was: with the clipboard source already selected, "Copy to clipboard" left
+// the old count in force and the next click listed the previous text's
+// words; new text copied since a count was answered with the old list too.
+TEST_F(ClipboardTest, TheNextCountReadsTheClipboardAfresh) {
+  hp.clipboard.SetText("alpha alpha beta");
+  Count();
+  ASSERT_THAT(frm->txbOutput.Text(), ::testing::HasSubstr("alpha"));
+  ASSERT_TRUE(frm->cmdCopyToClipboard.UserClick());
+  EXPECT_FALSE(frm->blnWordsGot);
+  Count();  // counts the copied list: its header words are words now
+  EXPECT_THAT(frm->txbOutput.Text(), ::testing::HasSubstr("longest"));
+
+  hp.clipboard.SetText("gamma delta");
+  Count();
+  EXPECT_THAT(frm->txbOutput.Text(), ::testing::HasSubstr("gamma"));
+  EXPECT_THAT(frm->txbOutput.Text(), ::testing::Not(::testing::HasSubstr("alpha")));
+  const std::string listed = frm->txbOutput.Text();
+  Count();  // the same text: listed again without reading
+  EXPECT_EQ(frm->txbOutput.Text(), listed);
+}
+
 TEST_F(ClipboardTest, AllowedMarkersSkipCommentsAndRejectedOnesShowTheParameters) {
   frm->paramsWindow.chkAllowCommentMarkers.SetValue(1);
   hp.clipboard.SetText("one /* two */ three");
