@@ -535,8 +535,8 @@ void CommandLine::Markers(const std::string& start, const std::string& end) {
 void CommandLine::Parse(const std::vector<std::string>& args) {
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   app_.parse(reversed);
-  if (const std::vector<std::string> unknown = app_.remaining(); !unknown.empty())
-    throw UsageError("unknown option " + Quoted(unknown.front()));
+  for (const std::string& unknown : app_.remaining())
+    if (unknown != "--") throw UsageError("unknown option " + Quoted(unknown));  // CLI11 keeps "--"
   if (files_.size() > 1)
     throw UsageError("only one input file may be given (" + Quoted(files_[0]) + " and " +
                      Quoted(files_[1]) + ")");
