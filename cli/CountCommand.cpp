@@ -50,6 +50,13 @@ void Report(std::ostream& err, const Problem& problem) {
   Fail(err, text);
 }
 
+// A usage error: the message, a pointer to --help, and status 2.
+int UsageFailed(std::ostream& err, std::string_view message) {
+  Fail(err, message);
+  err << "Try '" << kProgram << " --help'.\n";
+  return 2;
+}
+
 // Starts from the defaults, the user's settings or a parameter file, then
 // applies the command line's changes in order. File names come only from
 // the command line.
@@ -144,6 +151,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
         const CountEnvironment& env) {
   ParameterSet params;
   if (!ResolveParameters(options, env, params, err)) return 1;
+  if (const std::string error = CommentMarkerOptionError(options, params); !error.empty())
+    return UsageFailed(err, error);
   if (options.saveParamsFile) {
     std::vector<std::string> read;
     if (options.paramsFile) read.push_back(*options.paramsFile);
@@ -163,7 +172,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
 
   WordTable table;
   CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
-                            options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd};
+                            options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
+                            std::string(ExtensionForType(options.type))};
   if (!CountInput(request, in, table, err)) return 1;
 
   const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
@@ -189,11 +199,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
 int RunCountCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                     std::ostream& err, const CountEnvironment& env) {
   const ParsedCountOptions parsed = ParseCountOptions(args);
-  if (!parsed.error.empty()) {
-    Fail(err, parsed.error);
-    err << "Try '" << kProgram << " --help'.\n";
-    return 2;
-  }
+  if (!parsed.error.empty()) return UsageFailed(err, parsed.error);
   if (parsed.options.help) {
     out << CountUsage();
     return Flushed(out, err);

@@ -105,7 +105,9 @@ bool CountStream(ByteSource& source, const CountInputRequest& request, WordTable
   }
   head.resize(got);
   if (!AcceptText(CheckTextBytes(head), err)) return false;
-  const MarkerChoice choice = ClipboardMarkerChoice(request.params);
+  const MarkerChoice choice = ChooseMarkersForExtension(
+      request.typeExtension.empty() ? "txt" : request.typeExtension,
+      request.params.IsChecked(ParamId::chkAllowCommentMarkers));
   if (!ChooseMarkers(request.params, choice, err)) return false;
   ChainSource chain(std::move(head), source);
   return Scan(chain, request, choice, 0, table, err);
@@ -136,7 +138,8 @@ bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream&
   if (!checked.value().regular)
     return CountStream(source, request, table, err);  // a pipe or a device
   const MarkerChoice choice = ChooseMarkersForExtension(
-      GetFileExtension(path, true), request.params.IsChecked(ParamId::chkAllowCommentMarkers));
+      request.typeExtension.empty() ? GetFileExtension(path, true) : request.typeExtension,
+      request.params.IsChecked(ParamId::chkAllowCommentMarkers));
   return ChooseMarkers(request.params, choice, err) &&
          Scan(source, request, choice, static_cast<std::uint64_t>(checked.value().size), table,
               err);

@@ -1,15 +1,123 @@
 #include "cli/CountOptions.h"
 
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <functional>
-#include <string_view>
+#include <memory>
+#include <span>
+#include <stdexcept>
+
+#include "params/ScanSnapshot.h"
 
 namespace zet {
 namespace {
 
 using P = ParamId;
 
+// A problem with the command line, raised inside CLI11's callbacks so
+// that parsing stops at the first one.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// What an option that sets parameters takes, and how.
+enum class Arg : std::uint8_t {
+  Flag,         // no value: `id` becomes `value`
+  Size,         // N, an item of list `id`; also checks `box`
+  List,         // an item of list `id`; an item "by X" may be given as "X"
+  Format,       // an item of list `id`, or its index
+  Text,         // any text, into `id`
+  CommonWords,  // FILE: checks `box` and names the file
+  Allow,        // a comma-separated list of character classes, each set to `value`
+  Markers,      // START END
+};
+
+struct ParamOption {
+  std::string_view group;
+  std::string_view name;       // the long name, as CLI11 takes it
+  Arg arg;
+  ParamId id;
+  int value;                   // Flag, Allow
+  ParamId box;                 // Size, CommonWords
+  std::string_view valueName;  // shown after the name in --help
+  std::string_view help;       // the defaults and choices are added from the table
+};
+
+constexpr std::string_view kWord = "What a word is";
+constexpr std::string_view kLeftOut = "Which words are left out";
+constexpr std::string_view kList = "The list";
+constexpr std::string_view kInput = "The input";
+constexpr std::string_view kParameters = "Parameters";
+constexpr std::string_view kOther = "Other";
+
+constexpr ParamOption Flag(std::string_view group, std::string_view name, ParamId id, int value,
+                           std::string_view help) {
+  return {group, name, Arg::Flag, id, value, id, {}, help};
+}
+constexpr ParamOption Valued(std::string_view group, std::string_view name, Arg arg, ParamId id,
+                             std::string_view valueName, std::string_view help, ParamId box) {
+  return {group, name, arg, id, 0, box, valueName, help};
+}
+constexpr ParamOption Valued(std::string_view group, std::string_view name, Arg arg, ParamId id,
+                             std::string_view valueName, std::string_view help) {
+  return Valued(group, name, arg, id, valueName, help, id);
+}
+constexpr ParamOption Allow(std::string_view name, int value, std::string_view help) {
+  return {kWord, name, Arg::Allow, P::chkAllowWordsWithHyphens, value, P::chkAllowWordsWithHyphens,
+          "LIST", help};
+}
+
+// Every option that sets a parameter, in the order of --help.
+constexpr ParamOption kParamOptions[] = {
+    Flag(kWord, "--case-sensitive", P::chkCaseSignificant, 1, "upper and lower case are told apart"),
+    Flag(kWord, "--ignore-case", P::chkCaseSignificant, 0, "upper and lower case are the same"),
+    Allow("--allow", 1, "characters allowed inside words, a comma-separated list of:"),
+    Allow("--disallow", 0, "characters not allowed inside words, from the same list"),
+    Flag(kWord, "--keep-final-s", P::chkDropFinalS, 0, "keep a final \"s\""),
+    Flag(kWord, "--drop-final-s", P::chkDropFinalS, 1,
+         "drop a final \"s\" unless \"ss\" or vowel+\"s\""),
+    Valued(kWord, "--comment-markers", Arg::Markers, P::chkAllowCommentMarkers, "START END",
+           "skip text from START to END (END \"\": to the end of the line). The pair replaces "
+           "both pairs of markers; the option given a second time sets the second pair. Both "
+           "arguments are taken as they are, even when they begin with \"-\": "
+           "--comment-markers -[ ]-"),
+    Flag(kWord, "--use-comment-markers", P::chkAllowCommentMarkers, 1,
+         "skip text between the comment markers already set, as --params or --settings left them"),
+    Flag(kWord, "--no-comment-markers", P::chkAllowCommentMarkers, 0,
+         "skip no comments but those of HTML and C files (by extension or --type), which always "
+         "skip their own"),
+    Valued(kLeftOut, "--common-words", Arg::CommonWords, P::strCommonWordsFile, "FILE",
+           "the words of FILE (cut as counted words are)", P::chkIgnoreCommonWords),
+    Flag(kLeftOut, "--no-common-words", P::chkIgnoreCommonWords, 0, "keep common words"),
+    Valued(kLeftOut, "--ignore", Arg::Text, P::txbWordsToIgnore, "\"WORDS\"",
+           "these words, separated by spaces or commas"),
+    Flag(kLeftOut, "--keep-repetitions", P::chkIgnoreRepetitions, 0,
+         "keep words that repeat one letter, like \"mm\""),
+    Flag(kLeftOut, "--ignore-repetitions", P::chkIgnoreRepetitions, 1, "leave them out"),
+    Flag(kLeftOut, "--keep-roman-numerals", P::chkIgnoreRomNum40, 0,
+         "keep Roman numerals below 40: i, ii, xiv ..."),
+    Flag(kLeftOut, "--ignore-roman-numerals", P::chkIgnoreRomNum40, 1, "leave them out"),
+    Flag(kLeftOut, "--keep-no-vowel", P::chkIgnoreNoVowelOrY, 0, "keep words without a vowel or \"y\""),
+    Flag(kLeftOut, "--ignore-no-vowel", P::chkIgnoreNoVowelOrY, 1, "leave them out"),
+    Valued(kLeftOut, "--min-length", Arg::Size, P::cboShortWordSize, "N",
+           "leave out words of fewer than N characters,", P::chkIgnoreShortWords),
+    Flag(kLeftOut, "--no-min-length", P::chkIgnoreShortWords, 0, "keep short words"),
+    Valued(kLeftOut, "--max-length", Arg::List, P::cboLongWordSize, "N",
+           "leave out words of more than N characters, N one of"),
+    Valued(kLeftOut, "--min-count", Arg::Size, P::cboThresholdFrequency, "N",
+           "leave out words found fewer than N times,", P::chkIgnoreInfrequentWords),
+    Flag(kLeftOut, "--no-min-count", P::chkIgnoreInfrequentWords, 0, "keep rare words"),
+    Valued(kList, "--order", Arg::List, P::cboWordOrder, "ORDER", "the order of the list:"),
+    Valued(kList, "--format", Arg::Format, P::cboDisplayFormat, "N|TEXT",
+           "the columns of the list, by number or text:"),
+    Flag(kList, "--commas", P::chkOutputWithCommas, 1, "comma-delimited columns in the output file"),
+    Flag(kList, "--no-commas", P::chkOutputWithCommas, 0, "columns without commas"),
+};
+
+// The names --allow and --disallow take, in the order of --help.
 struct AllowName {
   std::string_view name;
   ParamId id;
@@ -27,271 +135,484 @@ constexpr std::array<AllowName, 9> kAllowNames = {{
     {"numerals", P::chkAllowWordsWithNumerals},
 }};
 
-// Flags that set one check box to a fixed value.
-struct FlagOption {
+template <typename E>
+struct Choice {
   std::string_view name;
-  ParamId id;
-  int value;
+  E value;
 };
 
-constexpr std::array<FlagOption, 16> kFlags = {{
-    {"--case-sensitive", P::chkCaseSignificant, 1},
-    {"--ignore-case", P::chkCaseSignificant, 0},
-    {"--keep-final-s", P::chkDropFinalS, 0},
-    {"--drop-final-s", P::chkDropFinalS, 1},
-    {"--no-comment-markers", P::chkAllowCommentMarkers, 0},
-    {"--no-common-words", P::chkIgnoreCommonWords, 0},
-    {"--keep-repetitions", P::chkIgnoreRepetitions, 0},
-    {"--ignore-repetitions", P::chkIgnoreRepetitions, 1},
-    {"--keep-roman-numerals", P::chkIgnoreRomNum40, 0},
-    {"--ignore-roman-numerals", P::chkIgnoreRomNum40, 1},
-    {"--keep-no-vowel", P::chkIgnoreNoVowelOrY, 0},
-    {"--ignore-no-vowel", P::chkIgnoreNoVowelOrY, 1},
-    {"--no-min-length", P::chkIgnoreShortWords, 0},
-    {"--no-min-count", P::chkIgnoreInfrequentWords, 0},
-    {"--commas", P::chkOutputWithCommas, 1},
-    {"--no-commas", P::chkOutputWithCommas, 0},
-}};
+constexpr Choice<InputType> kTypes[] = {
+    {"text", InputType::Text}, {"html", InputType::Html}, {"c", InputType::C}};
+// The extension each type stands for, in InputType order.
+constexpr std::string_view kTypeExtensions[] = {"", "txt", "html", "c"};
+
+constexpr Choice<InputEncoding> kEncodings[] = {{"auto", InputEncoding::Auto},
+                                                {"utf-8", InputEncoding::Utf8},
+                                                {"windows-1252", InputEncoding::Windows1252},
+                                                {"utf-16le", InputEncoding::Utf16Le},
+                                                {"utf-16be", InputEncoding::Utf16Be}};
+
+constexpr unsigned kMaxJobs = 1024;
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+// "a, b or c".
+std::string OneOf(std::span<const std::string> names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " or " : ", ";
+    text += names[i];
+  }
+  return text;
+}
+
+// What a list item may be typed as: "by frequency" also as "frequency".
+std::string_view ShortItem(std::string_view item) {
+  constexpr std::string_view kBy = "by ";
+  return item.starts_with(kBy) ? item.substr(kBy.size()) : item;
+}
+
+std::vector<std::string> ItemNames(ParamId id) {
+  std::vector<std::string> names;
+  for (std::string_view item : GetParamInfo(id).items) names.emplace_back(ShortItem(item));
+  return names;
+}
 
 std::optional<int> ParseInt(std::string_view text) {
   int value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 
-// The index of `text` among a list's items, or of the number it names.
-std::optional<int> ListIndex(ParamId id, std::string_view text) {
+std::optional<int> ItemIndex(ParamId id, std::string_view text) {
   const auto items = GetParamInfo(id).items;
   for (std::size_t i = 0; i < items.size(); ++i)
-    if (items[i] == text) return static_cast<int>(i);
+    if (items[i] == text || ShortItem(items[i]) == text) return static_cast<int>(i);
   return std::nullopt;
 }
 
-class Parser {
- public:
-  explicit Parser(const std::vector<std::string>& args) : args_(args) {}
+template <typename E>
+std::vector<std::string> ChoiceNames(std::span<const Choice<E>> choices) {
+  std::vector<std::string> names;
+  for (const Choice<E>& c : choices) names.emplace_back(c.name);
+  return names;
+}
 
-  ParsedCountOptions Run() {
-    while (error_.empty() && next_ < args_.size()) Step();
-    return {std::move(options_), std::move(error_)};
+// "/* */ and // to the end of the line", from the markers' initial texts.
+std::string DefaultMarkers() {
+  std::string text;
+  const ParamId pairs[2][2] = {{P::txbStartComment0, P::txbEndComment0},
+                               {P::txbStartComment1, P::txbEndComment1}};
+  for (const auto& [start, end] : pairs) {
+    const std::string_view close = GetParamInfo(end).defaultText;
+    text += (text.empty() ? "" : " and ") + std::string(GetParamInfo(start).defaultText) +
+            (close.empty() ? " to the end of the line" : " " + std::string(close));
   }
+  return text;
+}
+
+// The defaults and choices --help shows after an option's own text.
+std::string HelpText(const ParamOption& o) {
+  const ParamInfo& info = GetParamInfo(o.id);
+  std::string text(o.help);
+  switch (o.arg) {
+    case Arg::Flag:
+      if (info.defaultValue == o.value) text += " (default)";
+      if (o.id == P::chkAllowCommentMarkers && o.value == 1) text += "; at first " + DefaultMarkers();
+      break;
+    case Arg::Allow: {
+      std::vector<std::string> names, defaults;
+      for (const AllowName& a : kAllowNames) {
+        names.emplace_back(a.name);
+        if (GetParamInfo(a.id).defaultValue == 1) defaults.emplace_back(a.name);
+      }
+      names.emplace_back("all");
+      if (o.value == 1) text += " " + OneOf(names) + " (default: " + OneOf(defaults) + ")";
+      break;
+    }
+    case Arg::Size:
+      text += " N one of " + OneOf(ItemNames(o.id)) +
+              (GetParamInfo(o.box).defaultValue == 0 ? " (default: none left out)" : "");
+      break;
+    case Arg::List:
+      text += " " + OneOf(ItemNames(o.id)) + " (default " +
+              std::string(ShortItem(info.items[static_cast<std::size_t>(info.defaultValue)])) + ")";
+      break;
+    case Arg::Format:
+      for (std::size_t i = 0; i < info.items.size(); ++i)
+        text += "\n" + std::to_string(i) + " \"" + std::string(info.items[i]) + "\"" +
+                (static_cast<int>(i) == info.defaultValue ? " (default)" : "");
+      break;
+    case Arg::Text:
+    case Arg::CommonWords:
+    case Arg::Markers: break;
+  }
+  return text;
+}
+
+// Reads the command line into `options` through CLI11, one callback per
+// option, run as each option is read so that the changes keep their order.
+class CommandLine {
+ public:
+  explicit CommandLine(CountOptions& options);
+
+  void Parse(const std::vector<std::string>& args);
+  [[nodiscard]] std::string Help() const { return app_.help(); }
+  [[nodiscard]] std::vector<std::string> Names() const;
+  // The usage error for a CLI11 exception.
+  [[nodiscard]] std::string Explain(const CLI::Error& e) const;
 
  private:
-  void Step() {
-    const std::string& arg = args_[next_++];
-    if (arg == "--") {
-      while (next_ < args_.size()) Positional(args_[next_++]);
-      return;
-    }
-    if (arg.size() < 2 || arg[0] != '-') {
-      Positional(arg);
-      return;
-    }
-    for (const FlagOption& f : kFlags)
-      if (arg == f.name) return Set(f.id, f.value);
-    Option(arg);
-  }
-
-  void Option(const std::string& arg) {
-    if (arg == "--help" || arg == "-h") {
-      options_.help = true;
-    } else if (arg == "--version") {
-      options_.version = true;
-    } else if (arg == "--totals") {
-      options_.totals = true;
-    } else if (arg == "--settings") {
-      options_.useSettings = true;
-    } else if (arg == "-o" || arg == "--output") {
-      if (auto v = Value(arg)) options_.outputFile = *v;
-    } else if (arg == "--params") {
-      if (auto v = Value(arg)) options_.paramsFile = *v;
-    } else if (arg == "--save-params") {
-      if (auto v = Value(arg)) options_.saveParamsFile = *v;
-    } else if (arg == "--allow" || arg == "--disallow") {
-      if (auto v = Value(arg)) Allow(*v, arg == "--allow" ? 1 : 0);
-    } else if (arg == "--comment-markers") {
-      CommentMarkers();
-    } else if (arg == "--common-words") {
-      if (auto v = Value(arg)) {
-        Set(P::chkIgnoreCommonWords, 1);
-        SetText(P::strCommonWordsFile, *v);
-        SetText(P::txbCommonWordsFile, *v);
-      }
-    } else if (arg == "--ignore") {
-      if (auto v = Value(arg)) SetText(P::txbWordsToIgnore, *v);
-    } else if (arg == "--min-length") {
-      Sized(arg, P::chkIgnoreShortWords, P::cboShortWordSize);
-    } else if (arg == "--min-count") {
-      Sized(arg, P::chkIgnoreInfrequentWords, P::cboThresholdFrequency);
-    } else if (arg == "--max-length") {
-      ListValue(arg, P::cboLongWordSize, "20, 30, 40, 50, 60, 70 or 80");
-    } else if (arg == "--order") {
-      ListValue(arg, P::cboWordOrder, "frequency or alphabetical");
-    } else if (arg == "--format") {
-      Format(arg);
-    } else {
-      error_ = "unknown option '" + arg + "'";
-    }
-  }
-
-  void Positional(const std::string& arg) {
-    if (options_.inputFile) {
-      error_ = "only one input file may be given ('" + *options_.inputFile + "' and '" + arg + "')";
-      return;
-    }
-    options_.inputFile = arg;
-  }
-
-  std::optional<std::string> Value(const std::string& option) {
-    if (next_ >= args_.size()) {
-      error_ = "option '" + option + "' needs a value";
-      return std::nullopt;
-    }
-    return args_[next_++];
-  }
+  void AddParamOption(const ParamOption& o);
+  void AddFileOption(std::string_view group, const std::string& names, std::optional<std::string>& target,
+                     const std::string& help);
+  void AddFlag(std::string_view group, const std::string& names, bool& target, const std::string& help);
+  template <typename E>
+  void AddChoice(std::string_view group, const std::string& name, std::span<const Choice<E>> choices,
+                 E& target, const std::string& help);
+  void AddReserved();
 
   void Set(ParamId id, int value) { options_.changes.push_back({id, value, std::nullopt}); }
   void SetText(ParamId id, std::string text) { options_.changes.push_back({id, 0, std::move(text)}); }
+  void Apply(const ParamOption& o, const std::vector<std::string>& values);
+  void AllowList(const ParamOption& o, std::string_view list);
+  void Markers(const std::string& start, const std::string& end);
 
-  void Allow(const std::string& list, int value) {
-    std::string_view rest = list;
-    while (error_.empty()) {
-      const std::size_t comma = rest.find(',');
-      const std::string_view name = rest.substr(0, comma);
-      bool known = false;
-      for (const AllowName& a : kAllowNames) {
-        if (name == a.name || name == "all") {
-          Set(a.id, value);
-          known = true;
-        }
-      }
-      if (!known)
-        error_ = "unknown character class '" + std::string(name) +
-                 "' (use hyphens, apostrophes, underscores, colons, backslashes, slashes, periods, "
-                 "at-signs, numerals or all)";
-      if (comma == std::string_view::npos) break;
-      rest.remove_prefix(comma + 1);
-    }
-  }
-
-  // --comment-markers [START END [START END]]: the markers that follow are
-  // the arguments up to the next option. An odd count leaves the last one
-  // as the input file, so "--comment-markers # '' notes.txt" works.
-  void CommentMarkers() {
-    Set(P::chkAllowCommentMarkers, 1);
-    std::size_t n = 0;
-    while (next_ + n < args_.size() && !(args_[next_ + n].size() > 1 && args_[next_ + n][0] == '-'))
-      ++n;
-    if (n % 2 == 1) --n;
-    if (n > 4) n = 4;
-    const ParamId ids[] = {P::txbStartComment0, P::txbEndComment0, P::txbStartComment1,
-                           P::txbEndComment1};
-    for (std::size_t i = 0; i < n; ++i) SetText(ids[i], args_[next_++]);
-  }
-
-  void Sized(const std::string& option, ParamId box, ParamId list) {
-    const auto v = Value(option);
-    if (!v) return;
-    const auto n = ParseInt(*v);
-    if (!n || *n < 2 || *n > 9) {
-      error_ = "option '" + option + "' takes a number from 2 to 9, not '" + *v + "'";
-      return;
-    }
-    Set(box, 1);
-    Set(list, *n - 2);
-  }
-
-  void ListValue(const std::string& option, ParamId list, std::string_view allowed) {
-    const auto v = Value(option);
-    if (!v) return;
-    std::optional<int> index = ListIndex(list, *v);
-    if (!index && list == P::cboWordOrder) index = ListIndex(list, *v == "frequency" ? "by frequency" : *v);
-    if (!index) {
-      error_ = "option '" + option + "' takes " + std::string(allowed) + ", not '" + *v + "'";
-      return;
-    }
-    Set(list, *index);
-  }
-
-  void Format(const std::string& option) {
-    const auto v = Value(option);
-    if (!v) return;
-    std::optional<int> index = ParseInt(*v);
-    if (index && (*index < 0 || *index >= kDisplayFormatCount)) index.reset();
-    if (!index) index = ListIndex(P::cboDisplayFormat, *v);
-    if (!index) {
-      error_ = "option '" + option + "' takes a number from 0 to 9 or a format such as " +
-               "\"rank frequency word\", not '" + *v + "'";
-      return;
-    }
-    Set(P::cboDisplayFormat, *index);
-  }
-
-  const std::vector<std::string>& args_;
-  std::size_t next_ = 0;
-  CountOptions options_;
-  std::string error_;
+  CountOptions& options_;
+  CLI::App app_;
+  std::vector<std::string> files_;
+  int markerPairs_ = 0;
 };
+
+// --help in the groups of the options, each option's text wrapped beside it.
+class HelpFormatter final : public CLI::FormatterBase {
+ public:
+  std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode) const override {
+    std::string out = "Usage: zet-count [OPTIONS] [FILE]\n" + Wrap(app->get_description(), 0);
+    for (const std::string& group : app->get_groups()) {
+      const auto options = app->get_options(
+          [&](const CLI::Option* o) { return o->get_group() == group && o->nonpositional(); });
+      if (group.empty() || options.empty()) continue;
+      out += "\n" + group + ":\n";
+      for (const CLI::Option* o : options) out += Option(*o);
+    }
+    return out + "\n" + Wrap(app->get_footer(), 0);
+  }
+
+ private:
+  static constexpr std::size_t kColumn = 30;
+  static constexpr std::size_t kWidth = 79;
+
+  static std::string Option(const CLI::Option& o) {
+    std::string names;
+    for (const std::string& s : o.get_snames()) names += (names.empty() ? "-" : ", -") + s;
+    for (const std::string& l : o.get_lnames()) names += (names.empty() ? "--" : ", --") + l;
+    if (!o.get_option_text().empty()) names += " " + o.get_option_text();
+    std::string line = "  " + names;
+    line += line.size() + 2 <= kColumn ? std::string(kColumn - line.size(), ' ')
+                                       : "\n" + std::string(kColumn, ' ');
+    return line + Wrap(o.get_description(), kColumn).substr(kColumn);
+  }
+
+  // `text` in lines of at most kWidth characters, each indented by
+  // `indent`; a line break in `text` starts a new line.
+  static std::string Wrap(const std::string& text, std::size_t indent) {
+    std::string out;
+    std::string line(indent, ' ');
+    std::size_t start = 0;
+    while (start < text.size()) {
+      const std::size_t end = std::min(text.find_first_of(" \n", start), text.size());
+      const std::string word = text.substr(start, end - start);
+      if (line.size() > indent && line.size() + 1 + word.size() > kWidth) {
+        out += line + "\n";
+        line = std::string(indent, ' ');
+      }
+      line += (line.size() > indent ? " " : "") + word;
+      if (end < text.size() && text[end] == '\n') {
+        out += line + "\n";
+        line = std::string(indent, ' ');
+      }
+      start = end + 1;
+    }
+    return out + line + "\n";
+  }
+};
+
+CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "zet-count") {
+  app_.set_help_flag();
+  app_.allow_extras();
+  app_.formatter(std::make_shared<HelpFormatter>());
+  app_.description(
+      "Counts how often each different word occurs in FILE (or standard input when FILE is absent "
+      "or \"-\") and lists the words, by frequency or alphabetically. A value may follow its option "
+      "or be joined to it by \"=\" (--format=8); the words after \"--\" are file names.");
+  app_.footer(
+      "Exit status: 0 when the list was produced, 1 when the input, the output or a parameter or "
+      "common-words file could not be used, 2 for a usage error.");
+  app_.add_option("FILE", files_)->group("");
+
+  for (const ParamOption& o : kParamOptions) AddParamOption(o);
+  AddFileOption(kList, "-o,--output", options_.outputFile,
+                "write the list to FILE (as the desktop program writes it) instead of standard output");
+  AddFlag(kList, "--totals", options_.totals, "print the four totals after the list");
+  AddChoice<InputType>(kInput, "--type", kTypes, options_.type,
+                       "read the input with the comment markers of this kind of file, as its "
+                       "extension would choose (default: a file's own extension; text for "
+                       "standard input)");
+  AddReserved();
+  AddFileOption(kParameters, "--params", options_.paramsFile,
+                "start from a parameter file (.zet); the options given here override it");
+  AddFlag(kParameters, "--settings", options_.useSettings,
+          "start from the desktop program's saved settings");
+  AddFileOption(kParameters, "--save-params", options_.saveParamsFile,
+                "save the resulting parameters to FILE");
+  AddFlag(kOther, "-h,--help", options_.help, "print this help");
+  AddFlag(kOther, "--version", options_.version, "print the version");
+}
+
+void CommandLine::AddParamOption(const ParamOption& o) {
+  const std::string name(o.name);
+  CLI::Option* option = nullptr;
+  if (o.arg == Arg::Flag) {
+    option = app_.add_flag_function(name, [this, &o](std::int64_t) { Apply(o, {}); });
+    option->disable_flag_override();
+  } else {
+    option = app_.add_option_function<std::vector<std::string>>(
+        name, [this, &o](const std::vector<std::string>& values) { Apply(o, values); });
+    option->type_size(o.arg == Arg::Markers ? 2 : 1)->expected(1)->allow_extra_args(false);
+    option->option_text(std::string(o.valueName));
+  }
+  option->description(HelpText(o))->group(std::string(o.group))->trigger_on_parse();
+  option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+void CommandLine::AddFileOption(std::string_view group, const std::string& names,
+                                std::optional<std::string>& target, const std::string& help) {
+  app_.add_option_function<std::string>(names, [&target](const std::string& v) { target = v; })
+      ->option_text("FILE")
+      ->description(help)
+      ->group(std::string(group))
+      ->trigger_on_parse()
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+void CommandLine::AddFlag(std::string_view group, const std::string& names, bool& target,
+                          const std::string& help) {
+  app_.add_flag_function(names, [&target](std::int64_t) { target = true; })
+      ->disable_flag_override()
+      ->description(help)
+      ->group(std::string(group))
+      ->trigger_on_parse();
+}
+
+template <typename E>
+void CommandLine::AddChoice(std::string_view group, const std::string& name,
+                            std::span<const Choice<E>> choices, E& target, const std::string& help) {
+  app_.add_option_function<std::string>(name,
+                                        [&target, choices, name](const std::string& v) {
+                                          for (const Choice<E>& c : choices)
+                                            if (c.name == v) {
+                                              target = c.value;
+                                              return;
+                                            }
+                                          throw UsageError("option '" + name + "' takes " +
+                                                           OneOf(ChoiceNames(choices)) + ", not " +
+                                                           Quoted(v));
+                                        })
+      ->option_text(CLI::detail::join(ChoiceNames(choices), "|"))
+      ->description(help)
+      ->group(std::string(group))
+      ->trigger_on_parse()
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+// Options of features that are being built: read and kept in CountOptions,
+// and said in --help to have no effect yet.
+void CommandLine::AddReserved() {
+  AddChoice<InputEncoding>(kInput, "--encoding", kEncodings, options_.encoding,
+                           "how the input's bytes are read (default auto: told from the bytes); "
+                           "accepted, not in effect yet");
+  AddFlag(kInput, "--unicode", options_.unicode,
+          "count with the Unicode text model instead of Windows-1252; accepted, not in effect yet");
+  app_.add_option_function<std::string>("--locale",
+                                        [this](const std::string& v) {
+                                          if (v.empty())
+                                            throw UsageError("option '--locale' needs a locale name");
+                                          options_.locale = v;
+                                        })
+      ->option_text("NAME")
+      ->description("the locale whose rules fold case and order words; accepted, not in effect yet")
+      ->group(std::string(kInput))
+      ->trigger_on_parse()
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app_.add_option_function<std::string>("--jobs",
+                                        [this](const std::string& v) {
+                                          const auto n = ParseInt(v);
+                                          if (!n || *n < 0 || *n > static_cast<int>(kMaxJobs))
+                                            throw UsageError("option '--jobs' takes a number from 0 to " +
+                                                             std::to_string(kMaxJobs) + ", not " +
+                                                             Quoted(v));
+                                          options_.jobs = static_cast<unsigned>(*n);
+                                        })
+      ->option_text("N")
+      ->description("count with N threads (default 0: one per core); accepted, not in effect yet")
+      ->group(std::string(kInput))
+      ->trigger_on_parse()
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+void CommandLine::Apply(const ParamOption& o, const std::vector<std::string>& values) {
+  const std::string name(o.name);
+  const std::string value = values.empty() ? std::string() : values.front();
+  switch (o.arg) {
+    case Arg::Flag: Set(o.id, o.value); return;
+    case Arg::Text: SetText(o.id, value); return;
+    case Arg::CommonWords:
+      Set(o.box, 1);
+      SetText(P::strCommonWordsFile, value);
+      SetText(P::txbCommonWordsFile, value);
+      return;
+    case Arg::Allow: AllowList(o, value); return;
+    case Arg::Markers: Markers(values.at(0), values.at(1)); return;
+    case Arg::Size:
+    case Arg::List:
+    case Arg::Format: break;
+  }
+  std::optional<int> index = ItemIndex(o.id, value);
+  if (!index && o.arg == Arg::Format) {
+    index = ParseInt(value);
+    if (index && (*index < 0 || *index >= static_cast<int>(GetParamInfo(o.id).items.size())))
+      index.reset();
+  }
+  if (!index) {
+    const std::string allowed = o.arg == Arg::Format
+                                    ? "a number from 0 to 9 or a format such as \"rank frequency word\""
+                                    : OneOf(ItemNames(o.id));
+    throw UsageError("option '" + name + "' takes " + allowed + ", not " + Quoted(value));
+  }
+  if (o.arg == Arg::Size) Set(o.box, 1);
+  Set(o.id, *index);
+}
+
+void CommandLine::AllowList(const ParamOption& o, std::string_view list) {
+  for (;;) {
+    const std::size_t comma = list.find(',');
+    const std::string_view name = list.substr(0, comma);
+    bool known = false;
+    for (const AllowName& a : kAllowNames) {
+      if (name == a.name || name == "all") {
+        Set(a.id, o.value);
+        known = true;
+      }
+    }
+    if (!known) {
+      std::vector<std::string> names;
+      for (const AllowName& a : kAllowNames) names.emplace_back(a.name);
+      names.emplace_back("all");
+      throw UsageError("unknown character class " + Quoted(name) + " (use " + OneOf(names) + ")");
+    }
+    if (comma == std::string_view::npos) return;
+    list.remove_prefix(comma + 1);
+  }
+}
+
+// The first pair replaces both pairs (the second repeats it, which skips
+// nothing more); a second --comment-markers sets the second pair.
+void CommandLine::Markers(const std::string& start, const std::string& end) {
+  if (++markerPairs_ > 2)
+    throw UsageError("option '--comment-markers' may be given at most twice (two pairs of markers)");
+  options_.markersGiven = true;
+  if (markerPairs_ == 1) {
+    Set(P::chkAllowCommentMarkers, 1);
+    SetText(P::txbStartComment0, start);
+    SetText(P::txbEndComment0, end);
+  }
+  SetText(P::txbStartComment1, start);
+  SetText(P::txbEndComment1, end);
+}
+
+void CommandLine::Parse(const std::vector<std::string>& args) {
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  app_.parse(reversed);
+  for (const std::string& unknown : app_.remaining())
+    if (unknown != "--") throw UsageError("unknown option " + Quoted(unknown));  // CLI11 keeps "--"
+  if (files_.size() > 1)
+    throw UsageError("only one input file may be given (" + Quoted(files_[0]) + " and " +
+                     Quoted(files_[1]) + ")");
+  if (!files_.empty()) options_.inputFile = files_.front();
+}
+
+std::vector<std::string> CommandLine::Names() const {
+  std::vector<std::string> names;
+  for (const CLI::Option* o : app_.get_options([](const CLI::Option* o) { return o->nonpositional(); })) {
+    for (const std::string& s : o->get_snames()) names.push_back("-" + s);
+    for (const std::string& l : o->get_lnames()) names.push_back("--" + l);
+  }
+  return names;
+}
+
+// CLI11 names an option by its long name, with or without the dashes.
+std::string CommandLine::Explain(const CLI::Error& e) const {
+  const std::string what = e.what();
+  const std::string name = what.substr(0, what.find_first_of(": "));
+  const CLI::Option* option = app_.get_option_no_throw(name);
+  if (!option) option = app_.get_option_no_throw("--" + name);
+  if (!option) return what;
+  const std::string shown = "--" + option->get_lnames().front();
+  if (option->get_items_expected_max() == 0) return "option '" + shown + "' takes no value";
+  return "option '" + shown + "' needs " +
+         (option->get_type_size_max() > 1 ? std::to_string(option->get_type_size_max()) + " values"
+                                          : std::string("a value")) +
+         " (" + option->get_option_text() + ")";
+}
 
 }  // namespace
 
-ParsedCountOptions ParseCountOptions(const std::vector<std::string>& args) { return Parser(args).Run(); }
+ParsedCountOptions ParseCountOptions(const std::vector<std::string>& args) {
+  ParsedCountOptions parsed;
+  CommandLine line(parsed.options);
+  try {
+    line.Parse(args);
+  } catch (const UsageError& e) {
+    parsed.error = e.what();
+  } catch (const CLI::Error& e) {
+    parsed.error = line.Explain(e);
+  }
+  return parsed;
+}
 
 std::string CountUsage() {
-  return R"USAGE(Usage: zet-count [OPTIONS] [FILE]
-Counts how often each different word occurs in FILE (or standard input when
-FILE is absent or "-") and lists the words, by frequency or alphabetically.
+  CountOptions unused;
+  return CommandLine(unused).Help();
+}
 
-What a word is:
-  --case-sensitive, --ignore-case   upper/lower case significant (default: not)
-  --allow LIST, --disallow LIST     characters allowed inside words, a comma-
-                                    separated list of: hyphens, apostrophes,
-                                    underscores, colons, backslashes, slashes,
-                                    periods, at-signs, numerals, all
-                                    (default: hyphens only)
-  --keep-final-s, --drop-final-s    drop a final "s" unless "ss" or vowel+"s"
-                                    (default: drop)
-  --comment-markers [START END [START END]]
-                                    skip text between comment markers (default
-                                    markers /* */ and // to the end of line);
-                                    HTML and C files always skip their own
-  --no-comment-markers
-Which words are left out:
-  --common-words FILE               the words of FILE (cut like counted words)
-  --no-common-words
-  --ignore "WORDS"                  these words, separated by spaces or commas
-  --keep-repetitions                keep words like "mm" (default: leave out)
-  --keep-roman-numerals             keep i, ii, xiv ... (default: leave out)
-  --keep-no-vowel                   keep words without vowel or y (default:
-                                    leave out)
-  --min-length N, --no-min-length   leave out words of fewer than N characters
-  --max-length N                    leave out words of more than N characters
-                                    (20, 30, ... 80; default 50)
-  --min-count N, --no-min-count     leave out words found fewer than N times
-The list:
-  --order frequency|alphabetical    (default: frequency)
-  --format N|TEXT                   0 "rank frequency word" (default),
-                                    1 "rank word frequency", 2 "rank frequency",
-                                    3 "rank word", 4 "frequency rank",
-                                    5 "frequency word", 6 "word rank",
-                                    7 "word frequency", 8 "word",
-                                    9 "word (+ commas)"
-  -o FILE, --output FILE            write the list to FILE (as the desktop
-                                    program writes it) instead of standard output
-  --commas                          comma-delimited columns in the output file
-  --totals                          print the four totals after the list
-Parameters:
-  --params FILE                     start from a parameter file (.zet); the
-                                    options given here override it
-  --settings                        start from the desktop program's saved
-                                    settings
-  --save-params FILE                save the resulting parameters to FILE
-  --help, --version
+std::vector<std::string> CountOptionNames() {
+  CountOptions unused;
+  return CommandLine(unused).Names();
+}
 
-Exit status: 0 when the list was produced, 1 when the input, the output or a
-parameter or common-words file could not be used, 2 for a usage error.
-)USAGE";
+std::string_view ExtensionForType(InputType type) noexcept {
+  return kTypeExtensions[static_cast<std::size_t>(type)];
+}
+
+std::string CommentMarkerOptionError(const CountOptions& options, const ParameterSet& params) {
+  if (!options.markersGiven || !params.IsChecked(P::chkAllowCommentMarkers)) return {};
+  const MarkerValidation v = ValidateUserMarkers(params);
+  if (v.ok()) return {};
+  const ParamId start = v.pair == 1 ? P::txbStartComment1 : P::txbStartComment0;
+  const std::string marker = Quoted(params.Text(start));
+  const std::string option = "option '--comment-markers': ";
+  switch (v.check) {
+    case MarkerCheck::StartEmpty: return option + "the start marker may not be empty";
+    case MarkerCheck::StartEqualsEnd:
+      return option + "the start and end markers must differ, not both " + marker;
+    case MarkerCheck::StartIsWord:
+      return option + "the start marker " + marker +
+             " could be part of a word; choose another, or --disallow the characters it is made of";
+    case MarkerCheck::Ok: break;
+  }
+  return {};
 }
 
 }  // namespace zet

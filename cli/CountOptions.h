@@ -1,8 +1,10 @@
 #pragma once
 // The command line of zet-count, parsed but not yet applied.
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "params/ParameterSet.h"
@@ -15,6 +17,12 @@ struct ParamChange {
   int value = 0;              ///< check box or list index
   std::optional<std::string> text;  ///< set for text parameters
 };
+
+/// --type: which kind of text the input is, as its extension would say.
+enum class InputType : std::uint8_t { ByExtension, Text, Html, C };
+
+/// --encoding: how the input's bytes are to be read.
+enum class InputEncoding : std::uint8_t { Auto, Utf8, Windows1252, Utf16Le, Utf16Be };
 
 /// Everything the command line asked for. Parameters are kept as changes
 /// so that they apply, in order, over whatever the run starts from (the
@@ -29,6 +37,18 @@ struct CountOptions {
   bool help = false;
   bool version = false;
   std::vector<ParamChange> changes;
+  /// --comment-markers was given: its markers replace both pairs, so a
+  /// marker the run cannot use is a usage error (CommentMarkerOptionError).
+  bool markersGiven = false;
+  /// The comment markers the input is read with: a file's own extension
+  /// chooses by default, and standard input is read as text.
+  InputType type = InputType::ByExtension;
+
+  // Parsed and kept for the run; the count does not act on them yet.
+  InputEncoding encoding = InputEncoding::Auto;  ///< --encoding; Auto: tell from the bytes
+  unsigned jobs = 0;                  ///< --jobs: counting threads; 0: one per core
+  bool unicode = false;               ///< --unicode: the Unicode text model, not Windows-1252
+  std::optional<std::string> locale;  ///< --locale NAME: the locale words are folded and sorted by
 };
 
 /// The outcome of parsing: the options, or the message of the first
@@ -38,10 +58,24 @@ struct ParsedCountOptions {
   std::string error;  ///< empty when the command line is usable
 };
 
-/// Parses the arguments after the program name.
+/// Parses the arguments after the program name. Never throws but for
+/// std::bad_alloc.
 [[nodiscard]] ParsedCountOptions ParseCountOptions(const std::vector<std::string>& args);
 
 /// The text of --help.
 [[nodiscard]] std::string CountUsage();
+
+/// Every option name zet-count knows ("-o", "--output", ...).
+[[nodiscard]] std::vector<std::string> CountOptionNames();
+
+/// The extension whose comment markers --type asks for ("txt", "html",
+/// "c"); empty for ByExtension.
+[[nodiscard]] std::string_view ExtensionForType(InputType type) noexcept;
+
+/// When --comment-markers gave markers that `params` (the parameters the
+/// run resolved, whose word characters decide) cannot use, the usage error
+/// that says so; empty otherwise.
+[[nodiscard]] std::string CommentMarkerOptionError(const CountOptions& options,
+                                                   const ParameterSet& params);
 
 }  // namespace zet

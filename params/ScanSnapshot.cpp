@@ -16,6 +16,7 @@ AllowFlags AllowFlagsFrom(const ParameterSet& p) {
   a.blnAllowPeriods = p.IsChecked(ParamId::chkAllowWordsWithPeriods);
   a.blnAllowAtSigns = p.IsChecked(ParamId::chkAllowWordsWithAtSigns);
   a.blnAllowNumerals = p.IsChecked(ParamId::chkAllowWordsWithNumerals);
+  a.blnKeepApostropheFragments = p.Value(ParamId::chkAllowWordsWithApostrophes) == 2;
   return a;
 }
 

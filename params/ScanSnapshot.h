@@ -10,7 +10,8 @@
 namespace zet {
 
 /// The nine "Allow 'words' with" check boxes; each flag is set exactly when
-/// its box is checked (value 1).
+/// its box is checked (value 1). The apostrophes box at 2 also keeps the
+/// fragments apostrophes leave, which are dropped only with the box at 0.
 [[nodiscard]] AllowFlags AllowFlagsFrom(const ParameterSet& params);
 
 /// The rules that decide how text is cut into words.

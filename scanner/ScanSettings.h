@@ -17,6 +17,10 @@ struct AllowFlags {
   bool blnAllowPeriods = false;
   bool blnAllowAtSigns = false;
   bool blnAllowNumerals = false;
+  /// The apostrophes box holds 2: apostrophes end words as when unchecked,
+  /// but the fragments they leave ("s", "t", "don") are kept, since that
+  /// rule is for the box at 0 only.
+  bool blnKeepApostropheFragments = false;
 
   friend bool operator==(const AllowFlags&, const AllowFlags&) = default;
 };

@@ -266,7 +266,8 @@ std::string_view Scanner::GetNextWord(std::string_view line, std::size_t& lngSca
   }
   const std::string_view word(begin, size);
 
-  if (!settings_.allow.blnAllowApostrophes && size <= 7) {
+  if (!settings_.allow.blnAllowApostrophes && !settings_.allow.blnKeepApostropheFragments &&
+      size <= 7) {
     if (size == 1 && (cp1252::ToLower(word[0]) == 's' || cp1252::ToLower(word[0]) == 't'))
       return {};
     if (IsContractionStem(word)) return {};

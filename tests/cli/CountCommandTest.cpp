@@ -109,10 +109,6 @@ TEST(CountCommandTest, RefusalsSayWhyAndFail) {
       {{binary}, "zet-count: This is not a text file.\n"},
       {{"-o", dir.File("link.txt"), text},
        "zet-count: Output file cannot be the same as the input file.\n"},
-      {{"--comment-markers", "rem", "x", text},
-       "zet-count: The way the parameters are set the start-comment marker\n\"rem\" could be part "
-       "of a word.\n\nCheck the start-comment markers in the 'Set parameters' panel and\nperhaps "
-       "disallow comment markers or restrict allowable words.\n"},
       {{"--common-words", dir.File("none.txt"), text},
        "zet-count: File for common words not found.\nzet-count: Error when attempting to load "
        "common words from " + dir.File("none.txt") + "\n"},
@@ -125,6 +121,71 @@ TEST(CountCommandTest, RefusalsSayWhyAndFail) {
     EXPECT_EQ(r.status, 1) << err;
     EXPECT_EQ(r.err, err);
     EXPECT_EQ(r.out, "");
+  }
+}
+
+TEST(CountCommandTest, CommentMarkersReplaceBothPairsAndBadOnesAreUsageErrors) {
+  const std::string text = "see http://example.com/page -(hidden)- and more words\n";
+  const std::string all = "and, com, example, hidden, more, page, see, word\n";
+  const std::pair<std::vector<std::string>, std::string> rows[] = {
+      {{}, all},
+      {{"--use-comment-markers"}, "see\n"},  // "//" skips the rest of the line
+      {{"--comment-markers", "{{", "}}"}, all},
+      {{"--comment-markers", "{{", "}}", "--comment-markers", "//", ""}, "see\n"},
+      {{"--comment-markers=-(", ")-"}, "and, com, example, more, page, see, word\n"},
+  };
+  for (const auto& [args, list] : rows) {
+    std::vector<std::string> withFormat = args;
+    withFormat.insert(withFormat.end(), {"--format", "9", "--order", "alphabetical"});
+    const Outcome r = Count(withFormat, text);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, list);
+  }
+  TempDir dir;
+  const std::string input = dir.Write("notes.txt", text);
+  const Outcome bad = Count({"--comment-markers", "rem", "", input});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(bad.err,
+            "zet-count: option '--comment-markers': the start marker 'rem' could be part of a word; "
+            "choose another, or --disallow the characters it is made of\nTry 'zet-count --help'.\n");
+}
+
+TEST(CountCommandTest, TypeReadsAnyInputAsThatKindOfFile) {
+  TempDir dir;
+  const std::string page = "<p class=\"x\">caf&eacute; &amp; tea /* no */</p>\n";
+  const std::string html = dir.Write("page.html", page);
+  const std::string txt = dir.Write("page.txt", page);
+  const std::string asHtml = Count({"--format", "9", html}).out;
+  EXPECT_EQ(asHtml, "caf\xC3\xA9, no, tea\n");
+  EXPECT_EQ(Count({"--format", "9", "--type", "html"}, page).out, asHtml);
+  EXPECT_EQ(Count({"--format", "9", "--type=html", txt}).out, asHtml);
+  const std::string asText = Count({"--format", "9"}, page).out;
+  EXPECT_NE(asText, asHtml);
+  EXPECT_EQ(Count({"--format", "9", txt}).out, asText);
+  EXPECT_EQ(Count({"--format", "9", "--type", "text", html}).out, asText);
+  EXPECT_EQ(Count({"--format", "9", "--type", "c"}, page).out, Count({"--format", "9", dir.Write("page.c", page)}).out);
+}
+
+// A check box holds 0, 1 or 2, and 2 counts as unchecked; the rule that
+// drops what apostrophes leave ("s", "t", "isn") is for the box at 0 only.
+TEST(CountCommandTest, ApostropheFragmentsAreDroppedOnlyWithTheBoxAtZero) {
+  TempDir dir;
+  const std::pair<int, std::string> rows[] = {
+      {0, "dog, it\n"},
+      {1, "dog's, isn't, it's\n"},
+      {2, "dog, isn, it, s, t\n"},
+  };
+  for (const auto& [box, list] : rows) {
+    ParameterSet saved;
+    ASSERT_TRUE(saved.SetValue(ParamId::chkAllowWordsWithApostrophes, box));
+    const std::string params = dir.File("p" + std::to_string(box) + ".zet");
+    ASSERT_EQ(SaveState(params, saved), "");
+    const Outcome r = Count({"--params", params, "--keep-no-vowel", "--keep-repetitions", "--format", "9",
+                             "--order", "alphabetical"},
+                            "isn't it's dog's\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, list) << box;
   }
 }
 

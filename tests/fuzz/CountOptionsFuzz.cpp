@@ -1,6 +1,7 @@
 // Fuzz target: zet-count's command line. The input is split into arguments
 // at NUL bytes. The parser either names a problem or returns options whose
-// every value the parameter set accepts.
+// every value the parameter set accepts; no exception of the parser it is
+// built on may escape.
 
 #include <cstdint>
 #include <string>
@@ -48,6 +49,13 @@ void Run(const std::uint8_t* data, std::size_t size) {
         Require(change.value >= 0, "an option left a list without selection");
     }
   }
+  Require(o.type <= InputType::C && o.encoding <= InputEncoding::Utf16Be, "a choice out of its range");
+  Require(o.jobs <= 1024, "more jobs than --jobs allows");
+  Require(!o.locale || !o.locale->empty(), "an empty locale was kept");
+  bool markersSet = false;
+  for (const ParamChange& change : o.changes) markersSet = markersSet || change.id == ParamId::txbStartComment0;
+  Require(markersSet == o.markersGiven, "comment markers were set without --comment-markers, or not set by it");
+  if (!o.markersGiven) Require(CommentMarkerOptionError(o, params).empty(), "a marker error without markers");
   if (o.inputFile) {
     bool found = false;
     for (const std::string& arg : args) found = found || arg == *o.inputFile;
