@@ -104,7 +104,7 @@ ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, Encoding encoding,
 
 ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress,
                       std::size_t capacity) {
-  return ScanLines(source, scanner, Encoding::Auto, progress, capacity);
+  return ScanLines(source, scanner, Encoding::Utf8, progress, capacity);
 }
 
 }  // namespace zet

@@ -41,7 +41,8 @@ ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, Encoding encoding,
                       const LineProgress& progress = {},
                       std::size_t capacity = LineReader::kDefaultCapacity);
 
-/// ScanLines with the encoding decided on the source's first MiB.
+/// ScanLines as UTF-8 (stray bytes taken as Windows-1252 each), for callers
+/// that have not decided the source's encoding.
 ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress = {},
                       std::size_t capacity = LineReader::kDefaultCapacity);
 
