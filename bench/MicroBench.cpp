@@ -6,6 +6,7 @@
 #include "scanner/Folding.h"
 #include "scanner/Scanner.h"
 #include "scanner/TextCodec.h"
+#include "scanner/Utf8Validator.h"
 
 namespace {
 
@@ -44,6 +45,30 @@ void BM_DecodeLatin1(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_DecodeLatin1);
+
+// The whole-file check before a count: English (ASCII) and German text
+// with its accented letters, a MiB at a time as a file is read.
+std::string Repeated(std::string_view line) {
+  std::string text;
+  while (text.size() < (std::size_t{1} << 20)) text += line;
+  return text;
+}
+
+void BM_ValidateUtf8Ascii(benchmark::State& state) {
+  const std::string text = Repeated(kVerse + "\n");
+  for (auto _ : state) benchmark::DoNotOptimize(zet::ValidUtf8Prefix(text));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ValidateUtf8Ascii);
+
+void BM_ValidateUtf8German(benchmark::State& state) {
+  const std::string text = Repeated(zet::EncodeUtf8(
+      "\x84" "Er ist gro\xDF\x93, sagte die F\xE4hrfrau \xFC" "ber den Flu\xDF; \xC4rger mit dem "
+      "\xD6l der Fu\xDFg\xE4nger bleibt.\n"));
+  for (auto _ : state) benchmark::DoNotOptimize(zet::ValidUtf8Prefix(text));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ValidateUtf8German);
 
 void BM_AddNewWords(benchmark::State& state) {
   std::vector<std::string> words;

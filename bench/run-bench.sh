@@ -18,7 +18,7 @@ if [ ! -s "$distinct" ]; then
 fi
 
 echo "== Counting in process (best of 3): reading, decoding, scanning, word table"
-"$build/bin/zet_count_bench" "$kjv10" "$distinct"
+"$build/bin/zet_count_bench" --decide "$kjv10" "$distinct"
 
 if [ -x "$build/bin/zet_micro_bench" ]; then
   echo

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -13,8 +14,10 @@
 #include <optional>
 
 #include "params/AtomicFile.h"
+#include "scanner/Encoding.h"
 #include "scanner/LineReader.h"
 #include "scanner/TextCodec.h"
+#include "scanner/Utf8Validator.h"
 
 namespace zet {
 namespace {
@@ -24,7 +27,7 @@ constexpr std::string_view kRestorePrefix = "Error when attempting to restore pa
 
 // A settings file is a few hundred bytes; reading stops here so that a
 // device or a huge file chosen by mistake cannot exhaust memory.
-constexpr std::uint64_t kMaxReadBytes = 64ull * 1024 * 1024;
+constexpr std::size_t kMaxReadBytes = std::size_t{64} * 1024 * 1024;
 
 enum class LineKind : std::uint8_t { Text, CheckBox, List, Reserved };
 
@@ -64,24 +67,6 @@ std::string SystemErrorText(int error) {
   if (error == ENOENT) return "file not found";
   return std::strerror(error);
 }
-
-// Reads from another source until a byte limit, then reports the end.
-class CappedByteSource final : public ByteSource {
- public:
-  CappedByteSource(ByteSource& inner, std::uint64_t cap) : inner_(inner), left_(cap) {}
-  std::ptrdiff_t Read(char* buffer, std::size_t size) override {
-    if (left_ == 0) return 0;
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(size, left_));
-    const std::ptrdiff_t n = inner_.Read(buffer, want);
-    if (n > 0) left_ -= static_cast<std::uint64_t>(n);
-    return n;
-  }
-  [[nodiscard]] int ErrorNumber() const override { return inner_.ErrorNumber(); }
-
- private:
-  ByteSource& inner_;
-  std::uint64_t left_;
-};
 
 // The text between the line's first and last double quote, so that a text
 // holding a double quote of its own still reads back whole.
@@ -137,17 +122,67 @@ std::string LineError(int lineNumber, std::string_view what) {
          std::string(what);
 }
 
-// Applies one line; an empty result means the line was accepted.
-std::string ApplyLine(int lineNumber, const LineItem& item, std::string_view raw,
+// Linux file names are bytes, and a name that is not UTF-8 cannot be
+// written into a UTF-8 file as it is: a file holding it raw would no longer
+// be UTF-8 throughout and would then be read as Windows-1252, every other
+// text with it. So a text that is not valid UTF-8 is written readable
+// between the quotes (its stray bytes as the Windows-1252 characters older
+// versions read them as) and exactly after the closing quote, in
+// hexadecimal: "/home/ann/caf\u00E9.txt" bytes:2F686F6D652F616E6E2F636166E92E747874
+// Files written before hold nothing after the closing quote (and every
+// reader ignores what does), so they read as they always did; and the exact
+// bytes are used only while they still match the quoted text, so a name
+// edited by hand is read as edited.
+constexpr std::string_view kExactBytesNote = " bytes:";
+
+std::string ExactBytesNote(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string note(kExactBytesNote);
+  for (char c : text) {
+    note += kHex[static_cast<unsigned char>(c) >> 4];
+    note += kHex[static_cast<unsigned char>(c) & 0x0F];
+  }
+  return note;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// The exact bytes a note after the closing quote gives for `quoted`, when
+// the note is well formed and still matches it.
+std::optional<std::string> ExactBytes(std::string_view afterQuote, std::string_view quoted) {
+  if (!afterQuote.starts_with(kExactBytesNote)) return std::nullopt;
+  std::string_view hex = afterQuote.substr(kExactBytesNote.size());
+  hex = hex.substr(0, hex.find_last_not_of(" \t") + 1);
+  if (hex.size() % 2 != 0) return std::nullopt;
+  std::string bytes;
+  for (std::size_t i = 0; i < hex.size(); i += 2) {
+    const int hi = HexDigit(hex[i]);
+    const int lo = HexDigit(hex[i + 1]);
+    if (hi < 0 || lo < 0) return std::nullopt;
+    bytes += static_cast<char>(hi * 16 + lo);
+  }
+  if (bytes.find_first_of("\r\n") != std::string::npos || ToValidUtf8(bytes) != quoted)
+    return std::nullopt;
+  return bytes;
+}
+
+// Applies one line (valid UTF-8); an empty result means it was accepted.
+std::string ApplyLine(int lineNumber, const LineItem& item, std::string_view line,
                       ParameterSet& params) {
-  const std::string line = ToValidUtf8(raw);
   switch (item.kind) {
     case LineKind::Reserved: return {};
     case LineKind::Text: {
-      const std::optional<std::string_view> text = QuotedText(line);
-      if (!text) return LineError(lineNumber, "the text is not enclosed in double quotes");
-      params.SetText(item.id, std::string(*text));
-      if (item.id == P::strCommonWordsFile) params.SetText(P::txbCommonWordsFile, std::string(*text));
+      const std::optional<std::string_view> quoted = QuotedText(line);
+      if (!quoted) return LineError(lineNumber, "the text is not enclosed in double quotes");
+      const std::optional<std::string> exact = ExactBytes(line.substr(line.rfind('"') + 1), *quoted);
+      const std::string text = exact ? *exact : std::string(*quoted);
+      params.SetText(item.id, text);
+      if (item.id == P::strCommonWordsFile) params.SetText(P::txbCommonWordsFile, text);
       return {};
     }
     case LineKind::CheckBox: {
@@ -168,15 +203,32 @@ std::string ApplyLine(int lineNumber, const LineItem& item, std::string_view raw
 }
 
 std::string RestoreFromSource(ByteSource& source, ParameterSet& params) {
-  CappedByteSource capped(source, kMaxReadBytes);
-  LineReader reader(capped);
+  // Read whole first: the file's one encoding is decided on all of it.
+  std::string raw;
+  std::size_t got = 0;
+  int readError = 0;
+  while (got < kMaxReadBytes) {
+    if (got == raw.size()) raw.resize(std::min<std::size_t>(kMaxReadBytes, std::max<std::size_t>(4096, 2 * got)));
+    const std::ptrdiff_t n = source.Read(raw.data() + got, raw.size() - got);
+    if (n < 0) readError = source.ErrorNumber() != 0 ? source.ErrorNumber() : EIO;
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  raw.resize(got);
+  // The lines read before an error still apply; a line the error cut off
+  // does not.
+  if (readError != 0) raw.resize(raw.find_last_of("\r\n") + 1);
+  const bool capped = got == kMaxReadBytes;
+  const std::string text = TextToUtf8(raw, DecideEncoding(raw, readError == 0 && !capped));
+  MemoryByteSource lines(text);
+  LineReader reader(lines);
   std::string_view line;
   for (int i = 0; i < kSettingsLineCount; ++i) {
     if (!reader.Next(line)) {
-      if (reader.Failed()) return std::string(kRestorePrefix) + SystemErrorText(reader.ErrorNumber());
+      if (readError != 0) return std::string(kRestorePrefix) + SystemErrorText(readError);
       return std::string(kRestorePrefix) + "the file has fewer than 37 lines";
     }
-    if (reader.BytesConsumed() >= kMaxReadBytes)
+    if (capped && reader.BytesConsumed() >= text.size())
       return std::string(kRestorePrefix) + "the file is too large";
     std::string error = ApplyLine(i + 1, kLines[static_cast<std::size_t>(i)], line, params);
     if (!error.empty()) return error;
@@ -223,7 +275,12 @@ std::string FormatSettings(const ParameterSet& params) {
   std::string out;
   for (const LineItem& item : kLines) {
     switch (item.kind) {
-      case LineKind::Text: out += '"' + OneLine(params.Text(item.id)) + '"'; break;
+      case LineKind::Text: {
+        const std::string text = OneLine(params.Text(item.id));
+        if (IsValidUtf8(text)) out += '"' + text + '"';
+        else out += '"' + ToValidUtf8(text) + '"' + ExactBytesNote(text);
+        break;
+      }
       case LineKind::Reserved: out += '0'; break;
       case LineKind::CheckBox:
       case LineKind::List: out += std::to_string(params.Value(item.id)); break;

@@ -4,8 +4,11 @@
 // The user settings file and every parameter file share this one format:
 // one item per line, each line ended by CR LF, no header. Text items are
 // written between double quotes, check boxes and list selections as decimal
-// integers. Files are written as UTF-8 and read as UTF-8 with a per-byte
-// Windows-1252 fallback, so files from any source load.
+// integers. Files are written as UTF-8; a file is read in its one encoding
+// (UTF-8, or UTF-16 with a byte-order mark, or Windows-1252 when it is not
+// valid UTF-8), so files from any source load. A text that is not valid
+// UTF-8 (a Linux file name is bytes) is saved with its exact bytes noted
+// after the closing quote and reads back byte for byte.
 
 #include <string>
 

@@ -10,7 +10,7 @@
 namespace zet {
 
 bool ReadCommonWords(ByteSource& source, const WordRules& rules, CommonWordList& list,
-                     ScanObserver& observer) {
+                     ScanObserver& observer, Encoding encoding) {
   ScanSettings settings;
   settings.allow = rules.allow;
   settings.blnDropFinalS = rules.blnDropFinalS;
@@ -21,7 +21,7 @@ bool ReadCommonWords(ByteSource& source, const WordRules& rules, CommonWordList&
 
   WordTable table;
   Scanner scanner(settings, table, observer);
-  if (ScanLines(source, scanner).failed) return false;
+  if (ScanLines(source, scanner, encoding).failed) return false;
 
   CommonWordList read;
   read.rules = rules;

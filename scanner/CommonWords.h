@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "scanner/Encoding.h"
 #include "scanner/LineReader.h"
 #include "scanner/ScanObserver.h"
 #include "scanner/ScanSettings.h"
@@ -26,8 +27,11 @@ struct CommonWordList {
 /// the different words are kept; there is no limit on their number. On a
 /// read error returns false and leaves `list` as it was. `observer` sees the
 /// count of different words as they are found (the words are not shown).
+/// The file is read in `encoding` (see ScanLines), best decided first with
+/// DecideFileEncoding.
 [[nodiscard]] bool ReadCommonWords(ByteSource& source, const WordRules& rules,
-                                   CommonWordList& list, ScanObserver& observer);
+                                   CommonWordList& list, ScanObserver& observer,
+                                   Encoding encoding = Encoding::Utf8);
 
 /// The words to ignore typed by the user, as the box shows them after
 /// cleaning and as the filter uses them.

@@ -27,7 +27,7 @@ std::ptrdiff_t StreamByteSource::Read(char* buffer, std::size_t size) {
 }
 
 std::ptrdiff_t MemoryByteSource::Read(char* buffer, std::size_t size) {
-  const std::size_t n = std::min(size, bytes_.size());
+  const std::size_t n = std::min({size, maxRead_, bytes_.size()});
   if (n > 0) std::memcpy(buffer, bytes_.data(), n);
   bytes_.remove_prefix(n);
   return static_cast<std::ptrdiff_t>(n);

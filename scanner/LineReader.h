@@ -46,14 +46,17 @@ class StreamByteSource final : public ByteSource {
   std::istream& in_;
 };
 
-/// A ByteSource over bytes already in memory (not owned).
+/// A ByteSource over bytes already in memory (not owned). With `maxRead`,
+/// no read hands out more than that many bytes, as a pipe may do.
 class MemoryByteSource final : public ByteSource {
  public:
-  explicit MemoryByteSource(std::string_view bytes) : bytes_(bytes) {}
+  explicit MemoryByteSource(std::string_view bytes, std::size_t maxRead = static_cast<std::size_t>(-1))
+      : bytes_(bytes), maxRead_(maxRead) {}
   std::ptrdiff_t Read(char* buffer, std::size_t size) override;
 
  private:
   std::string_view bytes_;
+  std::size_t maxRead_;
 };
 
 /// Splits a byte stream into lines. A line ends at CR LF, at CR or at LF;

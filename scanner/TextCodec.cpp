@@ -33,24 +33,29 @@ std::size_t DecodeSequence(const unsigned char* p, std::size_t avail, char32_t& 
   return len;
 }
 
-void AppendCodePoint(char32_t cp, std::string& out) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
 bool IsUndefined(unsigned char c) {
   return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
 
 }  // namespace
+
+void AppendUtf8CodePoint(char32_t cp, std::string& out) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
 
 bool IsAscii(std::string_view bytes) noexcept {
   const char* p = bytes.data();
@@ -68,8 +73,9 @@ bool IsAscii(std::string_view bytes) noexcept {
   return true;
 }
 
-std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size) noexcept {
+std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size, std::size_t& firstInvalid) noexcept {
   auto* p = reinterpret_cast<unsigned char*>(bytes);
+  firstInvalid = kNoInvalidByte;
   // Nothing moves before the first byte that is not ASCII.
   std::size_t i = 0;
   while (i < size && p[i] < 0x80) ++i;
@@ -84,6 +90,7 @@ std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size) noexcept {
     char32_t cp = 0;
     const std::size_t len = DecodeSequence(p + i, size - i, cp);
     if (len == 0) {
+      if (firstInvalid == kNoInvalidByte) firstInvalid = i;
       p[out++] = IsUndefined(b) ? cp1252::kPlaceholder : b;
       ++i;
     } else {
@@ -92,6 +99,16 @@ std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size) noexcept {
     }
   }
   return out;
+}
+
+std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size) noexcept {
+  std::size_t firstInvalid = 0;
+  return DecodeToCp1252InPlace(bytes, size, firstInvalid);
+}
+
+void TakeAsCp1252InPlace(char* bytes, std::size_t size) noexcept {
+  for (std::size_t i = 0; i < size; ++i)
+    if (IsUndefined(static_cast<unsigned char>(bytes[i]))) bytes[i] = static_cast<char>(cp1252::kPlaceholder);
 }
 
 void DecodeToCp1252(std::string_view bytes, std::string& out) {
@@ -111,7 +128,7 @@ void AppendUtf8(std::string_view cp1252Text, std::string& out) {
     if (b < 0x80)
       out.push_back(c);
     else
-      AppendCodePoint(cp1252::ToUnicode(b), out);
+      AppendUtf8CodePoint(cp1252::ToUnicode(b), out);
   }
 }
 
@@ -133,7 +150,7 @@ std::string ToValidUtf8(std::string_view bytes) {
     char32_t cp = 0;
     const std::size_t len = p[i] < 0x80 ? 1 : DecodeSequence(p + i, n - i, cp);
     if (len == 0) {
-      AppendCodePoint(cp1252::ToUnicode(p[i]), out);
+      AppendUtf8CodePoint(cp1252::ToUnicode(p[i]), out);
       ++i;
     } else {
       out.append(bytes.substr(i, len));

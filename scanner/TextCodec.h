@@ -1,10 +1,11 @@
 #pragma once
 // Conversion between the bytes of the outside world and counted text.
 //
-// Input is taken as UTF-8; any byte that is not part of a valid UTF-8
-// sequence is taken as its Windows-1252 character, so every byte sequence
-// decodes and nothing is lost or invented. Everything this program writes
-// (output files, settings, window texts) is UTF-8.
+// Each source is read in one encoding (see Encoding.h). Text taken as UTF-8
+// still decodes whatever its bytes: a byte that is not part of a valid UTF-8
+// sequence is taken as its Windows-1252 character, so nothing is lost or
+// invented. Everything this program writes (output files, settings, window
+// texts) is UTF-8.
 
 #include <cstddef>
 #include <string>
@@ -24,8 +25,22 @@ void DecodeToCp1252(std::string_view bytes, std::string& out);
 /// Returns the length of the decoded text.
 std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size) noexcept;
 
+/// Marks "no invalid byte" in DecodeToCp1252InPlace's report.
+inline constexpr std::size_t kNoInvalidByte = static_cast<std::size_t>(-1);
+
+/// DecodeToCp1252InPlace, also setting `firstInvalid` to the offset of the
+/// first byte that was not part of a valid UTF-8 sequence, or kNoInvalidByte.
+std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size, std::size_t& firstInvalid) noexcept;
+
+/// Takes bytes as Windows-1252 text where they are, one character each: the
+/// five undefined codes become cp1252::kPlaceholder, every other byte stays.
+void TakeAsCp1252InPlace(char* bytes, std::size_t size) noexcept;
+
 /// Convenience form of DecodeToCp1252.
 [[nodiscard]] std::string DecodeToCp1252(std::string_view bytes);
+
+/// Appends the UTF-8 form of a code point (at most U+10FFFF, no surrogate).
+void AppendUtf8CodePoint(char32_t cp, std::string& out);
 
 /// Encodes Windows-1252 text as UTF-8, appending to `out`. The placeholder
 /// and the undefined codes become U+FFFD.

@@ -51,7 +51,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
   // Read in pieces, the same words.
   CommonWordList pieces;
   CountingObserver quiet;
-  ChunkedSource chunked(text, (low % 13) + 1);
+  MemoryByteSource chunked(text, (low % 13) + 1);
   Require(ReadCommonWords(chunked, rules, pieces, quiet), "reading in pieces failed");
   Require(pieces.words == list.words, "reading in pieces found other common words");
 }

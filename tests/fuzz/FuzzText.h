@@ -1,7 +1,7 @@
 #pragma once
-// Byte-level helpers of the fuzz targets: a source that hands out its
-// bytes a few at a time, a reference line splitter and a UTF-8 validator,
-// each written independently of the code they check.
+// Byte-level helpers of the fuzz targets: a reference line splitter, a
+// UTF-8 validator and a UTF-16 encoder, each written independently of the
+// code they check.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,24 +14,6 @@
 #include "scanner/LineReader.h"
 
 namespace zet::fuzz {
-
-/// Bytes in memory, at most `chunk` of them per read, so that lines and
-/// CR LF pairs are split across reads.
-class ChunkedSource final : public ByteSource {
- public:
-  ChunkedSource(std::string_view bytes, std::size_t chunk) : bytes_(bytes), chunk_(chunk) {}
-  std::ptrdiff_t Read(char* buffer, std::size_t size) override {
-    std::size_t n = size < chunk_ ? size : chunk_;
-    if (n > bytes_.size()) n = bytes_.size();
-    if (n > 0) std::memcpy(buffer, bytes_.data(), n);
-    bytes_.remove_prefix(n);
-    return static_cast<std::ptrdiff_t>(n);
-  }
-
- private:
-  std::string_view bytes_;
-  std::size_t chunk_;
-};
 
 /// A line and the bytes consumed once it was read (terminator included).
 using SplitLine = std::pair<std::string_view, std::uint64_t>;
@@ -84,6 +66,41 @@ inline bool IsValidUtf8(std::string_view bytes) {
     i += len;
   }
   return true;
+}
+
+/// Valid UTF-8 as UTF-16 with its byte-order mark.
+inline std::string ReferenceUtf16(std::string_view utf8, bool bigEndian) {
+  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  const auto unit = [&](std::uint32_t u) {
+    const char hi = static_cast<char>(u >> 8);
+    const char lo = static_cast<char>(u & 0xFF);
+    out += bigEndian ? hi : lo;
+    out += bigEndian ? lo : hi;
+  };
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::uint32_t cp = p[i];
+    std::size_t len = 1;
+    if (cp >= 0xF0) {
+      cp &= 0x07;
+      len = 4;
+    } else if (cp >= 0xE0) {
+      cp &= 0x0F;
+      len = 3;
+    } else if (cp >= 0xC0) {
+      cp &= 0x1F;
+      len = 2;
+    }
+    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (p[i + k] & 0x3Fu);
+    i += len;
+    if (cp < 0x10000) {
+      unit(cp);
+    } else {
+      unit(0xD800 + ((cp - 0x10000) >> 10));
+      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+  }
+  return out;
 }
 
 }  // namespace zet::fuzz

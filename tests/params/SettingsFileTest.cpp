@@ -116,6 +116,75 @@ TEST(SettingsFileTest, LineBreaksInTextsAreSavedAsSpaces) {
   EXPECT_EQ(restored.Value(P::cboDisplayFormat), 0);
 }
 
+// Linux names are bytes: one that is not UTF-8 comes back byte for byte,
+// while names that are UTF-8 keep the plain line they always had.
+TEST(SettingsFileTest, NamesThatAreNotUtf8ComeBackByteForByte) {
+  const std::string latin1 = "/home/ann/caf\xE9 \x93q\x94.txt";
+  const std::string mixed = "/tmp/\xC3\xA9t\xE9/\xFF\x01\"x\".txt";
+  ParameterSet saved;
+  saved.SetText(P::txbFileInput, latin1);
+  saved.SetText(P::strCommonWordsFile, mixed);
+  saved.SetText(P::txbCommonWordsFile, mixed);
+  saved.SetText(P::txbFileOutput, "/home/ann/\xC3\xA9t\xC3\xA9.txt");
+  const std::string file = FormatSettings(saved);
+  EXPECT_EQ(ToValidUtf8(file), file);
+  EXPECT_NE(file.find("\r\n\"/home/ann/\xC3\xA9t\xC3\xA9.txt\"\r\n"), std::string::npos);
+  EXPECT_NE(file.find("\"/home/ann/caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D.txt\" bytes:2F686F6D652F616E6E2F636166E92093719"
+                      "42E747874\r\n"),
+            std::string::npos);
+  TempDir dir;
+  const std::string path = dir.File("names.zet");
+  ASSERT_EQ(SaveState(path, saved), "");
+  ParameterSet restored;
+  EXPECT_EQ(RestoreSavedState(path, restored), "");
+  EXPECT_EQ(restored, saved);
+  EXPECT_EQ(restored.Text(P::txbFileInput), latin1);
+  EXPECT_EQ(restored.Text(P::txbCommonWordsFile), mixed);
+}
+
+struct NoteRow {
+  const char* name;
+  std::string line;
+  std::string text;
+  friend void PrintTo(const NoteRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class ExactBytesNoteTest : public ::testing::TestWithParam<NoteRow> {};
+
+// The note is used only while it matches the quoted text: a name edited by
+// hand is read as edited, and a malformed note is ignored.
+TEST_P(ExactBytesNoteTest, ReadsTheNoteOnlyWhenItMatches) {
+  ParameterSet params;
+  EXPECT_EQ(RestoreSettingsText(DefaultsWith({{1, GetParam().line}}), params), "");
+  EXPECT_EQ(params.Text(P::txbFileInput), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExactBytesNoteTest,
+    ::testing::Values(NoteRow{"matching", "\"caf\xC3\xA9\" bytes:636166e9", "caf\xE9"},
+                      NoteRow{"trailing_blanks", "\"caf\xC3\xA9\" bytes:636166E9  ", "caf\xE9"},
+                      NoteRow{"edited_by_hand", "\"cafe\" bytes:636166E9", "cafe"},
+                      NoteRow{"odd_digits", "\"caf\xC3\xA9\" bytes:636166E", "caf\xC3\xA9"},
+                      NoteRow{"not_hex", "\"caf\xC3\xA9\" bytes:636166EG", "caf\xC3\xA9"},
+                      NoteRow{"line_break_in_bytes", "\"a \" bytes:610A", "a "},
+                      NoteRow{"other_words", "\"caf\xC3\xA9\" 636166E9", "caf\xC3\xA9"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// A file is read in its one encoding: Windows-1252 whole (also where a
+// byte pair looks like UTF-8) and UTF-16 with its mark.
+TEST(SettingsFileTest, ReadsWindows1252AndUtf16Files) {
+  const std::string cp1252 = DefaultsWith({{1, "\"gro\xDF\x93\""}, {3, "\"na\xDF\""}});
+  ParameterSet params;
+  EXPECT_EQ(RestoreSettingsText(cp1252, params), "");
+  EXPECT_EQ(params.Text(P::txbFileInput), "gro\xC3\x9F\xE2\x80\x9C");
+  EXPECT_EQ(params.Text(P::txbWordsToIgnore), "na\xC3\x9F");
+  std::string utf16 = "\xFF\xFE";
+  for (char c : DefaultsWith({{3, "\"x\""}})) utf16 += std::string{c, '\0'};
+  ParameterSet wide;
+  EXPECT_EQ(RestoreSettingsText(utf16, wide), "");
+  EXPECT_EQ(wide.Text(P::txbWordsToIgnore), "x");
+}
+
 struct LineRow {
   const char* name;
   int line;

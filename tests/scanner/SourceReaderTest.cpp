@@ -66,6 +66,8 @@ const SourceRow kSourceRows[] = {
     {"crlf_lines", "cat dog\r\ncat\r\n", Words({{"cat", 2}, {"dog", 1}})},
     {"cr_only_lines", "cat\rdog\r", Words({{"cat", 1}, {"dog", 1}})},
     {"byte_order_mark", "\xEF\xBB\xBF" "cat", Words({{"cat", 1}})},
+    // Read as UTF-8 when the encoding was not decided: a stray byte is
+    // taken as its Windows-1252 character.
     {"utf8_and_latin1", "caf\xC3\xA9 caf\xE9\n", Words({{"caf\xE9", 2}})},
     {"word_over_a_line_break", "do\r\ng", Words({{"do", 1}, {"g", 1}})},
     // Lines are decoded and rewritten where they were read; each shrinks and
