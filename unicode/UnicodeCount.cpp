@@ -23,7 +23,11 @@ ReadOutcome CountUnicode(ByteSource& source, const ScanSettings& settings, Unico
     if (progress) progress(reader.BytesConsumed());
     if (scanner.StopRequested()) break;
   }
-  return {reader.Failed(), reader.Failed() ? reader.ErrorNumber() : 0, reader.BytesConsumed()};
+  ReadOutcome outcome;
+  outcome.failed = reader.Failed();
+  outcome.errorNumber = reader.Failed() ? reader.ErrorNumber() : 0;
+  outcome.bytesRead = reader.BytesConsumed();
+  return outcome;
 }
 
 }  // namespace zet
