@@ -27,7 +27,7 @@ deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
 
 gui-deps:
-	@scripts/ensure-packages.sh $(GUI_PACKAGES) || echo "note: $(GUI_PACKAGES) unavailable; the desktop program will be skipped"
+	@scripts/ensure-packages.sh $(GUI_PACKAGES) || echo "note: without $(GUI_PACKAGES) the desktop program will be skipped"
 
 build: deps gui-deps
 	cmake --preset dev
