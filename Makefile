@@ -16,13 +16,22 @@ FUZZ_JOBS     ?= 1
 
 .PHONY: all deps gui-deps build run test test-dev test-asan bench limits fuzz gui clean
 
+# Said at the end of run and test when the desktop program was left out, so
+# the reason does not scroll away with CMake's status line.
+define gui-notice
+	@test -x build/dev/bin/zet || printf '%s\n' '' \
+	  '*** The desktop program (zet) was SKIPPED: Qt 6 Widgets is not installed.' \
+	  '*** Everything else was built. To get it, install $(GUI_PACKAGES)' \
+	  '*** (as root: apt-get install $(GUI_PACKAGES)) and run this command again.'
+endef
+
 all: build
 
 deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
 
 gui-deps:
-	@scripts/ensure-packages.sh $(GUI_PACKAGES) || echo "note: $(GUI_PACKAGES) unavailable; the desktop program will be skipped"
+	@scripts/ensure-packages.sh $(GUI_PACKAGES) || echo "note: without $(GUI_PACKAGES) the desktop program will be skipped"
 
 build: deps gui-deps
 	cmake --preset dev
@@ -30,8 +39,10 @@ build: deps gui-deps
 
 run: build
 	build/dev/bin/zet-count data/sample.txt
+	$(gui-notice)
 
 test: deps gui-deps test-dev test-asan
+	$(gui-notice)
 
 test-dev:
 	cmake --preset dev
