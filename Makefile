@@ -2,11 +2,7 @@
 # Debian packages it needs are installed (apt-get when run as root;
 # otherwise it names the missing packages and stops).
 
-<<<<<<< HEAD
-PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-=======
-PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
->>>>>>> cli
+PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libcli11-dev
 GUI_PACKAGES  := qt6-base-dev
 BENCH_PACKAGES := python3 time
 FUZZ_PACKAGES := clang libclang-rt-dev
@@ -19,9 +15,9 @@ FUZZ_JOBS     ?= 1
 # Said at the end of run and test when the desktop program was left out, so
 # the reason does not scroll away with CMake's status line.
 define gui-notice
-	@test -x build/dev/bin/zet || printf '%s\n' '' \
-	  '*** The desktop program (zet) was SKIPPED: Qt 6 Widgets is not installed.' \
-	  '*** Everything else was built. To get it, install $(GUI_PACKAGES)' \
+	@dpkg-query -W -f='$${Status}' qt6-base-dev 2>/dev/null | grep -q 'install ok installed' || printf '%s\n' '' \
+	  '*** The desktop program (zet) is SKIPPED: Qt 6 Widgets is not installed.' \
+	  '*** Everything else is built. To get it, install $(GUI_PACKAGES)' \
 	  '*** (as root: apt-get install $(GUI_PACKAGES)) and run this command again.'
 endef
 
@@ -37,7 +33,10 @@ build: deps gui-deps
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS)
 
-run: build
+# Builds only what it runs, so the first list comes in a minute.
+run: deps gui-deps
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS) --target zet-count
 	build/dev/bin/zet-count data/sample.txt
 	$(gui-notice)
 
