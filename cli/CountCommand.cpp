@@ -173,7 +173,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   WordTable table;
   CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
                             options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
-                            std::string(ExtensionForType(options.type))};
+                            std::string(ExtensionForType(options.type)), options.encoding};
   if (!CountInput(request, in, table, err)) return 1;
 
   const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));

@@ -14,6 +14,7 @@
 #include "engine/InputFile.h"
 #include "engine/RunTimeError.h"
 #include "params/ScanSnapshot.h"
+#include "scanner/Encoding.h"
 #include "scanner/Scanner.h"
 #include "scanner/SourceReader.h"
 
@@ -36,27 +37,6 @@ void FailErrno(std::ostream& err, int errnum) {
   Fail(err, "Error " + std::to_string(e.number) + ": " + e.description);
 }
 
-// Serves bytes already read, then the rest of another source.
-class ChainSource final : public ByteSource {
- public:
-  ChainSource(std::string head, ByteSource& rest) : head_(std::move(head)), rest_(rest) {}
-  std::ptrdiff_t Read(char* buffer, std::size_t size) override {
-    if (offset_ < head_.size()) {
-      const std::size_t n = std::min(size, head_.size() - offset_);
-      std::memcpy(buffer, head_.data() + offset_, n);
-      offset_ += n;
-      return static_cast<std::ptrdiff_t>(n);
-    }
-    return rest_.Read(buffer, size);
-  }
-  [[nodiscard]] int ErrorNumber() const override { return rest_.ErrorNumber(); }
-
- private:
-  std::string head_;
-  std::size_t offset_ = 0;
-  ByteSource& rest_;
-};
-
 // Refuses what is not text; warns of CR-only line endings (LF is this
 // system's own ending, so it gets no warning).
 bool AcceptText(TextCheck check, std::ostream& err) {
@@ -78,39 +58,39 @@ bool ChooseMarkers(const ParameterSet& params, MarkerChoice choice, std::ostream
 }
 
 bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice choice,
-          std::uint64_t size, WordTable& table, std::ostream& err) {
+          Encoding encoding, std::uint64_t size, WordTable& table, std::ostream& err) {
   QuietObserver quiet;
   Scanner scanner(ScanSettingsFor(request.params, choice), table, quiet);
   ProgressBar bar(err, size, request.showProgress && size > kProgressThreshold);
   const ReadOutcome outcome =
-      ScanLines(source, scanner, [&](std::uint64_t done) { bar.Update(done); });
+      ScanLines(source, scanner, encoding, [&](std::uint64_t done) { bar.Update(done); });
   bar.Clear();
+  if (outcome.firstInvalidUtf8)
+    Fail(err, "warning: the input is not UTF-8 from byte " +
+                  std::to_string(*outcome.firstInvalidUtf8) +
+                  " on; such bytes were read as Windows-1252");
   if (outcome.failed) FailErrno(err, outcome.errorNumber);
   return !outcome.failed;
 }
 
-// Standard input, a pipe or a device: checked on its first bytes.
+// Standard input, a pipe or a device: its encoding is decided on its first
+// MiB and its text checked on its first bytes.
 bool CountStream(ByteSource& source, const CountInputRequest& request, WordTable& table,
                  std::ostream& err) {
-  std::string head(kTextCheckSample, '\0');
-  std::size_t got = 0;
-  while (got < head.size()) {
-    const std::ptrdiff_t n = source.Read(head.data() + got, head.size() - got);
-    if (n < 0) {
-      FailErrno(err, source.ErrorNumber());
-      return false;
-    }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
+  SourceHead head(source);
+  if (head.Failed()) {
+    FailErrno(err, source.ErrorNumber());
+    return false;
   }
-  head.resize(got);
-  if (!AcceptText(CheckTextBytes(head), err)) return false;
+  const Encoding encoding = request.encoding == Encoding::Auto ? head.Decide() : request.encoding;
+  const std::string_view sample = head.Bytes().substr(0, kTextCheckSample);
+  if (!AcceptText(LineEndingsOf(CheckDecodedText(sample, encoding), sample.empty()), err))
+    return false;
   const MarkerChoice choice = ChooseMarkersForExtension(
       request.typeExtension.empty() ? "txt" : request.typeExtension,
       request.params.IsChecked(ParamId::chkAllowCommentMarkers));
   if (!ChooseMarkers(request.params, choice, err)) return false;
-  ChainSource chain(std::move(head), source);
-  return Scan(chain, request, choice, 0, table, err);
+  return Scan(head, request, choice, encoding, 0, table, err);
 }
 
 bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream& err) {
@@ -120,13 +100,15 @@ bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream&
     Fail(err, checked.problem().message);
     return false;
   }
+  InputText text;
   if (checked.value().regular) {
-    const Outcome<TextCheck> text = CheckInputText(path);
-    if (!text) {
-      Fail(err, text.problem().message);
+    const Outcome<InputText> checkedText = CheckInputText(path, request.encoding);
+    if (!checkedText) {
+      Fail(err, checkedText.problem().message);
       return false;
     }
-    if (!AcceptText(text.value(), err)) return false;
+    text = checkedText.value();
+    if (!AcceptText(text.check, err)) return false;
   }
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
@@ -141,8 +123,8 @@ bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream&
       request.typeExtension.empty() ? GetFileExtension(path, true) : request.typeExtension,
       request.params.IsChecked(ParamId::chkAllowCommentMarkers));
   return ChooseMarkers(request.params, choice, err) &&
-         Scan(source, request, choice, static_cast<std::uint64_t>(checked.value().size), table,
-              err);
+         Scan(source, request, choice, text.encoding,
+              static_cast<std::uint64_t>(checked.value().size), table, err);
 }
 
 }  // namespace

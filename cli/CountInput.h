@@ -5,6 +5,7 @@
 #include <string>
 
 #include "params/ParameterSet.h"
+#include "scanner/Encoding.h"
 #include "scanner/WordTable.h"
 
 namespace zet {
@@ -19,6 +20,8 @@ struct CountInputRequest {
   /// The extension whose comment markers the input is read with; empty: a
   /// file's own, and those of a text file for standard input.
   std::string typeExtension;
+  /// How the input's bytes are read; Auto: decided on the input.
+  Encoding encoding = Encoding::Auto;
 };
 
 /// Checks the input as the desktop program's file pass does (it exists, it

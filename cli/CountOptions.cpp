@@ -146,11 +146,11 @@ constexpr Choice<InputType> kTypes[] = {
 // The extension each type stands for, in InputType order.
 constexpr std::string_view kTypeExtensions[] = {"", "txt", "html", "c"};
 
-constexpr Choice<InputEncoding> kEncodings[] = {{"auto", InputEncoding::Auto},
-                                                {"utf-8", InputEncoding::Utf8},
-                                                {"windows-1252", InputEncoding::Windows1252},
-                                                {"utf-16le", InputEncoding::Utf16Le},
-                                                {"utf-16be", InputEncoding::Utf16Be}};
+constexpr Choice<Encoding> kEncodings[] = {{"auto", Encoding::Auto},
+                                                {"utf-8", Encoding::Utf8},
+                                                {"windows-1252", Encoding::Windows1252},
+                                                {"utf-16le", Encoding::Utf16LE},
+                                                {"utf-16be", Encoding::Utf16BE}};
 
 constexpr unsigned kMaxJobs = 1024;
 
@@ -430,9 +430,9 @@ void CommandLine::AddChoice(std::string_view group, const std::string& name,
 // Options of features that are being built: read and kept in CountOptions,
 // and said in --help to have no effect yet.
 void CommandLine::AddReserved() {
-  AddChoice<InputEncoding>(kInput, "--encoding", kEncodings, options_.encoding,
-                           "how the input's bytes are read (default auto: told from the bytes); "
-                           "accepted, not in effect yet");
+  AddChoice<Encoding>(kInput, "--encoding", kEncodings, options_.encoding,
+                      "how the input's bytes are read (default auto: a byte-order mark, else "
+                      "UTF-8 when the whole input is valid UTF-8, else Windows-1252)");
   AddFlag(kInput, "--unicode", options_.unicode,
           "count with the Unicode text model instead of Windows-1252; accepted, not in effect yet");
   app_.add_option_function<std::string>("--locale",

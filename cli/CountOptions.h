@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "params/ParameterSet.h"
+#include "scanner/Encoding.h"
 
 namespace zet {
 
@@ -20,9 +21,6 @@ struct ParamChange {
 
 /// --type: which kind of text the input is, as its extension would say.
 enum class InputType : std::uint8_t { ByExtension, Text, Html, C };
-
-/// --encoding: how the input's bytes are to be read.
-enum class InputEncoding : std::uint8_t { Auto, Utf8, Windows1252, Utf16Le, Utf16Be };
 
 /// Everything the command line asked for. Parameters are kept as changes
 /// so that they apply, in order, over whatever the run starts from (the
@@ -45,7 +43,7 @@ struct CountOptions {
   InputType type = InputType::ByExtension;
 
   // Parsed and kept for the run; the count does not act on them yet.
-  InputEncoding encoding = InputEncoding::Auto;  ///< --encoding; Auto: tell from the bytes
+  Encoding encoding = Encoding::Auto;  ///< --encoding; Auto: tell from the bytes
   unsigned jobs = 0;                  ///< --jobs: counting threads; 0: one per core
   bool unicode = false;               ///< --unicode: the Unicode text model, not Windows-1252
   std::optional<std::string> locale;  ///< --locale NAME: the locale words are folded and sorted by

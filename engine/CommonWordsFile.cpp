@@ -6,6 +6,8 @@
 
 #include "engine/FdCloser.h"
 #include "engine/FileTexts.h"
+#include "engine/InputFile.h"
+#include "scanner/Encoding.h"
 #include "scanner/CommonWords.h"
 #include "scanner/StrProc.h"
 
@@ -26,14 +28,13 @@ Outcome<TextCheck> CheckCommonWordsFile(const std::string& path) {
                    std::string(texts::kTitleFileNotFound),
                    path,
                    {}};
-  const TextCheck check = CheckTextFile(path);
-  if (check == TextCheck::NotText)
-    return Problem{ProblemKind::NotText,
-                   std::string(texts::kNotTextFile),
-                   std::string(texts::kTitleInvalidInput),
-                   path,
-                   {}};
-  return check;
+  // Checked as text in the encoding it is read in, like any input. A file
+  // that cannot be read is reported by the read, with its own wording.
+  Outcome<InputText> text = CheckInputText(path);
+  if (!text)
+    return text.problem().kind == ProblemKind::CannotRead ? Outcome<TextCheck>(TextCheck::Text)
+                                                           : Outcome<TextCheck>(text.problem());
+  return text.value().check;
 }
 
 Outcome<std::shared_ptr<const WordSet>> ReadCommonWordsFile(const std::string& path,
@@ -44,8 +45,12 @@ Outcome<std::shared_ptr<const WordSet>> ReadCommonWordsFile(const std::string& p
   CommonWordList list;
   if (fd >= 0) {
     const FdCloser closer(fd);
+    // Read in one encoding, decided on the whole file, like any input.
+    const EncodingDecision decision = DecideFileEncoding(fd);
     FdByteSource source(fd);
-    if (!ReadCommonWords(source, rules, list, observer))
+    if (decision.failed)
+      failure = decision.errorNumber != 0 ? decision.errorNumber : EIO;
+    else if (!ReadCommonWords(source, rules, list, observer, decision.encoding))
       failure = source.ErrorNumber() != 0 ? source.ErrorNumber() : EIO;
   }
   if (failure != 0) {

@@ -1,9 +1,11 @@
 #include "engine/InputFile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
+#include "engine/FdCloser.h"
 #include "engine/FileTexts.h"
 
 namespace zet {
@@ -12,6 +14,13 @@ namespace {
 Problem InputProblem(ProblemKind kind, std::string_view message, std::string_view title,
                      const std::string& path) {
   return {kind, std::string(message), std::string(title), path, {}};
+}
+
+Problem ReadProblem(const std::string& path, int errnum) {
+  Problem problem = InputProblem(ProblemKind::CannotRead, "", texts::kTitleError, path);
+  problem.error = RunTimeErrorFromErrno(errnum != 0 ? errnum : EIO);
+  problem.message = ErrorText(problem.error);
+  return problem;
 }
 
 }  // namespace
@@ -30,10 +39,7 @@ Outcome<InputFacts> CheckInputFile(const std::string& path, const std::string& o
     if (errno == ENOENT || errno == ENOTDIR)
       return InputProblem(ProblemKind::InputMissing, texts::kInputFileDoesNotExist,
                           texts::kTitleFileNotFound, path);
-    Problem problem = InputProblem(ProblemKind::CannotRead, "", texts::kTitleError, path);
-    problem.error = RunTimeErrorFromErrno(errno);
-    problem.message = ErrorText(problem.error);
-    return problem;
+    return ReadProblem(path, errno);
   }
   if (S_ISDIR(st.st_mode))
     return InputProblem(ProblemKind::InputIsFolder, texts::kInputIsFolder,
@@ -45,24 +51,38 @@ Outcome<InputFacts> CheckInputFile(const std::string& path, const std::string& o
   return InputFacts{static_cast<std::int64_t>(st.st_size), S_ISREG(st.st_mode)};
 }
 
-Outcome<TextCheck> CheckInputText(const std::string& path) {
-  const TextCheck check = CheckTextFile(path);
-  switch (check) {
-    case TextCheck::NotText:
-      return InputProblem(ProblemKind::NotText, texts::kNotTextFile, texts::kTitleInvalidInput,
-                          path);
-    case TextCheck::Missing:
+TextCheck LineEndingsOf(const TextCheckResult& result, bool empty) {
+  if (!result.isText) return TextCheck::NotText;
+  if (empty) return TextCheck::Empty;
+  if (result.crSeen == result.lfSeen) return TextCheck::Text;
+  return result.crSeen ? TextCheck::MacLineEndings : TextCheck::UnixLineEndings;
+}
+
+Outcome<InputText> CheckInputText(const std::string& path, Encoding forced) {
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) {
+    if (errno == ENOENT)
       return InputProblem(ProblemKind::InputMissing, texts::kInputFileDoesNotExist,
                           texts::kTitleFileNotFound, path);
-    case TextCheck::CannotOpen: {
-      Problem problem = InputProblem(ProblemKind::CannotRead, "", texts::kTitleError, path);
-      problem.error = RunTimeErrorFromErrno(errno != 0 ? errno : EIO);
-      problem.message = ErrorText(problem.error);
-      return problem;
-    }
-    default:
-      return check;
+    return ReadProblem(path, errno);
   }
+  const FdCloser closer(fd);
+  InputText text;
+  if (forced == Encoding::Auto) {
+    const EncodingDecision decision = DecideFileEncoding(fd);
+    if (decision.failed) return ReadProblem(path, decision.errorNumber);
+    text.encoding = decision.encoding;
+  } else {
+    text.encoding = forced;
+  }
+  std::string head(kTextCheckSample, '\0');
+  const ssize_t got = ::pread(fd, head.data(), head.size(), 0);
+  if (got < 0) return ReadProblem(path, errno);
+  head.resize(static_cast<std::size_t>(got));
+  text.check = LineEndingsOf(CheckDecodedText(head, text.encoding), head.empty());
+  if (text.check == TextCheck::NotText)
+    return InputProblem(ProblemKind::NotText, texts::kNotTextFile, texts::kTitleInvalidInput, path);
+  return text;
 }
 
 }  // namespace zet

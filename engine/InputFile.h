@@ -6,6 +6,7 @@
 
 #include "engine/FileProc.h"
 #include "engine/Outcome.h"
+#include "scanner/Encoding.h"
 
 namespace zet {
 
@@ -24,11 +25,23 @@ struct InputFacts {
 [[nodiscard]] Outcome<InputFacts> CheckInputFile(const std::string& path, const std::string& output,
                                                  bool allowStreams);
 
-/// The text check of the file's first kTextCheckSample bytes: a file with
-/// bytes text cannot hold is a NotText problem; otherwise the check's
-/// result, whose line endings the caller may warn about
-/// (LineEndingsMessage). A file that cannot be read is a CannotRead problem.
-[[nodiscard]] Outcome<TextCheck> CheckInputText(const std::string& path);
+/// What the text check learnt of a file.
+struct InputText {
+  TextCheck check = TextCheck::Text;  ///< the line endings seen (or Empty)
+  Encoding encoding = Encoding::Utf8;  ///< the one encoding the file is read in
+};
+
+/// Decides the file's encoding (`forced`, or from the whole file: see
+/// DecideFileEncoding) and checks the first kTextCheckSample bytes as text
+/// in it, so UTF-16 text is text: a file with characters text cannot hold
+/// is a NotText problem; otherwise the line endings, which the caller may
+/// warn about (LineEndingsMessage). A file that cannot be read is a
+/// CannotRead problem.
+[[nodiscard]] Outcome<InputText> CheckInputText(const std::string& path,
+                                                Encoding forced = Encoding::Auto);
+
+/// The line endings `result` saw, as a TextCheck (Empty for no bytes).
+[[nodiscard]] TextCheck LineEndingsOf(const TextCheckResult& result, bool empty);
 
 /// The problem of an output file that is the input file.
 [[nodiscard]] Problem OutputSameAsInputProblem(const std::string& output);

@@ -28,6 +28,7 @@
 #include "results/ResultsStages.h"
 #include "results/WordChecks.h"
 #include "scanner/CommentMarkers.h"
+#include "scanner/Encoding.h"
 #include "scanner/ScanSettings.h"
 #include "scanner/WordTable.h"
 
@@ -269,6 +270,8 @@ class frmMain final : public ParamsHost {
   // before the next listing, so the old file's words are not applied under
   // the new name.
   bool blnCommonWordsPending_ = false;
+  // The encoding the input file's check decided on, for the count after it.
+  Encoding inputEncoding_ = Encoding::Utf8;
 
   std::string strUserSettingsFile_;
   std::string strClipboardText_;  // Windows-1252

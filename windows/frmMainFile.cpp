@@ -95,7 +95,7 @@ bool frmMain::RefusesSameFile(const std::string& input) {
 }
 
 bool frmMain::CheckInputText(const std::string& input) {
-  const Outcome<TextCheck> checked = zet::CheckInputText(input);
+  const Outcome<InputText> checked = zet::CheckInputText(input);
   if (!checked) {
     // A file that cannot be read is reported when it is opened.
     if (checked.problem().kind != ProblemKind::NotText) return true;
@@ -104,10 +104,11 @@ bool frmMain::CheckInputText(const std::string& input) {
     SetOutputText(texts::kNotTextFileExplanation);
     return false;
   }
+  inputEncoding_ = checked.value().encoding;
   // Line feeds alone are this system's own line ends: only lone carriage
   // returns are worth a warning.
-  if (checked.value() != TextCheck::MacLineEndings) return true;
-  platform_.messageBoxes.Show(LineEndingsMessage(checked.value()), texts::kTitleWarning,
+  if (checked.value().check != TextCheck::MacLineEndings) return true;
+  platform_.messageBoxes.Show(LineEndingsMessage(checked.value().check), texts::kTitleWarning,
                               MessageIcon::kExclamation, MessageButtons::kOk);
   if (platform_.messageBoxes.Show(texts::kProcessingMayBeSlow, texts::kTitleWarning,
                                   MessageIcon::kNone,
@@ -165,7 +166,7 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
       lblTotalNumOccurrences.Repaint();
     };
   }
-  const ReadOutcome outcome = ScanLines(source, scanner, progress);
+  const ReadOutcome outcome = ScanLines(source, scanner, inputEncoding_, progress);
   if (outcome.failed) {
     blnPassFailed_ = true;
     ReportError(RunTimeErrorFromErrno(outcome.errorNumber != 0 ? outcome.errorNumber : EIO));

@@ -88,7 +88,7 @@ TEST(CountOptionsTest, OtherOptionsFillTheirFields) {
   const CountOptions& o = parsed.options;
   EXPECT_EQ(o.type, InputType::Html);
   EXPECT_EQ(ExtensionForType(o.type), "html");
-  EXPECT_EQ(o.encoding, InputEncoding::Utf16Le);
+  EXPECT_EQ(o.encoding, Encoding::Utf16LE);
   EXPECT_EQ(o.jobs, 4u);
   EXPECT_TRUE(o.unicode && o.useSettings && o.totals && o.help && o.version && o.markersGiven);
   EXPECT_EQ(o.locale.value_or(""), "de_DE.UTF-8");
@@ -101,7 +101,7 @@ TEST(CountOptionsTest, OtherOptionsFillTheirFields) {
   EXPECT_EQ(defaults.inputFile.value_or(""), "-");
   EXPECT_EQ(defaults.type, InputType::ByExtension);
   EXPECT_EQ(ExtensionForType(defaults.type), "");
-  EXPECT_EQ(defaults.encoding, InputEncoding::Auto);
+  EXPECT_EQ(defaults.encoding, Encoding::Auto);
   EXPECT_EQ(defaults.jobs, 0u);
   EXPECT_FALSE(defaults.markersGiven || defaults.unicode || defaults.locale);
 }

@@ -44,6 +44,7 @@ class FacesAgreeTest : public MainWindowTest {
   ShownMessage DesktopCount(const std::string& file, const std::string& output) {
     frm->txbFile0.SetText(file);
     frm->txbFile1.SetText(output);
+    frm->blnWordsGot = false;  // as leaving the box after typing a name does
     hp.messageBoxes.ClearShown();
     hp.messageBoxes.AnswerOk(3);
     Count();
@@ -93,6 +94,26 @@ TEST_F(FacesAgreeTest, NameWithoutExtensionIsCounted) {
   const CliRun run = Cli({readme});
   EXPECT_EQ(run.status, 0);
   EXPECT_THAT(run.out, HasSubstr("cat"));
+}
+
+// Each source is read in one encoding, the same in both programs: a
+// Windows-1252 text whose bytes happen to form UTF-8 pairs keeps its
+// letters, and UTF-16 is counted, not refused.
+TEST_F(FacesAgreeTest, EncodingsAreDecidedAlike) {
+  const std::pair<const char*, std::string> texts[] = {
+      {"Windows-1252", "gro\xDF\x93 na\xDF\x85 caf\xE9\n"},
+      {"UTF-16LE", std::string("\xFF\xFEg\0r\0o\0\xDF\0 \0c\0a\0f\0\xE9\0\n\0", 20)},
+  };
+  for (const auto& [name, bytes] : texts) {
+    const std::string file = Write(std::string(name) + ".txt", bytes);
+    EXPECT_EQ(DesktopCount(file, "").text, "") << name;
+    std::string desktop = frm->txbOutput.Text();
+    std::erase(desktop, '\r');
+    const CliRun run = Cli({file});
+    EXPECT_EQ(run.out, desktop) << name;
+    EXPECT_THAT(run.out, HasSubstr("caf\xC3\xA9")) << name;
+    EXPECT_THAT(run.out, HasSubstr("gro\xC3\x9F")) << name;
+  }
 }
 
 // Was: the desktop trimmed a common-words name from a parameter file and

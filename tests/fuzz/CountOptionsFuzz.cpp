@@ -49,7 +49,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
         Require(change.value >= 0, "an option left a list without selection");
     }
   }
-  Require(o.type <= InputType::C && o.encoding <= InputEncoding::Utf16Be, "a choice out of its range");
+  Require(o.type <= InputType::C && o.encoding <= Encoding::Utf16BE, "a choice out of its range");
   Require(o.jobs <= 1024, "more jobs than --jobs allows");
   Require(!o.locale || !o.locale->empty(), "an empty locale was kept");
   bool markersSet = false;
