@@ -9,6 +9,7 @@
 #include "cli/CountInput.h"
 #include "cli/CountOptions.h"
 #include "cli/ListingOutput.h"
+#include "cli/UnicodeCount.h"
 #include "engine/CommonWordsFile.h"
 #include "engine/FileTexts.h"
 #include "engine/ListingFile.h"
@@ -167,6 +168,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
     Fail(err, "no input file given (give FILE, or - to read the terminal)");
     return 2;
   }
+  if (options.unicode) return RunUnicodeCount(options, params, in, out, err, env);
   std::shared_ptr<const WordSet> commonWords;
   if (!LoadCommonWords(params, commonWords, err)) return 1;
 

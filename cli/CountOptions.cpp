@@ -434,7 +434,7 @@ void CommandLine::AddReserved() {
                       "how the input's bytes are read (default auto: a byte-order mark, else "
                       "UTF-8 when the whole input is valid UTF-8, else Windows-1252)");
   AddFlag(kInput, "--unicode", options_.unicode,
-          "count with the Unicode text model instead of Windows-1252; accepted, not in effect yet");
+          "count letters of every script (Unicode word model; words of Chinese, Japanese, Thai ... cut by ICU's dictionaries, one word per collation key of --locale); with --order codepoint the alphabetical list is in code point order");
   app_.add_option_function<std::string>("--locale",
                                         [this](const std::string& v) {
                                           if (v.empty())
@@ -442,7 +442,7 @@ void CommandLine::AddReserved() {
                                           options_.locale = v;
                                         })
       ->option_text("NAME")
-      ->description("the locale whose rules fold case and order words; accepted, not in effect yet")
+      ->description("with --unicode: the locale whose collation decides which spellings are one word and the alphabetical order (default: LC_ALL, LC_COLLATE or LANG)")
       ->group(std::string(kInput))
       ->trigger_on_parse()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -478,6 +478,12 @@ void CommandLine::Apply(const ParamOption& o, const std::vector<std::string>& va
     case Arg::Size:
     case Arg::List:
     case Arg::Format: break;
+  }
+  if (o.id == P::cboWordOrder && value == "codepoint") {
+    // Alphabetical by code point, which only the Unicode model offers.
+    options_.codepointOrder = true;
+    Set(o.id, 1);
+    return;
   }
   std::optional<int> index = ItemIndex(o.id, value);
   if (!index && o.arg == Arg::Format) {

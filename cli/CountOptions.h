@@ -45,6 +45,7 @@ struct CountOptions {
   // Parsed and kept for the run; the count does not act on them yet.
   Encoding encoding = Encoding::Auto;  ///< --encoding; Auto: tell from the bytes
   unsigned jobs = 0;                  ///< --jobs: counting threads; 0: one per core
+  bool codepointOrder = false;  ///< --order codepoint: alphabetical by code point (--unicode)
   bool unicode = false;               ///< --unicode: the Unicode text model, not Windows-1252
   std::optional<std::string> locale;  ///< --locale NAME: the locale words are folded and sorted by
 };

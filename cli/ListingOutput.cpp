@@ -27,8 +27,8 @@ class TerminalSink final : public ListingSink {
 
 }  // namespace
 
-bool WriteStandardOutput(const WordTable& table, const ListResults& results,
-                         const ParameterSet& params, std::ostream& out) {
+bool WriteStandardOutputWith(const ParameterSet& params, std::ostream& out,
+                             const ListingWriter& list) {
   // Format 9 is one line of words joined by ", ": as the file has it, which
   // is what the textbox shows once its last separator is gone.
   const bool oneLine = FormatOf(params) == DisplayFormat::WordCommas;
@@ -36,9 +36,16 @@ bool WriteStandardOutput(const WordTable& table, const ListResults& results,
   ListingOptions options =
       ListingOptionsFor(params, oneLine ? ListingTarget::OutputFile : ListingTarget::Textbox);
   options.blnOutputWithCommas = false;
-  const ListingOutcome outcome = WriteListing(table, results, options, sink);
+  const ListingOutcome outcome = list(options, sink);
   if (oneLine) out << '\n';
   return outcome == ListingOutcome::Completed && out.good();
+}
+
+bool WriteStandardOutput(const WordTable& table, const ListResults& results,
+                         const ParameterSet& params, std::ostream& out) {
+  return WriteStandardOutputWith(params, out, [&](const ListingOptions& options, ListingSink& sink) {
+    return WriteListing(table, results, options, sink);
+  });
 }
 
 }  // namespace zet

@@ -4,11 +4,18 @@
 #include <iosfwd>
 #include <string>
 
+#include "engine/ListingFile.h"
 #include "params/ParameterSet.h"
 #include "results/ResultsStages.h"
 #include "scanner/WordTable.h"
 
 namespace zet {
+
+/// Writes a listing the way `list` writes it (into the sink it is handed,
+/// in the layout of the options it is handed) as the output textbox shows
+/// it: plain layout, LF line ends, a final line end. False when `out` failed.
+[[nodiscard]] bool WriteStandardOutputWith(const ParameterSet& params, std::ostream& out,
+                                           const ListingWriter& list);
 
 /// Writes the list as the output textbox shows it (plain layout) with LF
 /// line ends and a final line end. False when `out` failed.

@@ -20,11 +20,18 @@ Problem WriteProblem(const std::string& path, int errnum) {
 Outcome<ListingOutcome> WriteListingFile(const std::string& path, const WordTable& table,
                                          const ListResults& results, const ParameterSet& params,
                                          const ListingPump& pump) {
+  return WriteListingFileWith(path, params,
+                              [&](const ListingOptions& options, ListingSink& sink) {
+                                return WriteListing(table, results, options, sink, pump);
+                              });
+}
+
+Outcome<ListingOutcome> WriteListingFileWith(const std::string& path, const ParameterSet& params,
+                                             const ListingWriter& list) {
   AtomicFileWriter writer;
   if (const int error = writer.Open(path); error != 0) return WriteProblem(path, error);
   AtomicFileSink sink(writer);
-  const ListingOutcome outcome = WriteListing(
-      table, results, ListingOptionsFor(params, ListingTarget::OutputFile), sink, pump);
+  const ListingOutcome outcome = list(ListingOptionsFor(params, ListingTarget::OutputFile), sink);
   // The writer drops its temporary file when it is not committed.
   if (outcome == ListingOutcome::Failed) return WriteProblem(path, sink.Error());
   if (const int error = writer.Commit(); error != 0) return WriteProblem(path, error);

@@ -1,6 +1,7 @@
 #pragma once
 // Writing the list to the output file, shared by both programs.
 
+#include <functional>
 #include <string>
 
 #include "engine/Outcome.h"
@@ -10,6 +11,10 @@
 #include "scanner/WordTable.h"
 
 namespace zet {
+
+/// Writes a listing in the layout of `options` into `sink`: the default
+/// model's WriteListing, or another model's listing.
+using ListingWriter = std::function<ListingOutcome(const ListingOptions& options, ListingSink& sink)>;
 
 /// Writes the output file as both programs write it (CR LF lines, format 9
 /// as one line, the comma layout when chosen) through a temporary file, so
@@ -23,5 +28,11 @@ namespace zet {
                                                        const ListResults& results,
                                                        const ParameterSet& params,
                                                        const ListingPump& pump = {});
+
+/// WriteListingFile for a listing that `list` writes (the output file's
+/// layout is in the options it is handed).
+[[nodiscard]] Outcome<ListingOutcome> WriteListingFileWith(const std::string& path,
+                                                           const ParameterSet& params,
+                                                           const ListingWriter& list);
 
 }  // namespace zet
