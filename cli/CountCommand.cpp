@@ -11,6 +11,7 @@
 #include "cli/ListingOutput.h"
 #include "engine/CommonWordsFile.h"
 #include "engine/FileTexts.h"
+#include "engine/FileWrites.h"
 #include "engine/ListingFile.h"
 #include "engine/ParameterFiles.h"
 #include "engine/RunTimeError.h"
@@ -53,12 +54,15 @@ void Report(std::ostream& err, const Problem& problem) {
 // Starts from the defaults, the user's settings or a parameter file, then
 // applies the command line's changes in order. File names come only from
 // the command line.
+std::string SettingsPath(const CountEnvironment& env) {
+  return env.settingsFile.empty() ? GetAppDataFilePath(kUserSettingsFileName, kAppDataFolderName)
+                                  : env.settingsFile;
+}
+
 bool ResolveParameters(const CountOptions& options, const CountEnvironment& env,
                        ParameterSet& params, std::ostream& err) {
   if (options.useSettings) {
-    const std::string path = env.settingsFile.empty()
-                                 ? GetAppDataFilePath(kUserSettingsFileName, kAppDataFolderName)
-                                 : env.settingsFile;
+    const std::string path = SettingsPath(env);
     // No settings saved yet is a first start: the defaults, as the desktop
     // program does; settings that exist but do not read are an error. The
     // file is not looked for first: it could go between the look and the read.
@@ -139,19 +143,40 @@ void PrintTotals(const ListTotals& totals, std::ostream& out) {
     if (!caption->empty()) out << *caption << '\n';
 }
 
+// The files the run reads besides those `params` names.
+FilesRead FilesReadBy(const CountOptions& options, const CountEnvironment& env, bool fromStdin) {
+  FilesRead read;
+  if (options.paramsFile) read.Add(*options.paramsFile, "parameter file");
+  if (options.useSettings) read.Add(SettingsPath(env), "settings file");
+  if (fromStdin) read.AddDescriptor(env.stdinFd, "file standard input comes from");
+  return read;
+}
+
+// What can be known about the output file before a long count: it is not
+// a file the run reads, and it can be written.
+bool OutputFileUsable(const std::string& path, const ParameterSet& params, const FilesRead& read,
+                      std::ostream& err) {
+  FilesRead all = FilesRead::Of(params);
+  all.Add(read);
+  Outcome<Done> checked = all.CheckNotRead(path, kOutputFile);
+  if (checked) checked = CheckWritable(path, kOutputFile);
+  if (!checked) Report(err, checked.problem());
+  return checked.ok();
+}
+
 int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
         const CountEnvironment& env) {
   ParameterSet params;
   if (!ResolveParameters(options, env, params, err)) return 1;
+  const bool fromStdin = !options.inputFile || *options.inputFile == "-";
+  const FilesRead read = FilesReadBy(options, env, fromStdin);
+  if (options.outputFile && !OutputFileUsable(*options.outputFile, params, read, err)) return 1;
   if (options.saveParamsFile) {
-    std::vector<std::string> read;
-    if (options.paramsFile) read.push_back(*options.paramsFile);
     if (const Outcome<Done> saved = SaveParameters(*options.saveParamsFile, params, read); !saved) {
       Report(err, saved.problem());
       return 1;
     }
   }
-  const bool fromStdin = !options.inputFile || *options.inputFile == "-";
   if (!options.inputFile && env.stdinIsTerminal) {
     if (options.saveParamsFile) return 0;
     Fail(err, "no input file given (give FILE, or - to read the terminal)");
@@ -167,15 +192,19 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
 
   const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
   errno = 0;  // so that a refused write to `out` is not blamed on an earlier failure
-  if (results.totals.lngNumListed == 0) {
-    out << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
-  } else if (options.outputFile) {
+  if (options.outputFile) {
+    // Nothing listed is an empty file, so that a script never takes the
+    // previous run's list for this one's; the reason goes with the messages.
     if (const Outcome<ListingOutcome> written =
-            WriteListingFile(*options.outputFile, table, results, params);
+            WriteListingFile(*options.outputFile, table, results, params, {}, read);
         !written) {
       Report(err, written.problem());
       return 1;
     }
+    if (results.totals.lngNumListed == 0)
+      err << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
+  } else if (results.totals.lngNumListed == 0) {
+    out << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
   } else if (!WriteStandardOutput(table, results, params, out)) {
     return StandardOutputFailed(err);
   }
