@@ -147,17 +147,20 @@ void PrintTotals(const ListTotals& totals, std::ostream& out) {
 FilesRead FilesReadBy(const CountOptions& options, const CountEnvironment& env, bool fromStdin) {
   FilesRead read;
   if (options.paramsFile) read.Add(*options.paramsFile, "parameter file");
-  if (options.useSettings) read.Add(SettingsPath(env), "settings file");
   if (fromStdin) read.AddDescriptor(env.stdinFd, "file standard input comes from");
   return read;
 }
 
 // What can be known about the output file before a long count: it is not
 // a file the run reads, and it can be written.
-bool OutputFileUsable(const std::string& path, const ParameterSet& params, const FilesRead& read,
-                      std::ostream& err) {
+bool OutputFileUsable(const CountOptions& options, const CountEnvironment& env,
+                      const ParameterSet& params, const FilesRead& read, std::ostream& err) {
+  const std::string& path = *options.outputFile;
   FilesRead all = FilesRead::Of(params);
   all.Add(read);
+  // Saving parameters over the settings is how they are updated; a list
+  // over them is a mistake.
+  if (options.useSettings) all.Add(SettingsPath(env), "settings file");
   Outcome<Done> checked = all.CheckNotRead(path, kOutputFile);
   if (checked) checked = CheckWritable(path, kOutputFile);
   if (!checked) Report(err, checked.problem());
@@ -170,7 +173,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   if (!ResolveParameters(options, env, params, err)) return 1;
   const bool fromStdin = !options.inputFile || *options.inputFile == "-";
   const FilesRead read = FilesReadBy(options, env, fromStdin);
-  if (options.outputFile && !OutputFileUsable(*options.outputFile, params, read, err)) return 1;
+  if (options.outputFile && !OutputFileUsable(options, env, params, read, err)) return 1;
   if (options.saveParamsFile) {
     if (const Outcome<Done> saved = SaveParameters(*options.saveParamsFile, params, read); !saved) {
       Report(err, saved.problem());
