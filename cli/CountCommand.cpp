@@ -12,6 +12,7 @@
 #include "cli/UnicodeCount.h"
 #include "engine/CommonWordsFile.h"
 #include "engine/FileTexts.h"
+#include "engine/FileWrites.h"
 #include "engine/ListingFile.h"
 #include "engine/ParameterFiles.h"
 #include "engine/RunTimeError.h"
@@ -21,6 +22,7 @@
 #include "params/SettingsFile.h"
 #include "results/ResultsStages.h"
 #include "results/WordCounts.h"
+#include "unicode/UnicodeListing.h"
 #include "scanner/CommonWords.h"
 #include "scanner/TextCodec.h"
 
@@ -61,12 +63,15 @@ int UsageFailed(std::ostream& err, std::string_view message) {
 // Starts from the defaults, the user's settings or a parameter file, then
 // applies the command line's changes in order. File names come only from
 // the command line.
+std::string SettingsPath(const CountEnvironment& env) {
+  return env.settingsFile.empty() ? GetAppDataFilePath(kUserSettingsFileName, kAppDataFolderName)
+                                  : env.settingsFile;
+}
+
 bool ResolveParameters(const CountOptions& options, const CountEnvironment& env,
                        ParameterSet& params, std::ostream& err) {
   if (options.useSettings) {
-    const std::string path = env.settingsFile.empty()
-                                 ? GetAppDataFilePath(kUserSettingsFileName, kAppDataFolderName)
-                                 : env.settingsFile;
+    const std::string path = SettingsPath(env);
     // No settings saved yet is a first start: the defaults, as the desktop
     // program does; settings that exist but do not read are an error. The
     // file is not looked for first: it could go between the look and the read.
@@ -148,51 +153,94 @@ void PrintTotals(const ListTotals& totals, std::ostream& out) {
     if (!caption->empty()) out << *caption << '\n';
 }
 
+// The files the run reads besides those `params` names.
+FilesRead FilesReadBy(const CountOptions& options, const CountEnvironment& env, bool fromStdin) {
+  FilesRead read;
+  if (options.paramsFile) read.Add(*options.paramsFile, "parameter file");
+  if (fromStdin) read.AddDescriptor(env.stdinFd, "file standard input comes from");
+  return read;
+}
+
+// What can be known about the output file before a long count: it is not
+// a file the run reads, and it can be written.
+bool OutputFileUsable(const CountOptions& options, const CountEnvironment& env,
+                      const ParameterSet& params, const FilesRead& read, std::ostream& err) {
+  const std::string& path = *options.outputFile;
+  FilesRead all = FilesRead::Of(params);
+  all.Add(read);
+  // Saving parameters over the settings is how they are updated; a list
+  // over them is a mistake.
+  if (options.useSettings) all.Add(SettingsPath(env), "settings file");
+  Outcome<Done> checked = all.CheckNotRead(path, kOutputFile);
+  if (checked) checked = CheckWritable(path, kOutputFile);
+  if (!checked) Report(err, checked.problem());
+  return checked.ok();
+}
+
 int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
         const CountEnvironment& env) {
   ParameterSet params;
   if (!ResolveParameters(options, env, params, err)) return 1;
   if (const std::string error = CommentMarkerOptionError(options, params); !error.empty())
     return UsageFailed(err, error);
+  const bool fromStdin = !options.inputFile || *options.inputFile == "-";
+  const FilesRead read = FilesReadBy(options, env, fromStdin);
+  if (options.outputFile && !OutputFileUsable(options, env, params, read, err)) return 1;
   if (options.saveParamsFile) {
-    std::vector<std::string> read;
-    if (options.paramsFile) read.push_back(*options.paramsFile);
     if (const Outcome<Done> saved = SaveParameters(*options.saveParamsFile, params, read); !saved) {
       Report(err, saved.problem());
       return 1;
     }
   }
-  const bool fromStdin = !options.inputFile || *options.inputFile == "-";
   if (!options.inputFile && env.stdinIsTerminal) {
     if (options.saveParamsFile) return 0;
     Fail(err, "no input file given (give FILE, or - to read the terminal)");
     return 2;
   }
-  if (options.unicode) return RunUnicodeCount(options, params, in, out, err, env);
-  std::shared_ptr<const WordSet> commonWords;
-  if (!LoadCommonWords(params, commonWords, err)) return 1;
-
+  // The counted words and how to list them, under either word model.
   WordTable table;
-  CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
-                            options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
-                            std::string(ExtensionForType(options.type)), options.encoding};
-  if (!CountInput(request, in, table, err)) return 1;
+  ListResults results;
+  UnicodeCounted unicode;
+  ListingWriter list;
+  if (options.unicode) {
+    if (const int status = CountUnicodeInput(options, params, in, env, unicode, err); status != 0)
+      return status;
+    list = [&](const ListingOptions& listing, ListingSink& sink) {
+      return WriteUnicodeListing(*unicode.table, unicode.results, listing, sink);
+    };
+  } else {
+    std::shared_ptr<const WordSet> commonWords;
+    if (!LoadCommonWords(params, commonWords, err)) return 1;
+    CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
+                              options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
+                              std::string(ExtensionForType(options.type)), options.encoding};
+    if (!CountInput(request, in, table, err)) return 1;
+    results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
+    list = [&](const ListingOptions& listing, ListingSink& sink) {
+      return WriteListing(table, results, listing, sink);
+    };
+  }
+  const ListTotals& totals = options.unicode ? unicode.results.list.totals : results.totals;
+  const std::size_t numWords = options.unicode ? unicode.table->Words().size() : table.size();
 
-  const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
   errno = 0;  // so that a refused write to `out` is not blamed on an earlier failure
-  if (results.totals.lngNumListed == 0) {
-    out << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
-  } else if (options.outputFile) {
-    if (const Outcome<ListingOutcome> written =
-            WriteListingFile(*options.outputFile, table, results, params);
+  const bool nothingListed = totals.lngNumListed == 0;
+  if (options.outputFile) {
+    // Nothing listed is an empty file, so that a script never takes the
+    // previous run's list for this one's; the reason goes with the messages.
+    if (const Outcome<ListingOutcome> written = WriteListingFileWith(
+            *options.outputFile, params, nothingListed ? ListingWriter{} : list, read);
         !written) {
       Report(err, written.problem());
       return 1;
     }
-  } else if (!WriteStandardOutput(table, results, params, out)) {
+    if (nothingListed) err << ForTerminal(ReportNoWordsListed(numWords, params)) << '\n';
+  } else if (nothingListed) {
+    out << ForTerminal(ReportNoWordsListed(numWords, params)) << '\n';
+  } else if (!WriteStandardOutputWith(params, out, list)) {
     return StandardOutputFailed(err);
   }
-  if (options.totals) PrintTotals(results.totals, out);
+  if (options.totals) PrintTotals(totals, out);
   return Flushed(out, err);
 }
 

@@ -7,22 +7,17 @@
 #include <cstdlib>
 #include <istream>
 #include <memory>
-#include <ostream>
 
-#include "cli/ListingOutput.h"
 #include "engine/CommonWordsFile.h"
 #include "engine/FdCloser.h"
 #include "engine/FileTexts.h"
 #include "engine/InputFile.h"
-#include "engine/ListingFile.h"
 #include "params/ListingParams.h"
 #include "params/ScanSnapshot.h"
-#include "results/WordCounts.h"
 #include "scanner/Encoding.h"
 #include "scanner/TextCodec.h"
 #include "scanner/Utf16Source.h"
 #include "unicode/UnicodeCount.h"
-#include "unicode/UnicodeListing.h"
 #include "unicode/UnicodeResults.h"
 #include "unicode/UnicodeTable.h"
 #include "unicode/WordCollator.h"
@@ -164,61 +159,36 @@ bool LoadUnicodeCommonWords(const ParameterSet& params, const UnicodeSettings& s
 
 }  // namespace
 
-int RunUnicodeCount(const CountOptions& options, const ParameterSet& params, std::istream& in,
-                    std::ostream& out, std::ostream& err, const CountEnvironment& env) {
-  const auto env_or_empty = [](const char* name) {
+int CountUnicodeInput(const CountOptions& options, const ParameterSet& params, std::istream& in,
+                      const CountEnvironment& env, UnicodeCounted& counted, std::ostream& err) {
+  const auto fromEnvironment = [](const char* name) {
     const char* value = std::getenv(name);
     return std::string(value != nullptr ? value : "");
   };
   const std::string locale =
       options.locale ? *options.locale
-                     : CollationLocaleFromEnvironment(env_or_empty("LC_ALL"),
-                                                      env_or_empty("LC_COLLATE"),
-                                                      env_or_empty("LANG"));
+                     : CollationLocaleFromEnvironment(fromEnvironment("LC_ALL"),
+                                                      fromEnvironment("LC_COLLATE"),
+                                                      fromEnvironment("LANG"));
   if (CheckCollationLocale(locale) == LocaleStatus::Unknown) {
     Fail(err, UnknownLocaleMessage(locale));
     return 2;
   }
-  UnicodeSettings settings{ScanSettingsFor(params, MarkerChoice::User), locale,
-                           options.codepointOrder ? UnicodeOrder::CodePoint : UnicodeOrder::Collation};
-  std::unique_ptr<UnicodeTable> table = UnicodeTable::Create(settings);
-  if (!table) {
+  const UnicodeSettings settings{
+      ScanSettingsFor(params, MarkerChoice::User), locale,
+      options.codepointOrder ? UnicodeOrder::CodePoint : UnicodeOrder::Collation};
+  counted.table = UnicodeTable::Create(settings);
+  if (!counted.table) {
     Fail(err, "the Unicode word model could not open a collator for locale '" + locale + "'");
     return 1;
   }
-  UnicodeFilterSettings filters{MakeFilterSettings(params, "", nullptr),
-                                MakeUnicodeWordKeys(params.Text(ParamId::txbWordsToIgnore), settings),
-                                nullptr};
+  UnicodeFilterSettings filters{
+      MakeFilterSettings(params, "", nullptr),
+      MakeUnicodeWordKeys(params.Text(ParamId::txbWordsToIgnore), settings), nullptr};
   if (!LoadUnicodeCommonWords(params, settings, filters.commonWords, err)) return 1;
-  if (!CountInputUnicode(options, params, in, env, *table, err)) return 1;
-
-  const UnicodeListResults results = RunUnicodeResultsStages(*table, filters);
-  const ListingWriter list = [&](const ListingOptions& listing, ListingSink& sink) {
-    return WriteUnicodeListing(*table, results, listing, sink);
-  };
-  errno = 0;
-  if (results.list.totals.lngNumListed == 0) {
-    std::string text = ReportNoWordsListed(table->Words().size(), params);
-    std::erase(text, '\r');
-    out << text << '\n';
-  } else if (options.outputFile) {
-    if (const Outcome<ListingOutcome> written =
-            WriteListingFileWith(*options.outputFile, params, list);
-        !written) {
-      Fail(err, written.problem().message + " (" + *options.outputFile + ")");
-      return 1;
-    }
-  } else if (!WriteStandardOutputWith(params, out, list)) {
-    return 1;
-  }
-  if (options.totals) {
-    const WordCountCaptions c = ShowWordCounts(results.list.totals, false);
-    for (const std::string* caption : {&c.lblNumberOfWords, &c.lblNumWordsExcluded,
-                                       &c.lblNumOccurrences, &c.lblTotalNumOccurrences})
-      if (!caption->empty()) out << *caption << '\n';
-  }
-  out.flush();
-  return out ? 0 : 1;
+  if (!CountInputUnicode(options, params, in, env, *counted.table, err)) return 1;
+  counted.results = RunUnicodeResultsStages(*counted.table, filters);
+  return 0;
 }
 
 }  // namespace zet

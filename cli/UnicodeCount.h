@@ -2,22 +2,32 @@
 // zet-count under the Unicode word model (--unicode).
 
 #include <iosfwd>
+#include <memory>
 
 #include "cli/CountCommand.h"
 #include "cli/CountOptions.h"
 #include "params/ParameterSet.h"
+#include "unicode/UnicodeResults.h"
+#include "unicode/UnicodeTable.h"
 
 namespace zet {
 
-/// Counts and lists the input of `options` under the Unicode word model,
-/// with the resolved `params`: letters of every script, words of scripts
-/// written without spaces cut by ICU's dictionary word break, one word per
-/// primary collation key of the locale (--locale, or LC_ALL / LC_COLLATE /
-/// LANG), listed alphabetically in that locale's order or, with
-/// --order codepoint, by code point. Returns the exit status: 2 for a
-/// locale ICU does not know.
-[[nodiscard]] int RunUnicodeCount(const CountOptions& options, const ParameterSet& params,
-                                  std::istream& in, std::ostream& out, std::ostream& err,
-                                  const CountEnvironment& env);
+/// A count under the Unicode word model and its results stages.
+struct UnicodeCounted {
+  std::unique_ptr<UnicodeTable> table;
+  UnicodeListResults results;
+};
+
+/// Counts the input of `options` under the Unicode word model, with the
+/// resolved `params`, and runs the results stages: letters of every script,
+/// words of scripts written without spaces cut by ICU's dictionary word
+/// break, one word per primary collation key of the locale (--locale, or
+/// LC_ALL / LC_COLLATE / LANG), listed alphabetically in that locale's
+/// order or, with --order codepoint, by code point. Returns 0, or the exit
+/// status after writing the reason to `err`: 2 for a locale ICU does not
+/// know, 1 for an input or common-words file that cannot be used.
+[[nodiscard]] int CountUnicodeInput(const CountOptions& options, const ParameterSet& params,
+                                    std::istream& in, const CountEnvironment& env,
+                                    UnicodeCounted& counted, std::ostream& err);
 
 }  // namespace zet

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/FileWrites.h"
 #include "engine/Outcome.h"
 #include "params/ParameterSet.h"
 #include "results/Listing.h"
@@ -16,23 +17,30 @@ namespace zet {
 /// model's WriteListing, or another model's listing.
 using ListingWriter = std::function<ListingOutcome(const ListingOptions& options, ListingSink& sink)>;
 
+inline constexpr std::string_view kOutputFile = "output file";
+
 /// Writes the output file as both programs write it (CR LF lines, format 9
-/// as one line, the comma layout when chosen) through a temporary file, so
-/// the target is replaced only by a whole list or by the lines written
-/// before `pump` stopped the listing; a failure at any point (the file
-/// cannot be created, a full disk) leaves a previous file as it was and is
-/// a CannotWrite problem naming `path`. Returns how the listing ended:
-/// Completed or Stopped.
+/// as one line, the comma layout when chosen; no list is an empty file) by
+/// the write policy (params/AtomicFile.h), so a replaced target is replaced
+/// only by a whole list or by the lines written before `pump` stopped the
+/// listing; a failure at any point (the file cannot be created, a full
+/// disk) is a CannotWrite problem "Cannot write the output file PATH: ...".
+/// Refused before anything is written (a SameFile problem naming both
+/// files) when `path` is the input or common-words file `params` names, or
+/// one of `alsoRead`. Returns how the listing ended: Completed or Stopped.
 [[nodiscard]] Outcome<ListingOutcome> WriteListingFile(const std::string& path,
                                                        const WordTable& table,
                                                        const ListResults& results,
                                                        const ParameterSet& params,
-                                                       const ListingPump& pump = {});
+                                                       const ListingPump& pump = {},
+                                                       const FilesRead& alsoRead = {});
 
 /// WriteListingFile for a listing that `list` writes (the output file's
-/// layout is in the options it is handed).
+/// layout is in the options it is handed); an empty `list` writes an empty
+/// file, for a list with nothing in it.
 [[nodiscard]] Outcome<ListingOutcome> WriteListingFileWith(const std::string& path,
                                                            const ParameterSet& params,
-                                                           const ListingWriter& list);
+                                                           const ListingWriter& list,
+                                                           const FilesRead& alsoRead = {});
 
 }  // namespace zet

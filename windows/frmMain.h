@@ -231,6 +231,7 @@ class frmMain final : public ParamsHost {
   [[nodiscard]] bool CountWordsInFile();
   [[nodiscard]] bool ValidateInputForCount(const std::string& input);
   [[nodiscard]] bool RefusesSameFile(const std::string& input);
+  [[nodiscard]] bool RefusesOutputFile();
   [[nodiscard]] bool CheckInputText(const std::string& input);
   [[nodiscard]] bool MarkersAccepted(const ParameterSet& params);
   void ReadInputFile(const std::string& input, const ScanSettings& settings);

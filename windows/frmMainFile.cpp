@@ -8,11 +8,14 @@
 #include <new>
 #include <system_error>
 
+#include "engine/FileWrites.h"
+#include "engine/ListingFile.h"
 #include "engine/FdCloser.h"
 #include "engine/FileProc.h"
 #include "engine/FileTexts.h"
 #include "engine/InputFile.h"
 #include "params/AppDataPath.h"
+#include "params/ListingParams.h"
 #include "params/ScanSnapshot.h"
 #include "scanner/SourceReader.h"
 #include "scanner/StrProc.h"
@@ -72,15 +75,31 @@ bool frmMain::ValidateInputForCount(const std::string& input) {
     return false;
   }
   if (!CheckInputFile(input) || RefusesSameFile(input)) return false;
-  if (!txbFile1.Text().empty() || FileLength(input) <= kLargeInputFile) return true;
-  const MessageAnswer answer =
-      platform_.messageBoxes.Show(texts::kLargeInputFileQuestion, texts::kTitleLargeInputFile,
-                                  MessageIcon::kNone, MessageButtons::kYesNoCancel);
-  if (answer == MessageAnswer::kCancel) return false;
-  if (answer == MessageAnswer::kYes) {
-    cmdFile_Click(1);
-    if (RefusesSameFile(input)) return false;
+  if (txbFile1.Text().empty() && FileLength(input) > kLargeInputFile) {
+    const MessageAnswer answer =
+        platform_.messageBoxes.Show(texts::kLargeInputFileQuestion, texts::kTitleLargeInputFile,
+                                    MessageIcon::kNone, MessageButtons::kYesNoCancel);
+    if (answer == MessageAnswer::kCancel) return false;
+    if (answer == MessageAnswer::kYes) {
+      cmdFile_Click(1);
+      if (RefusesSameFile(input)) return false;
+    }
   }
+  return !RefusesOutputFile();
+}
+
+// Refuses, before a count that may be long, an output file that could not
+// be written at its end: a file the run reads, a missing or locked folder,
+// a write-protected file.
+bool frmMain::RefusesOutputFile() {
+  const ParameterSet params = CurrentParameters();
+  if (!IsOutputToFile(params)) return false;
+  const std::string& output = txbFile1.Text();
+  Outcome<Done> checked = FilesRead::Of(params).CheckNotRead(output, kOutputFile);
+  if (checked) checked = CheckWritable(output, kOutputFile);
+  if (checked) return false;
+  platform_.messageBoxes.Show(checked.problem().message, checked.problem().title,
+                              MessageIcon::kExclamation, MessageButtons::kOk);
   return true;
 }
 

@@ -89,7 +89,14 @@ void frmMain::WriteOutputFileNamed(const std::string& path, const ParameterSet& 
   const Outcome<ListingOutcome> written = WriteListingFile(
       path, table_, results_, params, [this](const ListingProgress&) { return ListingGoesOn(); });
   if (!written) {
-    ReportError(written.problem().error);
+    const Problem& problem = written.problem();
+    if (problem.kind == ProblemKind::SameFile) {
+      platform_.messageBoxes.Show(problem.message, problem.title, MessageIcon::kExclamation,
+                                  MessageButtons::kOk);
+      return;
+    }
+    // The report's own text, and the file on a line of its own.
+    ReportError(problem.error.number, problem.error.description + "\r\n" + path);
     return;
   }
   // A stopped file holds only part of the list: it does not count as written.

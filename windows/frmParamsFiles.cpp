@@ -30,7 +30,10 @@ std::string frmParams::SaveState(const std::string& strParameterFile) {
   ParameterSet params = Parameters();
   host_.CollectMainSettings(params);
   const Outcome<Done> saved = SaveParameters(path, params);
-  return saved ? std::string() : saved.problem().message;
+  if (saved) return {};
+  // The system's reason, and the file on a line of its own.
+  if (saved.problem().kind == ProblemKind::CannotWrite) return saved.problem().message + "\r\n" + path;
+  return saved.problem().message;
 }
 
 std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {

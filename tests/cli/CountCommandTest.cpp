@@ -108,7 +108,8 @@ TEST(CountCommandTest, RefusalsSayWhyAndFail) {
       {{dir.Path()}, "zet-count: This is a folder, not a file.\n"},
       {{binary}, "zet-count: This is not a text file.\n"},
       {{"-o", dir.File("link.txt"), text},
-       "zet-count: Output file cannot be the same as the input file.\n"},
+       "zet-count: Output file cannot be the same as the input file.\n" + dir.File("link.txt") +
+           " is " + text + "\n"},
       {{"--common-words", dir.File("none.txt"), text},
        "zet-count: File for common words not found.\nzet-count: Error when attempting to load "
        "common words from " + dir.File("none.txt") + "\n"},
@@ -194,11 +195,12 @@ TEST(CountCommandTest, UnwritableOutputIsReportedAndLeavesNothing) {
   const std::string input = dir.Write("in.txt", kText);
   const Outcome missing = Count({"-o", dir.File("no/such/folder/out.txt"), input});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "zet-count: Error 53: No such file or directory (" +
-                             dir.File("no/such/folder/out.txt") + ")\n");
+  EXPECT_EQ(missing.err, "zet-count: Cannot write the output file " +
+                             dir.File("no/such/folder/out.txt") + ": No such file or directory\n");
   const Outcome notFolder = Count({"-o", input + "/out.txt", input});
   EXPECT_EQ(notFolder.status, 1);
-  EXPECT_EQ(notFolder.err, "zet-count: Error 76: Not a directory (" + input + "/out.txt)\n");
+  EXPECT_EQ(notFolder.err,
+            "zet-count: Cannot write the output file " + input + "/out.txt: Not a directory\n");
   EXPECT_EQ(TempDir::Read(input), kText);
 }
 

@@ -155,8 +155,8 @@ TEST(CountFaultsTest, AFullDeviceFailsEveryFileItIsGiven) {
     std::string input;
     std::string err;
   } rows[] = {
-      {{"-o", "/dev/full"}, kText, "zet-count: Error 61: No space left on device (/dev/full)\n"},
-      {{"-o", "/dev/full"}, many, "zet-count: Error 61: No space left on device (/dev/full)\n"},
+      {{"-o", "/dev/full"}, kText, "zet-count: Cannot write the output file /dev/full: No space left on device\n"},
+      {{"-o", "/dev/full"}, many, "zet-count: Cannot write the output file /dev/full: No space left on device\n"},
       {{"--save-params", "/dev/full"}, kText,
        "zet-count: Error when attempting to save parameters: No space left on device "
        "(/dev/full)\n"},
@@ -167,18 +167,19 @@ TEST(CountFaultsTest, AFullDeviceFailsEveryFileItIsGiven) {
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
-TEST(CountFaultsTest, AReadOnlyFolderKeepsThePreviousFiles) {
+// Was: the rename went round the files' own permission and replaced them.
+TEST(CountFaultsTest, WriteProtectedFilesAreKept) {
   TempDir dir;
   const std::string input = dir.Write("in.txt", kText);
   const std::string folder = dir.File("locked");
   ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
   const std::string list = dir.Write("locked/out.txt", "previous list");
   const std::string params = dir.Write("locked/p.zet", "previous parameters");
-  for (const std::string& path : {list, params}) ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
-  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  for (const std::string& path : {list, params}) ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);  // only the files' own mode forbids it
   test::LetEveryoneIn(dir.Path());
   const std::pair<std::vector<std::string>, std::string> rows[] = {
-      {{"-o", list, input}, "zet-count: Error 70: Permission denied (" + list + ")\n"},
+      {{"-o", list, input}, "zet-count: Cannot write the output file " + list + ": Permission denied\n"},
       {{"--save-params", params, input},
        "zet-count: Error when attempting to save parameters: Permission denied (" + params +
            ")\n"},

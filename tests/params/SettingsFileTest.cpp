@@ -393,11 +393,13 @@ TEST(SettingsFileTest, FailedWriteLeavesThePreviousFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
-TEST(SettingsFileTest, SaveIntoReadOnlyFolderLeavesThePreviousFile) {
+// The folder would take a new file: only the file's own mode forbids it,
+// and a rename must not go round it.
+TEST(SettingsFileTest, SaveOverAWriteProtectedFileLeavesIt) {
   TempDir dir;
   const std::string path = dir.Write("p.zet", "old");
-  ASSERT_EQ(::chmod(path.c_str(), 0666), 0);  // only the folder forbids the save
-  ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
   EXPECT_EQ(test::RunAsUnprivileged([&] { return SaveState(path, ParameterSet()); }),
             kSaveError + std::strerror(EACCES));
   ::chmod(dir.Path().c_str(), 0700);

@@ -197,21 +197,22 @@ TEST_F(MainWindowTest, SavingTheStateToAFullDeviceIsAnErrorNotASave) {
   hp.messageBoxes.AnswerOk();
   ASSERT_TRUE(frm->cmdSaveState.UserClick());
   EXPECT_THAT(hp.messageBoxes.Shown(),
-              ElementsAre(Box("Error when attempting to save parameters: No space left on device",
+              ElementsAre(Box("Error when attempting to save parameters: No space left on device\r\n" +
+                                  SettingsPath(),
                               "Error")));
   EXPECT_TRUE(std::filesystem::is_symlink(SettingsPath()));
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
-TEST_F(MainWindowTest, SavingTheStateIntoAReadOnlyFolderKeepsThePreviousSettings) {
+TEST_F(MainWindowTest, SavingOverWriteProtectedSettingsKeepsThem) {
   ParameterSet saved;
   (void)saved.SetValue(ParamId::chkCaseSignificant, 1);
   WriteSettings(saved);
   Start();
   const std::string previous = TempDir::Read(SettingsPath());
   const std::string folder = temp.File("config") + "/zet";
-  ASSERT_EQ(::chmod(SettingsPath().c_str(), 0666), 0);
-  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  ASSERT_EQ(::chmod(SettingsPath().c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);  // only the file's own mode forbids it
   test::LetEveryoneIn(temp.Path());
   test::LetEveryoneIn(temp.File("config"));
   frm->paramsWindow.chkCaseSignificant.SetValue(0);
@@ -221,7 +222,7 @@ TEST_F(MainWindowTest, SavingTheStateIntoAReadOnlyFolderKeepsThePreviousSettings
     return hp.messageBoxes.Shown().empty() ? std::string() : hp.messageBoxes.Shown()[0].text;
   });
   ::chmod(folder.c_str(), 0700);
-  EXPECT_EQ(outcome, "Error when attempting to save parameters: Permission denied");
+  EXPECT_EQ(outcome, "Error when attempting to save parameters: Permission denied\r\n" + SettingsPath());
   EXPECT_EQ(TempDir::Read(SettingsPath()), previous);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }

@@ -330,17 +330,18 @@ TEST_F(ParameterFilesTest, SavingToAFullDeviceIsAnErrorNotASave) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   hp.messageBoxes.AnswerOk();
   ClickSave("/dev/full");
-  EXPECT_THAT(Shown(), ElementsAre(Error(kSaveError + std::strerror(ENOSPC), "Save parameters")));
+  EXPECT_THAT(Shown(), ElementsAre(Error(kSaveError + std::strerror(ENOSPC) + "\r\n/dev/full",
+                                         "Save parameters")));
   EXPECT_EQ(window.lblParameters.Caption(), "Error saving to");
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
-TEST_F(ParameterFilesTest, SavingIntoAReadOnlyFolderKeepsThePreviousFile) {
+TEST_F(ParameterFilesTest, SavingOverAWriteProtectedFileKeepsIt) {
   const std::string folder = dir.File("locked");
   ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
   const std::string path = dir.Write("locked/p.zet", "previous\r\n");
-  ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
-  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);  // only the file's own mode forbids it
   test::LetEveryoneIn(dir.Path());
   const auto outcome = test::RunAsUnprivileged([&] {
     hp.messageBoxes.AnswerOk();
@@ -348,7 +349,7 @@ TEST_F(ParameterFilesTest, SavingIntoAReadOnlyFolderKeepsThePreviousFile) {
     return (Shown().empty() ? std::string() : Shown()[0].text) + "|" + window.lblParameters.Caption();
   });
   ::chmod(folder.c_str(), 0700);
-  EXPECT_EQ(outcome, kSaveError + std::strerror(EACCES) + "|Error saving to");
+  EXPECT_EQ(outcome, kSaveError + std::strerror(EACCES) + "\r\n" + path + "|Error saving to");
   EXPECT_EQ(test::TempDir::Read(path), "previous\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
