@@ -199,7 +199,7 @@ void Scanner::ScanPrepared(std::string_view text) {
         // Nothing to hide by prefetching: count the word at once.
         if (!word.empty() && word.size() <= WordTable::kMaxWordLength) {
           const std::string_view key = lastWordKeyStable_ ? word : MakeWordKey(word, keyBuffers_[0]);
-          AddWord(word, key, WordTable::KeyHash(key));
+          AddWord(word, key, table_.KeyHash(key));
         }
         if (pumps_ && !observer_.Pump()) {
           stopRequested_ = true;
@@ -221,7 +221,7 @@ void Scanner::QueueWord(std::string_view word) {
   q.word = word;
   if (!word.empty() && word.size() <= WordTable::kMaxWordLength) {
     q.key = lastWordKeyStable_ ? word : MakeWordKey(word, keyBuffers_[queued_]);
-    q.hash = WordTable::KeyHash(q.key);
+    q.hash = table_.KeyHash(q.key);
     table_.Prefetch(q.hash);
   }
   ++queued_;
