@@ -91,6 +91,13 @@ class WordTable {
   /// it needs is on its way while other work is done. A huge table is far
   /// bigger than the caches: this hides most of each new word's miss.
   void Prefetch(std::uint32_t hash) const noexcept;
+  /// Hints that the key of this hash, whose slot was prefetched a while
+  /// ago, will be compared soon: asks for the record its home slot names.
+  void PrefetchRecord(std::uint32_t hash) const noexcept {
+    if (slotCount_ == 0) return;
+    const std::uint64_t s = static_cast<const std::uint64_t*>(slots_.data())[hash >> (32 - slotBits_)];
+    if ((s >> 32) == hash) __builtin_prefetch(Record(static_cast<std::uint32_t>(s)));
+  }
   /// True while the index is small enough to stay in the caches, so that
   /// prefetching for a batch of words would gain nothing.
   [[nodiscard]] bool FitsInCache() const noexcept { return slotCount_ <= kCacheSlots; }
