@@ -82,6 +82,21 @@ void BM_AddNewWords(benchmark::State& state) {
 }
 BENCHMARK(BM_AddNewWords);
 
+// Repeated words of a vocabulary that fits the caches, in a skewed order,
+// the common case of a text: each add is a hit.
+void BM_CountRepeatedWords(benchmark::State& state) {
+  std::vector<std::string> vocabulary;
+  for (int i = 0; i < 12000; ++i) vocabulary.push_back("w" + std::to_string(i * 7919));
+  std::vector<const std::string*> text;
+  for (int i = 0; i < 200000; ++i) text.push_back(&vocabulary[(i * 2654435761u >> 7) % (1 + i % 12000)]);
+  zet::WordTable table;
+  for (const auto& w : vocabulary) table.Add(w);
+  for (auto _ : state)
+    for (const std::string* w : text) table.AddWithKey(*w, *w);
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_CountRepeatedWords);
+
 }  // namespace
 
 BENCHMARK_MAIN();

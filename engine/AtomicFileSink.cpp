@@ -8,6 +8,11 @@ AtomicFileSink::AtomicFileSink(AtomicFileWriter& writer) : writer_(writer) {
 
 bool AtomicFileSink::Write(std::string_view text) {
   if (error_ != 0) return false;
+  if (text.size() >= kBlock) {  // a block of a listing: no copy
+    if (!Flush()) return false;
+    error_ = writer_.Write(text);
+    return error_ == 0;
+  }
   buffer_.append(text);
   return buffer_.size() < kBlock || Flush();
 }

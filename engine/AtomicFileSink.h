@@ -17,13 +17,14 @@ namespace zet {
 /// abandoning the file is the caller's decision.
 class AtomicFileSink final : public ListingSink {
  public:
-  static constexpr std::size_t kBlock = std::size_t{256} << 10;
+  static constexpr std::size_t kBlock = std::size_t{1} << 20;
 
   explicit AtomicFileSink(AtomicFileWriter& writer);
 
   [[nodiscard]] bool Write(std::string_view text) override;
   /// Hands over what is still collected.
   [[nodiscard]] bool Finish() override;
+  [[nodiscard]] bool TakesBlocks() const noexcept override { return true; }
   /// The system error number of the refused write, or 0.
   [[nodiscard]] int Error() const noexcept { return error_; }
 

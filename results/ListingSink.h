@@ -19,6 +19,11 @@ class ListingSink {
   /// Called once when the listing ends, also after a stop, so that what was
   /// written is complete at the destination. False when that fails.
   [[nodiscard]] virtual bool Finish() { return true; }
+
+  /// True when the sink only appends what it is given, so that a piece may
+  /// hold any number of lines: a listing without a pump then hands over
+  /// about a megabyte at a time instead of a line.
+  [[nodiscard]] virtual bool TakesBlocks() const noexcept { return false; }
 };
 
 /// A sink that appends to a string the caller owns; never refuses.
@@ -29,6 +34,7 @@ class StringSink final : public ListingSink {
     text_.append(text);
     return true;
   }
+  [[nodiscard]] bool TakesBlocks() const noexcept override { return true; }
 
  private:
   std::string& text_;

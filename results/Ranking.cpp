@@ -9,68 +9,56 @@
 namespace zet {
 namespace {
 
-// The listed entries in key order, each with its count clamped to `cap`:
-// the bucket of a counting sort. Clears every entry's rank on the way.
-struct ListedEntries {
-  std::vector<std::uint32_t> index;   // key-order table index
-  std::vector<std::uint32_t> bucket;  // min(count, cap)
-};
+// Counts from this up share the top bucket of the counting sort: the
+// buckets stay small (256 KiB), and a comparison sort orders the top bucket,
+// which at most total / kTopBucket entries can reach.
+constexpr std::uint32_t kTopBucket = 65535;
 
-ListedEntries CollectListed(WordTable& table, std::uint32_t cap) {
-  ListedEntries listed;
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    PrefetchAhead(table, i, table.size(), KeyOrder, PrefetchWord::No);
+}  // namespace
+
+FrequencyOrder AssignRanks(WordTable& table) {
+  assert(table.size() < std::numeric_limits<std::uint32_t>::max());
+  const std::size_t n = table.size();
+  const auto cap = static_cast<std::uint32_t>(std::min<std::size_t>(n, kTopBucket));
+  auto bucketOf = [cap](const WordEntry& e) {
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(e.lngCount, 0, cap));
+  };
+  // A counting sort by descending count, stable, so equal counts stay in
+  // key order; it reads the table twice in order and needs no more memory
+  // than the order it returns (an earlier version held three more arrays
+  // of the table's size, the peak of a huge table's results).
+  std::vector<std::uint32_t> start(std::size_t{cap} + 2, 0);
+  std::size_t listed = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    PrefetchAhead(table, i, n, KeyOrder, PrefetchWord::No);
     WordEntry& entry = table[i];
     entry.lngRank = 0;
     if (!entry.blnIncluded) continue;
-    listed.index.push_back(static_cast<std::uint32_t>(i));
-    const std::int64_t bucket = std::clamp<std::int64_t>(entry.lngCount, 0, cap);
-    listed.bucket.push_back(static_cast<std::uint32_t>(bucket));
+    ++start[bucketOf(entry)];
+    ++listed;
   }
-  return listed;
-}
-
-// Positions in `listed` sorted stably by descending count. A counting sort
-// on the buckets does nearly all of it; counts of at least `cap` share the
-// top bucket, which a stable comparison sort then orders by their counts.
-// So the work stays linear however high the counts are: at most
-// total / cap entries can reach the top bucket.
-std::vector<std::uint32_t> SortByDescendingCount(const WordTable& table,
-                                                 const ListedEntries& listed, std::uint32_t cap) {
-  std::vector<std::uint32_t> start(std::size_t{cap} + 2, 0);
-  for (const std::uint32_t b : listed.bucket) ++start[b];
   std::uint32_t position = 0;  // buckets from the highest down
   for (std::size_t b = start.size(); b-- > 0;) {
     const std::uint32_t size = start[b];
     start[b] = position;
     position += size;
   }
-  std::vector<std::uint32_t> byRank(listed.index.size());
-  for (std::uint32_t j = 0; j < byRank.size(); ++j) byRank[start[listed.bucket[j]]++] = j;
-  const auto topEnd = byRank.begin() + static_cast<std::ptrdiff_t>(start[cap]);
-  std::stable_sort(byRank.begin(), topEnd, [&](std::uint32_t a, std::uint32_t b) {
-    return table[listed.index[a]].lngCount > table[listed.index[b]].lngCount;
-  });
-  return byRank;
-}
-
-}  // namespace
-
-FrequencyOrder AssignRanks(WordTable& table) {
-  assert(table.size() < std::numeric_limits<std::uint32_t>::max());
-  const auto cap = static_cast<std::uint32_t>(table.size());
-  ListedEntries listed = CollectListed(table, cap);
-  FrequencyOrder order = SortByDescendingCount(table, listed, cap);
-  // Ranks are written in key order, which visits the table more cheaply
-  // than rank order does; the bucket array is reused for them.
-  std::vector<std::uint32_t>& rankOf = listed.bucket;
-  for (std::uint32_t r = 0; r < order.size(); ++r) rankOf[order[r]] = r + 1;
-  const auto n = listed.index.size();
-  for (std::size_t j = 0; j < n; ++j) {
-    PrefetchAhead(table, j, n, [&](std::size_t k) { return listed.index[k]; }, PrefetchWord::No);
-    table[listed.index[j]].lngRank = rankOf[j];
+  FrequencyOrder order(listed);
+  for (std::size_t i = 0; i < n; ++i) {
+    PrefetchAhead(table, i, n, KeyOrder, PrefetchWord::No);
+    const WordEntry& entry = table[i];
+    if (entry.blnIncluded) order[start[bucketOf(entry)]++] = static_cast<std::uint32_t>(i);
   }
-  for (std::uint32_t& position : order) position = listed.index[position];
+  const auto topEnd = order.begin() + static_cast<std::ptrdiff_t>(start[cap]);
+  std::stable_sort(order.begin(), topEnd, [&](std::uint32_t a, std::uint32_t b) {
+    return table[a].lngCount > table[b].lngCount;
+  });
+  // In rank order: equal counts are runs of ascending key order, so this
+  // mostly walks the table forwards.
+  for (std::size_t r = 0; r < order.size(); ++r) {
+    PrefetchAhead(table, r, order.size(), [&](std::size_t k) { return order[k]; }, PrefetchWord::No);
+    table[order[r]].lngRank = static_cast<std::int64_t>(r + 1);
+  }
   return order;
 }
 

@@ -21,7 +21,9 @@ using FrequencyOrder = std::vector<std::uint32_t>;
 /// frequency order: descending count, equal counts in key order, so ranks
 /// are never shared. Entries that are not listed get rank 0, even when
 /// their count is the highest. Returns the frequency order. Linear in the
-/// table size apart from sorting the few entries whose count is at least N.
+/// table size apart from sorting the few entries whose count is at least
+/// the smaller of N and 65,535 (at most the total of all counts divided by
+/// that number).
 [[nodiscard]] FrequencyOrder AssignRanks(WordTable& table);
 
 /// How often a listing lets the window scroll to its newest line: every

@@ -7,6 +7,11 @@ StreamSink::StreamSink(std::ostream& stream) : stream_(stream) { buffer_.reserve
 StreamSink::~StreamSink() { static_cast<void>(Flush()); }
 
 bool StreamSink::Write(std::string_view text) {
+  if (text.size() >= kBufferSize) {
+    if (!Flush()) return false;
+    stream_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return static_cast<bool>(stream_);
+  }
   buffer_.append(text);
   if (buffer_.size() >= kBufferSize) return Flush();
   return static_cast<bool>(stream_);

@@ -19,13 +19,34 @@ inline std::uint32_t Load32(const char* p) noexcept {
   return v;
 }
 
-/// A 32-bit hash of a key. Keys are short, so it reads them with at most a
-/// few overlapping loads instead of a loop or a library call.
-inline std::uint32_t HashWordKey(std::string_view key) noexcept {
+/// The secret that makes the hash of a run unpredictable. Without it a text
+/// can be made of words whose hashes share their top bits, which turns each
+/// lookup into a walk along one long cluster of slots (quadratic work).
+struct HashKey {
+  std::uint64_t k0 = 0;
+  std::uint64_t k1 = 0;
+  std::uint64_t k2 = 0;
+};
+
+/// A key drawn once per process from the system's random source, so that
+/// every table of a run hashes alike (tables can be merged by hash).
+[[nodiscard]] const HashKey& RunHashKey() noexcept;
+
+/// The 128-bit product of two numbers, its halves folded together.
+inline std::uint64_t MixProduct(std::uint64_t a, std::uint64_t b) noexcept {
+  const unsigned __int128 p = static_cast<unsigned __int128>(a) * b;
+  return static_cast<std::uint64_t>(p) ^ static_cast<std::uint64_t>(p >> 64);
+}
+
+/// A 32-bit keyed hash of a word key. Keys are short, so it reads them with
+/// at most a few overlapping loads instead of a byte loop or a library call,
+/// and mixes each sixteen bytes with one wide multiplication.
+inline std::uint32_t HashWordKey(std::string_view key, const HashKey& secret) noexcept {
   const char* p = key.data();
   std::size_t n = key.size();
-  std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ n;
-  for (; n > 16; n -= 8, p += 8) h = (h ^ Load64(p)) * 0xbf58476d1ce4e5b9ULL;
+  std::uint64_t seed = secret.k0 ^ n;
+  for (; n > 16; n -= 16, p += 16)
+    seed = MixProduct(Load64(p) ^ secret.k1, Load64(p + 8) ^ seed);
   std::uint64_t a;
   std::uint64_t b;
   if (n >= 8) {
@@ -41,9 +62,8 @@ inline std::uint32_t HashWordKey(std::string_view key) noexcept {
                      (static_cast<unsigned>(static_cast<unsigned char>(p[n - 1])) << 16);
     b = 0;
   }
-  h = (h ^ a) * 0xbf58476d1ce4e5b9ULL;
-  h = (h ^ b ^ (h >> 31)) * 0x94d049bb133111ebULL;
-  return static_cast<std::uint32_t>(h >> 32);
+  const std::uint64_t h = MixProduct(a ^ secret.k1, b ^ seed);
+  return static_cast<std::uint32_t>(MixProduct(h ^ secret.k2, secret.k1 ^ n) >> 32);
 }
 
 }  // namespace zet

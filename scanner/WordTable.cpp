@@ -1,22 +1,49 @@
 #include "scanner/WordTable.h"
 
+#include <sys/random.h>
+
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <cstring>
 #include <new>
+#include <random>
 
 #include "scanner/Folding.h"
-#include "scanner/KeyHash.h"
 #include "scanner/KeyOrder.h"
 
 namespace zet {
 namespace {
 
-constexpr std::size_t kArenaChunk = HugeBuffer::kHugePage;
-constexpr std::size_t kInitialBits = 10;
-constexpr std::uint64_t kIndexMask = 0xFFFFFFFFu;
+constexpr unsigned kInitialBits = 10;
+constexpr std::uint64_t kUnitMask = 0xFFFFFFFFu;
+constexpr std::size_t kHeader = 10;  // count and the two length bytes
+constexpr std::size_t kMaxKeyLength = 255;  // one length byte
+// Units kept free at the end of a block, so that the first eight bytes of
+// any key can be loaded at once.
+constexpr std::size_t kBlockSlack = 2;
+constexpr std::size_t kMaxBlocks = std::size_t{1} << (32 - 18);
 
+std::size_t RecordUnits(std::size_t keyLen, std::size_t wordBytes) {
+  return (kHeader + keyLen + wordBytes + 7) / 8;
+}
+
+std::size_t RecordUnits(const char* record) {
+  const auto keyLen = static_cast<unsigned char>(record[8]);
+  const auto w = static_cast<unsigned char>(record[9]);
+  return RecordUnits(keyLen, (w & 0x80) != 0 ? (w & 0x7Fu) : 0);
+}
+
+std::int64_t RecordCount(const char* record) {
+  std::int64_t count;
+  std::memcpy(&count, record, 8);
+  return count;
+}
+
+void SetRecordCount(char* record, std::int64_t count) { std::memcpy(record, &count, 8); }
+
+std::string_view RecordKey(const char* record) {
+  return {record + kHeader, static_cast<unsigned char>(record[8])};
+}
 
 bool SameKey(std::string_view x, std::string_view y) {
   std::size_t n = x.size();
@@ -32,44 +59,83 @@ bool SameKey(std::string_view x, std::string_view y) {
   return true;
 }
 
+// KeyPrefix of a key stored in a record: eight bytes may be read from its
+// start (the block keeps slack), the bytes past the key are masked off.
+std::uint64_t StoredKeyPrefix(const char* record) {
+  const std::size_t n = static_cast<unsigned char>(record[8]);
+  const std::uint64_t v = __builtin_bswap64(Load64(record + kHeader));
+  return n >= 8 ? v : v & ~(~std::uint64_t{0} >> (8 * n));
+}
+
+HashKey DrawHashKey() noexcept {
+  HashKey key;
+  std::uint64_t words[3] = {};
+  if (::getrandom(words, sizeof words, 0) != static_cast<ssize_t>(sizeof words)) {
+    std::random_device device;  // getrandom is missing or was interrupted
+    for (auto& w : words) w = (std::uint64_t{device()} << 32) ^ device();
+  }
+  key.k0 = words[0];
+  key.k1 = words[1];
+  key.k2 = words[2];
+  return key;
+}
+
 }  // namespace
 
-WordTable::WordTable() { Clear(); }
+const HashKey& RunHashKey() noexcept {
+  static const HashKey key = DrawHashKey();
+  return key;
+}
+
+WordTable::WordTable() : secret_(RunHashKey()) { Clear(); }
 WordTable::~WordTable() = default;
 
 void WordTable::Clear() {
-  chunks_.clear();
   count_ = 0;
   total_ = 0;
   slots_ = HugeBuffer();
   slotCount_ = 0;
+  slotBits_ = 0;
   growAt_ = 0;
-  arena_.clear();
-  arenaUsed_ = 0;
+  blocks_.clear();
+  blockUsed_.clear();
+  entries_ = HugeBuffer();
   sorted_ = true;
 }
 
-const char* WordTable::Store(std::string_view key, std::string_view word) {
-  const std::size_t need = key.size() + word.size();
-  if (arena_.empty() || kArenaChunk - arenaUsed_ < need) {
+std::uint32_t WordTable::StoreRecord(std::string_view key, std::string_view word,
+                                     std::int64_t count) {
+  const std::size_t units = RecordUnits(key.size(), word.size());
+  if (blocks_.empty() || kBlockUnits - kBlockSlack - blockUsed_.back() < units) {
+    if (blocks_.size() == kMaxBlocks) throw std::bad_alloc();
     // Small tables stay on small pages; a big one gets huge pages.
-    arena_.emplace_back(kArenaChunk, arena_.size() >= 2);
-    arenaUsed_ = 0;
+    HugeBuffer block(kBlockUnits * 8, blocks_.size() >= 2);
+    // An entry keeps 48 bits of a key's address: the system gives a process
+    // no higher address unless it asks for one.
+    if (((reinterpret_cast<std::uintptr_t>(block.data()) + block.size()) >> 48) != 0)
+      throw std::bad_alloc();
+    blocks_.push_back(std::move(block));
+    blockUsed_.push_back(blocks_.size() == 1 ? 1 : 0);
   }
-  char* dst = static_cast<char*>(arena_.back().data()) + arenaUsed_;
-  std::memcpy(dst, key.data(), key.size());
-  if (!word.empty()) std::memcpy(dst + key.size(), word.data(), word.size());
-  arenaUsed_ += need;
-  return dst;
+  const std::size_t at = blockUsed_.back();
+  char* record = blocks_.back().chars() + at * 8;
+  SetRecordCount(record, count);
+  record[8] = static_cast<char>(key.size());
+  record[9] = static_cast<char>(word.empty() ? key.size() : word.size() | 0x80);
+  std::memcpy(record + kHeader, key.data(), key.size());
+  if (!word.empty()) std::memcpy(record + kHeader + key.size(), word.data(), word.size());
+  blockUsed_.back() = at + units;
+  return static_cast<std::uint32_t>(((blocks_.size() - 1) << kBlockUnitBits) | at);
 }
 
-std::size_t WordTable::Probe(std::string_view key, std::uint32_t hash) const {
-  const auto* slots = static_cast<const std::uint64_t*>(slots_.data());
-  const std::size_t mask = slotCount_ - 1;
-  for (std::size_t pos = hash >> (32 - slotBits_);; pos = (pos + 1) & mask) {
-    const std::uint64_t s = slots[pos];
-    if (s == 0) return pos;
-    if ((s >> 32) == hash && SameKey(Slot((s & kIndexMask) - 1).strKey(), key)) return pos;
+template <typename Visit>
+void WordTable::ForEachRecord(Visit visit) const {
+  for (std::size_t b = 0; b < blocks_.size(); ++b) {
+    const char* base = blocks_[b].chars();
+    for (std::size_t at = b == 0 ? 1 : 0; at < blockUsed_[b];) {
+      visit(static_cast<std::uint32_t>((b << kBlockUnitBits) | at), base + at * 8);
+      at += RecordUnits(base + at * 8);
+    }
   }
 }
 
@@ -91,9 +157,10 @@ void WordTable::Grow() const {
     slots[pos] = s;
   };
   if (old.data() == nullptr) {
-    // No index yet, or it was released while key order was built.
-    for (std::size_t i = 0; i < count_; ++i)
-      place((std::uint64_t{HashWordKey(Slot(i).strKey())} << 32) | (i + 1));
+    // No index yet, or it was released when key order was built.
+    ForEachRecord([&](std::uint32_t unit, const char* record) {
+      place((std::uint64_t{KeyHash(RecordKey(record))} << 32) | unit);
+    });
     return;
   }
   // Old slots in order land in nearly ascending new positions: a sweep.
@@ -114,95 +181,132 @@ void WordTable::Prefetch(std::uint32_t hash) const noexcept {
 }
 
 WordTable::AddResult WordTable::AddWithKey(std::string_view word, std::string_view key) {
-  return AddHashed(word, key, HashWordKey(key));
+  return AddHashed(word, key, KeyHash(key));
 }
 
 WordTable::AddResult WordTable::AddHashed(std::string_view word, std::string_view key,
                                           std::uint32_t hash) {
+  assert(hash == KeyHash(key) && "the hash was made for another key or table");
   if (word.size() > kMaxWordLength) return AddResult::TooLong;
+  return Count(word, key, hash, 1);
+}
+
+WordTable::AddResult WordTable::Count(std::string_view word, std::string_view key,
+                                      std::uint32_t hash, std::int64_t count) {
+  if (key.size() > kMaxKeyLength) return AddResult::TooLong;  // folding at most doubles a word
+  if (entries_.data() != nullptr) Unsort();
   if (count_ >= growAt_) Grow();
-  const std::size_t pos = Probe(key, hash);
   auto* slots = static_cast<std::uint64_t*>(slots_.data());
-  ++total_;
-  if (slots[pos] != 0) {
-    ++Slot((slots[pos] & kIndexMask) - 1).lngCount;
-    return AddResult::Counted;
+  const std::size_t mask = slotCount_ - 1;
+  total_ += count;
+  // The slot's hash is compared first; a record is read only when the 32
+  // bits agree, which for a word that is already counted is nearly always
+  // the one record that holds it.
+  for (std::size_t pos = hash >> (32 - slotBits_);; pos = (pos + 1) & mask) {
+    const std::uint64_t s = slots[pos];
+    if (s == 0) {
+      if (count_ >= kUnitMask - 1) throw std::bad_alloc();
+      const bool sameText = key.data() == word.data() || key == word;
+      const std::uint32_t unit = StoreRecord(key, sameText ? std::string_view() : word, count);
+      slots[pos] = (std::uint64_t{hash} << 32) | unit;
+      ++count_;
+      sorted_ = false;
+      return AddResult::New;
+    }
+    if ((s >> 32) == hash) {
+      char* record = Record(static_cast<std::uint32_t>(s & kUnitMask));
+      if (SameKey(RecordKey(record), key)) {
+        SetRecordCount(record, RecordCount(record) + count);
+        return AddResult::Counted;
+      }
+    }
   }
-  if (count_ >= kIndexMask - 1) throw std::bad_alloc();
-  if ((count_ & (kChunkSize - 1)) == 0)
-    chunks_.emplace_back(kChunkSize * sizeof(WordEntry), chunks_.size() >= 1);
-  const bool sameText = key.data() == word.data() || key == word;
-  WordEntry* e = new (&Slot(count_)) WordEntry();
-  e->key_ = Store(key, sameText ? std::string_view() : word);
-  e->keyLen_ = static_cast<std::uint8_t>(key.size());
-  e->wordLen_ = static_cast<std::uint8_t>(word.size());
-  e->wordOffset_ = sameText ? 0 : static_cast<std::uint8_t>(key.size());
-  ++count_;
-  slots[pos] = (std::uint64_t{hash} << 32) | count_;
-  sorted_ = false;
-  return AddResult::New;
+}
+
+void WordTable::MergeFrom(const WordTable& later) {
+  assert(&later != this);
+  for (std::size_t i = 0; i < later.size(); ++i) {
+    const WordEntry& e = later[i];
+    Count(e.strWord(), e.strKey(), KeyHash(e.strKey()), e.lngCount);
+  }
 }
 
 const WordEntry* WordTable::FindKey(std::string_view key) const {
-  if (count_ == 0) return nullptr;
-  if (slots_.data() == nullptr) Grow();
-  const std::uint64_t s = static_cast<const std::uint64_t*>(slots_.data())[Probe(key, HashWordKey(key))];
-  return s == 0 ? nullptr : &Slot((s & kIndexMask) - 1);
+  SortIfNeeded();
+  const WordEntry* begin = Entries();
+  const WordEntry* end = begin + count_;
+  const WordEntry* at = std::lower_bound(
+      begin, end, key, [](const WordEntry& e, std::string_view k) { return e.strKey() < k; });
+  return at != end && at->strKey() == key ? at : nullptr;
 }
 
 void WordTable::SortIfNeeded() const {
   if (sorted_) return;
-  // The index is not needed for reading and this is the memory peak of a
-  // big table: release it, and rebuild it if words are added afterwards.
+  // The index is not needed for reading: release it before the memory peak.
   slots_ = HugeBuffer();
   slotCount_ = 0;
+  slotBits_ = 0;
   growAt_ = 0;
-  HugeBuffer buffer(count_ * sizeof(PrefixIndex));
+  // One buffer serves for the (prefix, record) pairs and then, expanded in
+  // place, for the entries: a table of millions of words never holds both.
+  static_assert(sizeof(WordEntry) >= 2 * sizeof(PrefixIndex) && alignof(WordEntry) <= 8);
+  HugeBuffer buffer(count_ * sizeof(WordEntry));
   auto* items = static_cast<PrefixIndex*>(buffer.data());
-  for (std::size_t i = 0; i < count_; ++i)
-    items[i] = {KeyPrefix(Slot(i).strKey()), static_cast<std::uint32_t>(i)};
-  SortByPrefix(items, count_);
+  std::size_t n = 0;
+  ForEachRecord([&](std::uint32_t unit, const char* record) {
+    items[n++] = {StoredKeyPrefix(record), unit};
+  });
+  assert(n == count_);
+  SortByPrefix(items, n);
   // Keys that share their first eight bytes are put in order by their rest.
-  for (std::size_t lo = 0; lo < count_;) {
+  for (std::size_t lo = 0; lo < n;) {
     std::size_t hi = lo + 1;
-    while (hi < count_ && items[hi].prefix == items[lo].prefix) ++hi;
+    while (hi < n && items[hi].prefix == items[lo].prefix) ++hi;
     if (hi - lo > 1)
       std::sort(items + lo, items + hi, [this](const PrefixIndex& a, const PrefixIndex& b) {
-        return Slot(a.index).strKey() < Slot(b.index).strKey();
+        return RecordKey(Record(a.index)) < RecordKey(Record(b.index));
       });
     lo = hi;
   }
-  // Copy the entries into new chunks in key order: every later pass over
-  // the table (filters, ranks, listing) then reads memory in order instead
-  // of jumping about. The reads are scattered but known in advance, so they
-  // are prefetched; following the permutation's cycles in place instead
-  // cost more than all the passes it saved.
-  std::vector<std::uint32_t> from(count_);
-  for (std::size_t i = 0; i < count_; ++i) from[i] = items[i].index;
-  buffer = HugeBuffer();
+  // Entry i takes the bytes of pairs 2i and 2i+1, which are read by then
+  // when the entries are made from the last one down. The records are read
+  // in scattered places known in advance, so they are prefetched.
+  auto* entries = static_cast<WordEntry*>(buffer.data());
   constexpr std::size_t kAhead = 16;
-  std::vector<HugeBuffer> sortedChunks;
-  for (std::size_t i = 0; i < count_; ++i) {
-    if ((i & (kChunkSize - 1)) == 0)
-      sortedChunks.emplace_back(kChunkSize * sizeof(WordEntry), !sortedChunks.empty());
-    if (i + kAhead < count_) __builtin_prefetch(&Slot(from[i + kAhead]));
-    static_cast<WordEntry*>(sortedChunks.back().data())[i & (kChunkSize - 1)] = Slot(from[i]);
+  for (std::size_t i = n; i-- > 0;) {
+    if (i >= kAhead) __builtin_prefetch(Record(items[i - kAhead].index));
+    char* record = Record(items[i].index);
+    WordEntry* e = new (&entries[i]) WordEntry();
+    e->text_ = reinterpret_cast<std::uintptr_t>(record + kHeader) |
+               (std::uint64_t{static_cast<unsigned char>(record[8])} << 48) |
+               (std::uint64_t{static_cast<unsigned char>(record[9])} << 56);
+    e->lngCount = RecordCount(record);
   }
-  chunks_ = std::move(sortedChunks);
+  entries_ = std::move(buffer);
   sorted_ = true;
+}
+
+void WordTable::Unsort() {
+  // Counts may have been changed through the entries: they go back to the
+  // records, which are counted again from here on.
+  const WordEntry* entries = Entries();
+  for (std::size_t i = 0; i < count_; ++i)
+    SetRecordCount(const_cast<char*>(entries[i].key()) - kHeader, entries[i].lngCount);
+  entries_ = HugeBuffer();
+  sorted_ = false;
 }
 
 WordEntry& WordTable::operator[](std::size_t i) {
   SortIfNeeded();
   assert(i < count_);
-  return Slot(i);
+  return Entries()[i];
 }
 
 const WordEntry& WordTable::operator[](std::size_t i) const {
   SortIfNeeded();
   assert(i < count_);
-  return Slot(i);
+  return Entries()[i];
 }
 
 }  // namespace zet
-static_assert(sizeof(zet::WordEntry) <= 32, "entries are packed 65536 to a 2 MiB chunk");
+static_assert(sizeof(zet::WordEntry) == 24, "an entry is a key pointer and two 64-bit fields");

@@ -12,27 +12,35 @@
 
 namespace zet {
 
-/// One different word. The texts live in the table's own storage and stay
-/// valid until the table is cleared or destroyed.
+/// One different word, as the table shows it once it is read. The texts live
+/// in the table's own storage (see WordTable for how long).
 class WordEntry {
  private:
   friend class WordTable;
-  const char* key_ = nullptr;  // the key, followed by the word when they differ
+  // The key's address in the low 48 bits (all a process's addresses fit),
+  // then the key's length, the word's length and, in the top bit, whether
+  // the word follows the key (it differs). Reading the texts so needs no
+  // memory but the entry's own.
+  std::uint64_t text_ = 0;
+  static constexpr std::uint64_t kAddressMask = (std::uint64_t{1} << 48) - 1;
+  [[nodiscard]] const char* key() const noexcept {
+    return reinterpret_cast<const char*>(static_cast<std::uintptr_t>(text_ & kAddressMask));
+  }
+  [[nodiscard]] std::size_t keyLength() const noexcept { return (text_ >> 48) & 0xFF; }
 
  public:
   /// The word as it was first found (after normalisation).
-  [[nodiscard]] std::string_view strWord() const noexcept { return {key_ + wordOffset_, wordLen_}; }
+  [[nodiscard]] std::string_view strWord() const noexcept {
+    return {(text_ >> 63) != 0 ? key() + keyLength() : key(), (text_ >> 56) & 0x7F};
+  }
   /// The comparison key: the lower-cased, accent-folded word. Unique.
-  [[nodiscard]] std::string_view strKey() const noexcept { return {key_, keyLen_}; }
+  [[nodiscard]] std::string_view strKey() const noexcept { return {key(), keyLength()}; }
 
   std::int64_t lngCount = 1;  ///< occurrences, at least 1
-  std::int64_t lngRank = 0;   ///< position in frequency order (results)
-  bool blnIncluded = true;    ///< survives the exclusion filters (results)
-
- private:
-  std::uint8_t keyLen_ = 0;
-  std::uint8_t wordLen_ = 0;
-  std::uint8_t wordOffset_ = 0;  // 0 when the word is its own key
+  // The rank and the flag share eight bytes: at 24 bytes an entry, a table
+  // of four million words and its keys stay under 60 bytes a word.
+  std::int64_t lngRank : 63 = 0;  ///< position in frequency order (results)
+  bool blnIncluded : 1 = true;    ///< survives the exclusion filters (results)
 };
 
 /// The table of different words. A word is found by hash on its key, so a
@@ -40,6 +48,17 @@ class WordEntry {
 /// Readers see the entries in strictly ascending key order (byte order, a
 /// proper prefix first); that order is produced once, when the table is
 /// first read after words were added.
+///
+/// What stays valid for how long:
+///   - the texts of an entry (strWord, strKey views) until Clear or the
+///     table's destruction: they are never moved;
+///   - a WordEntry reference or pointer (operator[], FindKey) only until the
+///     next Add, AddWithKey, AddHashed, MergeFrom or Clear. While words are
+///     counted there are no entries at all (counts live beside the keys);
+///     the first read after adding builds them anew in key order, and an add
+///     after a read writes their counts back and drops them.
+/// Changes made through an entry (lngCount, lngRank, blnIncluded) last as
+/// long as the entry; only lngCount survives a later add.
 class WordTable {
  public:
   /// Words longer than this many characters are not counted at all.
@@ -63,20 +82,35 @@ class WordTable {
   /// Add for a caller that already knows the word's key (MakeWordKey).
   AddResult AddWithKey(std::string_view word, std::string_view key);
 
-  /// The hash AddHashed expects for a key.
-  [[nodiscard]] static std::uint32_t KeyHash(std::string_view key) noexcept {
-    return HashWordKey(key);
+  /// The hash AddHashed expects for a key. Keyed with a secret drawn once
+  /// per process: no order the table shows depends on it.
+  [[nodiscard]] std::uint32_t KeyHash(std::string_view key) const noexcept {
+    return HashWordKey(key, secret_);
   }
   /// Hints that a key of this hash will be added soon, so that the memory
   /// it needs is on its way while other work is done. A huge table is far
   /// bigger than the caches: this hides most of each new word's miss.
   void Prefetch(std::uint32_t hash) const noexcept;
+  /// Hints that the key of this hash, whose slot was prefetched a while
+  /// ago, will be compared soon: asks for the record its home slot names.
+  void PrefetchRecord(std::uint32_t hash) const noexcept {
+    if (slotCount_ == 0) return;
+    const std::uint64_t s = static_cast<const std::uint64_t*>(slots_.data())[hash >> (32 - slotBits_)];
+    if ((s >> 32) == hash) __builtin_prefetch(Record(static_cast<std::uint32_t>(s)));
+  }
   /// True while the index is small enough to stay in the caches, so that
   /// prefetching for a batch of words would gain nothing.
   [[nodiscard]] bool FitsInCache() const noexcept { return slotCount_ <= kCacheSlots; }
 
-  /// AddWithKey with the key's hash already computed (KeyHash).
+  /// AddWithKey with the key's hash already computed (KeyHash; checked in
+  /// builds with assertions).
   AddResult AddHashed(std::string_view word, std::string_view key, std::uint32_t hash);
+
+  /// Adds every word of `later` with its count, as if the text it counted
+  /// came after this table's: counts of a key add up, and a key both tables
+  /// hold keeps this table's spelling. `later` is read (so put in key order)
+  /// but not changed otherwise; it must not be this table.
+  void MergeFrom(const WordTable& later);
 
   /// Number of different words (entries).
   [[nodiscard]] std::size_t size() const noexcept { return count_; }
@@ -86,46 +120,57 @@ class WordTable {
   [[nodiscard]] WordEntry& operator[](std::size_t i);
   [[nodiscard]] const WordEntry& operator[](std::size_t i) const;
 
-  /// The entry with this key, or nullptr.
+  /// The entry with this key, or nullptr. A read: it puts the table in key
+  /// order and then searches it by halves.
   [[nodiscard]] const WordEntry* FindKey(std::string_view key) const;
 
   /// Sum of all counts.
   [[nodiscard]] std::int64_t TotalOccurrences() const noexcept { return total_; }
 
  private:
-  // 32-byte entries in chunks of 2 MiB, so growing never copies them.
-  static constexpr unsigned kChunkBits = 16;
-  static constexpr std::size_t kChunkSize = std::size_t{1} << kChunkBits;
+  // Each different word is a record in the arena while words are counted:
+  // its count (8 bytes), the two length bytes a WordEntry reads, the key and,
+  // when it differs, the word; records are 8-byte aligned and a slot of the
+  // index names one by its position in 8-byte units. A repeated word so
+  // costs the slot and one record, usually one cache line each.
+  static constexpr unsigned kBlockUnitBits = 18;  // 2 MiB blocks of 8-byte units
+  static constexpr std::size_t kBlockUnits = std::size_t{1} << kBlockUnitBits;
   static constexpr std::size_t kCacheSlots = std::size_t{1} << 16;  // 512 KiB of slots
 
-  WordEntry& Slot(std::size_t insertion) const {
-    return static_cast<WordEntry*>(chunks_[insertion >> kChunkBits].data())[insertion & (kChunkSize - 1)];
+  [[nodiscard]] char* Record(std::uint32_t unit) const noexcept {
+    return blocks_[unit >> kBlockUnitBits].chars() + (std::size_t{unit} & (kBlockUnits - 1)) * 8;
   }
-  const char* Store(std::string_view key, std::string_view word);
+  std::uint32_t StoreRecord(std::string_view key, std::string_view word, std::int64_t count);
+  AddResult Count(std::string_view word, std::string_view key, std::uint32_t hash,
+                  std::int64_t count);
+  template <typename Visit>
+  void ForEachRecord(Visit visit) const;
   void Grow() const;
   void SortIfNeeded() const;
-  std::size_t Probe(std::string_view key, std::uint32_t hash) const;
+  void Unsort();
+  WordEntry* Entries() const noexcept { return static_cast<WordEntry*>(entries_.data()); }
 
-  mutable std::vector<HugeBuffer> chunks_;  // the entries
+  HashKey secret_;
   std::size_t count_ = 0;
   std::int64_t total_ = 0;
 
-  // Open-addressing index: each slot holds the entry's insertion index + 1
-  // in its low 32 bits and the key's 32-bit hash above, or 0. A slot's
-  // home position is the top bits of that hash, so growing never needs to
-  // look at the keys again. Released while key order is built (the memory
-  // peak of a huge table) and rebuilt if words are added afterwards.
+  // Open-addressing index while counting: each slot holds the key's 32-bit
+  // hash above the record's unit, or 0. A slot's home position is the top
+  // bits of that hash, so growing never needs to look at the keys again.
+  // Released when key order is built.
   mutable HugeBuffer slots_;
   mutable std::size_t slotCount_ = 0;
   mutable unsigned slotBits_ = 0;
-  mutable std::size_t growAt_ = 0;  // entries at which the index grows
+  mutable std::size_t growAt_ = 0;  // records at which the index grows
 
-  // Text storage for keys and words, in blocks taken whole from the system.
-  std::vector<HugeBuffer> arena_;
-  std::size_t arenaUsed_ = 0;
+  // The records, in blocks taken whole from the system, and the units used
+  // in each; unit 0 is never a record, so a slot of 0 is empty.
+  std::vector<HugeBuffer> blocks_;
+  std::vector<std::size_t> blockUsed_;
 
-  // Entries are in key order (they are moved there when the table is first
-  // read after words were added; the index is rebuilt if more come).
+  // The entries in key order, built on the first read after words were
+  // added; empty while counting.
+  mutable HugeBuffer entries_;
   mutable bool sorted_ = true;
 
   std::string keyBuffer_;

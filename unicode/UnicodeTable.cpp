@@ -46,7 +46,7 @@ std::string UnicodeTable::KeyOf(std::string_view word) {
 const Spelling& UnicodeTable::Spell(std::string_view spelling) {
   static const Spelling kNone;
   if (spelling.size() > SpellingTable::kMaxSpelling) return kNone;
-  const std::uint32_t hash = HashWordKey(spelling);
+  const std::uint32_t hash = words_.KeyHash(spelling);
   if (const Spelling* known = spellings_.Find(spelling, hash)) return *known;
   return spellings_.Add(spelling, hash, MakeSpelling(spelling));
 }
@@ -68,7 +68,7 @@ Spelling UnicodeTable::MakeSpelling(std::string_view spelling) {
   // A word of characters without primary weight (a lone tatweel) has no
   // key to be told apart by: it is not counted.
   if (key_.empty() || key_.size() > kMaxKey) return {};
-  return {word, key_, WordTable::KeyHash(key_)};
+  return {word, key_, words_.KeyHash(key_)};
 }
 
 }  // namespace zet

@@ -150,6 +150,42 @@ TEST_F(ListingTest, RefusedWriteEndsListingAsFailed) {
 
 // Scrolling is paced by table position when alphabetical, by line number
 // when by frequency; both step by a tenth of the table size.
+// A sink that wants each line by itself, as a window's text box does.
+class LineSink final : public ListingSink {
+ public:
+  [[nodiscard]] bool Write(std::string_view piece) override {
+    text.append(piece);
+    ++writes;
+    return true;
+  }
+  std::string text;
+  std::size_t writes = 0;
+};
+
+// Past a megabyte the listing hands a sink that takes blocks its buffer
+// several times; the bytes must be those a line-by-line sink gets.
+TEST(ListingBlocksTest, BlocksHoldExactlyTheLinesOfALineByLineListing) {
+  WordTable table;
+  for (int i = 0; i < 100000; ++i) {
+    const std::string word = (i % 7 == 0 ? "\xE9t\xE9" : "word") + std::to_string(i * 7919 % 100000);
+    for (int k = 0; k <= i % 3; ++k) table.Add(word);
+  }
+  const ListResults results = RunResultsStages(table, FilterSettings{});
+  for (const DisplayFormat format : {DisplayFormat::RankFrequencyWord, DisplayFormat::WordRank,
+                                     DisplayFormat::WordCommas}) {
+    const ListingOptions options{WordOrder::ByFrequency, format, true, ListingTarget::OutputFile,
+                                 kMinColumnWidth};
+    std::string blocks;
+    StringSink blockSink(blocks);
+    LineSink lineSink;
+    ASSERT_EQ(WriteListing(table, results, options, blockSink), ListingOutcome::Completed);
+    ASSERT_EQ(WriteListing(table, results, options, lineSink), ListingOutcome::Completed);
+    EXPECT_GT(blocks.size(), std::size_t{1} << 20);
+    EXPECT_EQ(lineSink.writes, table.size() + (format == DisplayFormat::WordCommas ? 0 : 1));
+    EXPECT_TRUE(blocks == lineSink.text) << static_cast<int>(format);
+  }
+}
+
 TEST(ListingPacingTest, ScrollDuePositions) {
   WordTable table;
   for (int i = 0; i < 25; ++i) static_cast<void>(table.Add("wa" + std::to_string(100 + i)));

@@ -173,6 +173,29 @@ INSTANTIATE_TEST_SUITE_P(
                 Words({{"x", 1}})}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// Runs of plain letters are tested sixteen bytes at a time, and near a
+// line's end its last sixteen bytes are: words across those boundaries.
+INSTANTIATE_TEST_SUITE_P(
+    SixteenAtOnce, ScanLineTest,
+    ::testing::Values(
+        ScanRow{"sixteen_and_seventeen_letters", "abcdefghijklmnop abcdefghijklmnopq x", KeepFinalS,
+                Words({{"abcdefghijklmnop", 1}, {"abcdefghijklmnopq", 1}, {"x", 1}})},
+        ScanRow{"hyphen_after_fifteen_letters", "abcdefghijklmno-pq rest", None,
+                Words({{"abcdefghijklmno-pq", 1}, {"rest", 1}})},
+        ScanRow{"trailing_hyphen_past_sixteen", "abcdefghijklmnopqrst- end", None,
+                Words({{"abcdefghijklmnopqrst", 1}, {"end", 1}})},
+        ScanRow{"words_in_the_last_sixteen_bytes", "aaaa bbbb cccc dddd eeee", None,
+                Words({{"aaaa", 1}, {"bbbb", 1}, {"cccc", 1}, {"dddd", 1}, {"eeee", 1}})},
+        ScanRow{"line_of_fifteen_fourteen_and_two", "abcdefghijklmno\nabcdefghijklmn\nab", None,
+                Words({{"ab", 1}, {"abcdefghijklmn", 1}, {"abcdefghijklmno", 1}})},
+        ScanRow{"accent_after_plain_letters", "abcdefghij na\xEFve caf\xE9", None,
+                Words({{"abcdefghij", 1}, {"caf\xE9", 1}, {"na\xEFve", 1}})},
+        ScanRow{"capital_inside_a_run", "abcdefghiJklm abcdefghijklm", CaseSignificant,
+                Words({{"abcdefghiJklm", 2}})},
+        ScanRow{"digits_inside_a_run", "abcdefgh12ijklmnopq", Numerals,
+                Words({{"abcdefgh12ijklmnopq", 1}})}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 TEST(ScanLineRuns, RunLongerThan65000IsTakenInPieces) {
   // Each piece is far too long to count; a run that trims down to a short
   // word still counts, exactly as the pieces fall.

@@ -67,6 +67,75 @@ TEST(WordTableTest, AddingAfterReadingKeepsOrderAndCounts) {
   EXPECT_EQ(table.FindKey("zz"), nullptr);
 }
 
+TEST(WordTableTest, CountChangedThroughAnEntrySurvivesALaterAdd) {
+  // Adding after a read drops the entries: their counts go back first.
+  WordTable table;
+  table.Add("word");
+  table[0].lngCount = 41;
+  table.Add("Word");
+  EXPECT_EQ(test::Entries(table), test::Words({{"word", 42}}));
+}
+
+struct MergeRow {
+  const char* name;
+  std::vector<std::string> earlier;
+  std::vector<std::string> later;
+  test::Counted merged;
+  friend void PrintTo(const MergeRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class MergeFromTest : public ::testing::TestWithParam<MergeRow> {};
+
+// Merging the table of a later piece of text gives what counting the
+// pieces one after the other gives: the earlier spelling of a key wins.
+TEST_P(MergeFromTest, EqualsCountingThePiecesInOrder) {
+  const MergeRow& row = GetParam();
+  WordTable earlier;
+  WordTable later;
+  WordTable whole;
+  for (const auto& w : row.earlier) {
+    earlier.Add(w);
+    whole.Add(w);
+  }
+  for (const auto& w : row.later) {
+    later.Add(w);
+    whole.Add(w);
+  }
+  const test::Counted laterBefore = test::Entries(later);
+  earlier.MergeFrom(later);
+  EXPECT_EQ(test::Entries(earlier), row.merged);
+  EXPECT_EQ(test::Entries(earlier), test::Entries(whole));
+  EXPECT_EQ(earlier.TotalOccurrences(), whole.TotalOccurrences());
+  EXPECT_EQ(test::Entries(later), laterBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MergeFromTest,
+    ::testing::Values(
+        MergeRow{"disjoint", {"b", "a"}, {"c"}, {{"a", 1}, {"b", 1}, {"c", 1}}},
+        MergeRow{"shared_keys_add", {"x", "y", "x"}, {"y", "x"}, {{"x", 3}, {"y", 2}}},
+        MergeRow{"earlier_spelling_wins", {"Caf\xE9"}, {"cafe", "CAFE"}, {{"Caf\xE9", 3}}},
+        MergeRow{"later_spelling_for_new_key", {"a"}, {"Stra\xDF" "e", "strasse"},
+                 {{"a", 1}, {"Stra\xDF" "e", 2}}},
+        MergeRow{"into_empty", {}, {"z", "z"}, {{"z", 2}}},
+        MergeRow{"from_empty", {"z"}, {}, {{"z", 1}}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(WordTableTest, MergeOfLargeTablesMatchesOneTable) {
+  // Enough words that both tables grow their index several times and the
+  // merged table moves its records across blocks.
+  WordTable earlier;
+  WordTable later;
+  WordTable whole;
+  for (int i = 0; i < 120000; ++i) {
+    const std::string w = "w" + std::to_string(i * 7919 % 150000);
+    (i < 60000 ? earlier : later).Add(w);
+    whole.Add(w);
+  }
+  earlier.MergeFrom(later);
+  EXPECT_EQ(test::Entries(earlier), test::Entries(whole));
+}
+
 // The table's order must equal a plain sort of the keys, for many keys
 // that share long prefixes (where the radix pass alone cannot decide).
 TEST(WordTableTest, LargeTableMatchesReferenceOrderAndCounts) {
