@@ -213,7 +213,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
     if (!LoadCommonWords(params, commonWords, err)) return 1;
     CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
                               options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
-                              std::string(ExtensionForType(options.type)), options.encoding};
+                              std::string(ExtensionForType(options.type)), options.encoding,
+                              options.jobs};
     if (!CountInput(request, in, table, err)) return 1;
     results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
     list = [&](const ListingOptions& listing, ListingSink& sink) {

@@ -15,6 +15,7 @@
 #include "engine/RunTimeError.h"
 #include "params/ScanSnapshot.h"
 #include "scanner/Encoding.h"
+#include "scanner/ParallelScan.h"
 #include "scanner/Scanner.h"
 #include "scanner/SourceReader.h"
 
@@ -57,6 +58,16 @@ bool ChooseMarkers(const ParameterSet& params, MarkerChoice choice, std::ostream
   return v.ok();
 }
 
+// Reports how a read ended; true when it went to the end.
+bool ReadEnded(const ReadOutcome& outcome, std::ostream& err) {
+  if (outcome.firstInvalidUtf8)
+    Fail(err, "warning: the input is not UTF-8 from byte " +
+                  std::to_string(*outcome.firstInvalidUtf8) +
+                  " on; such bytes were read as Windows-1252");
+  if (outcome.failed) FailErrno(err, outcome.errorNumber);
+  return !outcome.failed;
+}
+
 bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice choice,
           Encoding encoding, std::uint64_t size, WordTable& table, std::ostream& err) {
   QuietObserver quiet;
@@ -65,12 +76,19 @@ bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice cho
   const ReadOutcome outcome =
       ScanLines(source, scanner, encoding, [&](std::uint64_t done) { bar.Update(done); });
   bar.Clear();
-  if (outcome.firstInvalidUtf8)
-    Fail(err, "warning: the input is not UTF-8 from byte " +
-                  std::to_string(*outcome.firstInvalidUtf8) +
-                  " on; such bytes were read as Windows-1252");
-  if (outcome.failed) FailErrno(err, outcome.errorNumber);
-  return !outcome.failed;
+  return ReadEnded(outcome, err);
+}
+
+// A regular file, on as many threads as asked for.
+bool ScanFile(int fd, const CountInputRequest& request, MarkerChoice choice, Encoding encoding,
+              std::uint64_t size, WordTable& table, std::ostream& err) {
+  ProgressBar bar(err, size, request.showProgress && size > kProgressThreshold);
+  const unsigned jobs = request.jobs == 0 ? DefaultJobs() : request.jobs;
+  const ReadOutcome outcome =
+      ScanFileParallel(fd, size, ScanSettingsFor(request.params, choice), encoding, jobs, table,
+                       [&](std::uint64_t done) { bar.Update(done); });
+  bar.Clear();
+  return ReadEnded(outcome, err);
 }
 
 // Standard input, a pipe or a device: its encoding is decided on its first
@@ -123,8 +141,8 @@ bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream&
       request.typeExtension.empty() ? GetFileExtension(path, true) : request.typeExtension,
       request.params.IsChecked(ParamId::chkAllowCommentMarkers));
   return ChooseMarkers(request.params, choice, err) &&
-         Scan(source, request, choice, text.encoding,
-              static_cast<std::uint64_t>(checked.value().size), table, err);
+         ScanFile(fd, request, choice, text.encoding,
+                  static_cast<std::uint64_t>(checked.value().size), table, err);
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ struct CountInputRequest {
   std::string typeExtension;
   /// How the input's bytes are read; Auto: decided on the input.
   Encoding encoding = Encoding::Auto;
+  /// Threads for a regular file; 0: one per core.
+  unsigned jobs = 0;
 };
 
 /// Checks the input as the desktop program's file pass does (it exists, it

@@ -456,7 +456,7 @@ void CommandLine::AddReserved() {
                                           options_.jobs = static_cast<unsigned>(*n);
                                         })
       ->option_text("N")
-      ->description("count with N threads (default 0: one per core); accepted, not in effect yet")
+      ->description("count a file with N threads (default 0: one per core); the list is the same whatever N")
       ->group(std::string(kInput))
       ->trigger_on_parse()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);

@@ -45,6 +45,9 @@ class Scanner {
 
   /// The pair whose comment is open (0 or 1), or -1.
   [[nodiscard]] int intOpenComment() const noexcept { return intOpenComment_; }
+  /// Starts the scan inside comment `pair` (0 or 1), as a scan of the text
+  /// before would leave it: for a part of a source scanned on its own.
+  void ContinueInComment(int pair) noexcept { intOpenComment_ = pair; }
 
   /// True once the observer asked to stop; nothing more is scanned.
   [[nodiscard]] bool StopRequested() const noexcept { return stopRequested_; }

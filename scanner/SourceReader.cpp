@@ -29,14 +29,15 @@ std::uint64_t Utf16BytesOf(std::uint64_t consumed, std::string_view line, bool a
 // read count the source's own bytes.
 ReadOutcome ReadLines(ByteSource& source, Scanner& scanner, Encoding encoding,
                       const Utf16ToUtf8Source* utf16, const LineProgress& progress,
-                      std::size_t capacity) {
+                      std::size_t capacity, std::uint64_t offset = 0) {
   LineReader reader(source, capacity);
   ReadOutcome outcome;
   outcome.encoding = encoding;
   std::span<char> line;
   std::uint64_t lineStart = 0;
   std::uint64_t sourceBytes = 0;  // what a UTF-16 source held of the lines read
-  bool first = true;
+  // Only the source's own start can hold a byte-order mark.
+  bool first = offset == 0;
   while (reader.NextWritable(line)) {
     std::size_t skip = 0;
     if (first) {
@@ -59,7 +60,7 @@ ReadOutcome ReadLines(ByteSource& source, Scanner& scanner, Encoding encoding,
         std::size_t invalid = kNoInvalidByte;
         line = line.first(DecodeToCp1252InPlace(line.data(), line.size(), invalid));
         if (invalid != kNoInvalidByte && !outcome.firstInvalidUtf8)
-          outcome.firstInvalidUtf8 = lineStart + skip + invalid;
+          outcome.firstInvalidUtf8 = offset + lineStart + skip + invalid;
       }
     }
     scanner.ScanSourceLineInPlace(line);
@@ -100,6 +101,12 @@ ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, Encoding encoding,
     case Encoding::Windows1252: break;
   }
   return ReadLines(source, scanner, encoding, nullptr, progress, capacity);
+}
+
+ReadOutcome ScanLinesFrom(ByteSource& source, std::uint64_t offset, Scanner& scanner,
+                          Encoding encoding, const LineProgress& progress) {
+  return ReadLines(source, scanner, encoding, nullptr, progress, LineReader::kDefaultCapacity,
+                   offset);
 }
 
 ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress,

@@ -46,4 +46,11 @@ ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, Encoding encoding,
 ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, const LineProgress& progress = {},
                       std::size_t capacity = LineReader::kDefaultCapacity);
 
+/// ScanLines for the part of a UTF-8 or Windows-1252 source that begins
+/// `offset` bytes into it, at a line start: no byte-order mark is looked
+/// for unless `offset` is 0, and firstInvalidUtf8 counts from the source's
+/// start. Progress reports the bytes of this part.
+ReadOutcome ScanLinesFrom(ByteSource& source, std::uint64_t offset, Scanner& scanner,
+                          Encoding encoding, const LineProgress& progress = {});
+
 }  // namespace zet
