@@ -15,9 +15,11 @@ constexpr unsigned kFixed = kLayoutFixedPitch;
 // Widest run-time captions: a file of almost 100 MB, a total of millions.
 constexpr std::string_view kWidestFileSize =
     "Filesize:   99,999,999 bytes    97,656.25 KB    95.37 MB";
-constexpr std::string_view kWidestListed = "Number of words in this list:  9,999,999";
+// Counts of up to eleven digits: a corpus of millions of different words
+// must not lose its leading digits.
+constexpr std::string_view kWidestListed = "Number of words in this list:  99,999,999,999";
 constexpr std::string_view kWidestOccurrences =
-    "No. of occurrences in file of words in this list:  9,999,999";
+    "No. of occurrences in file of words in this list:  99,999,999,999";
 
 constexpr std::array<LayoutEntry, 39> kEntries = {{
     // Files.

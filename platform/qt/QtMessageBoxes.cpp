@@ -1,6 +1,7 @@
 #include "platform/qt/QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPushButton>
 
 #include "platform/qt/QtText.h"
@@ -67,6 +68,11 @@ void SetUpMessageBox(QMessageBox& box, std::string_view text, std::string_view t
   box.setStandardButtons(ToQtButtons(buttons));
   box.setDefaultButton(ToQtButton(AnswersOf(buttons).front()));
   box.setEscapeButton(box.button(ToQtButton(EscapeAnswer(buttons))));
+  // A box as narrow as a short text ("State saved.") left its title cut to
+  // "..." by the window manager: the text is given room for the title and
+  // the title bar's buttons.
+  const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(ToQString(title)) + 120;
+  box.setStyleSheet(QString("QLabel { min-width: %1px; }").arg(titleWidth));
 }
 
 MessageAnswer QtMessageBoxes::Show(std::string_view text, std::string_view title,

@@ -1,6 +1,7 @@
 // Message boxes: the exact title, icon and buttons, and the answer given.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -88,6 +89,16 @@ TEST(MessageBoxMappingTest, FirstButtonIsTheDefault) {
   EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
   EXPECT_EQ(box.escapeButton(), box.button(QMessageBox::No));
   EXPECT_EQ(box.textFormat(), Qt::PlainText);
+}
+
+// Was: "State saved." made a box so narrow that its title showed as "...".
+TEST(MessageBoxMappingTest, AShortTextLeavesRoomForTheTitle) {
+  const QString title = "A title much longer than the text of the box";
+  QMessageBox box;
+  SetUpMessageBox(box, "Saved.", title.toStdString(), MessageIcon::kNone, MessageButtons::kOk);
+  box.show();
+  QApplication::processEvents();
+  EXPECT_GT(box.width(), QFontMetrics(box.font()).horizontalAdvance(title));
 }
 
 TEST(MessageBoxMappingTest, ButtonNotOnTheBoxCountsAsClosingIt) {
