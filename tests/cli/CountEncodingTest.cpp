@@ -5,9 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/CountCommand.h"
+#include "tests/cli/CliRun.h"
 #include "scanner/TextCodec.h"
 #include "tests/support/TempDir.h"
 
@@ -52,18 +50,10 @@ std::string Utf16Of(std::u16string_view text, bool bigEndian) {
   return out;
 }
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
 CliRun Count(const std::vector<std::string>& args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCountCommand(args, in, out, err, CountEnvironment{});
-  return {status, out.str(), err.str()};
+  return test::RunCli(args, input);
 }
 
 TEST(CountEncodingTest, EveryEncodingGivesTheSameList) {

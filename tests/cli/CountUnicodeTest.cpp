@@ -4,9 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/CountCommand.h"
+#include "tests/cli/CliRun.h"
 #include "tests/support/TempDir.h"
 
 namespace zet {
@@ -14,18 +12,10 @@ namespace {
 
 using ::testing::HasSubstr;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
 CliRun Count(const std::vector<std::string>& args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCountCommand(args, in, out, err, CountEnvironment{});
-  return {status, out.str(), err.str()};
+  return test::RunCli(args, input);
 }
 
 constexpr const char* kText =
