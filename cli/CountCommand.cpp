@@ -18,7 +18,9 @@
 #include "params/ListingParams.h"
 #include "params/ScanSnapshot.h"
 #include "params/SettingsFile.h"
+#include "results/Export.h"
 #include "results/ResultsStages.h"
+#include "results/StreamSink.h"
 #include "results/WordCounts.h"
 #include "scanner/CommonWords.h"
 #include "scanner/TextCodec.h"
@@ -140,11 +142,40 @@ int Flushed(std::ostream& out, std::ostream& err) {
   return out ? 0 : StandardOutputFailed(err);
 }
 
-void PrintTotals(const ListTotals& totals, std::ostream& out) {
+void PrintTotals(const ListTotals& totals, const CorpusCount* corpus, std::ostream& out) {
   const WordCountCaptions c = ShowWordCounts(totals, false);
   for (const std::string* caption : {&c.lblNumberOfWords, &c.lblNumWordsExcluded,
                                      &c.lblNumOccurrences, &c.lblTotalNumOccurrences})
     if (!caption->empty()) out << *caption << '\n';
+  if (!corpus) return;
+  out << "Number of files counted: " << corpus->filesCounted << '\n';
+  out << "Number of files skipped: " << corpus->filesSkipped << '\n';
+}
+
+// A corpus is more than one file, a folder to look through, or a count
+// that needs to know the files apart; one file alone is counted as always.
+bool IsCorpus(const CountOptions& options) {
+  return options.inputFiles.size() > 1 || options.recursive || options.keepGoing ||
+         options.range || options.minRange > 0;
+}
+
+// The export to `-o FILE` (through a temporary file) or `out`.
+int WriteExportTo(const CountOptions& options, const WordTable& table, const ListResults& results,
+                  const ParameterSet& params, std::span<const std::int64_t> ranges,
+                  std::ostream& out, std::ostream& err) {
+  ExportRequest request{*options.exportFormat, OrderOf(params), ranges, ParametersInForce(params)};
+  if (options.range) request.parameters.emplace_back("range", "true");
+  if (options.minRange > 0) request.parameters.emplace_back("min-range", std::to_string(options.minRange));
+  if (options.outputFile) {
+    if (const Outcome<Done> written = WriteExportFile(*options.outputFile, table, results, request);
+        !written) {
+      Report(err, written.problem());
+      return 1;
+    }
+    return 0;
+  }
+  StreamSink sink(out);
+  return WriteExport(table, results, request, sink) ? 0 : StandardOutputFailed(err);
 }
 
 int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
@@ -174,23 +205,43 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
                             options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
                             std::string(ExtensionForType(options.type)), options.encoding};
-  if (!CountInput(request, in, table, err)) return 1;
-
-  const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
+  const bool corpus = IsCorpus(options) && !fromStdin;
+  CorpusCount counted;
+  if (corpus) {
+    const auto files = CorpusFiles(options.inputFiles, options.recursive, options.keepGoing,
+                                   counted.filesSkipped, err);
+    if (!files || !CountCorpus(request, *files, options.keepGoing,
+                               options.range || options.minRange > 0, table, counted, err))
+      return 1;
+  } else if (!CountInput(request, in, table, err)) {
+    return 1;
+  }
+  const std::span<const std::int64_t> allRanges(counted.ranges);
+  const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)),
+                                               allRanges, options.minRange);
+  const std::span<const std::int64_t> ranges =
+      options.range ? allRanges : std::span<const std::int64_t>();
   errno = 0;  // so that a refused write to `out` is not blamed on an earlier failure
-  if (results.totals.lngNumListed == 0) {
+  if (options.exportFormat) {
+    if (const int status = WriteExportTo(options, table, results, params, ranges, out, err);
+        status != 0)
+      return status;
+  } else if (results.totals.lngNumListed == 0) {
     out << ForTerminal(ReportNoWordsListed(table.size(), params)) << '\n';
   } else if (options.outputFile) {
     if (const Outcome<ListingOutcome> written =
-            WriteListingFile(*options.outputFile, table, results, params);
+            WriteListingFile(*options.outputFile, table, results, params, {}, ranges);
         !written) {
       Report(err, written.problem());
       return 1;
     }
-  } else if (!WriteStandardOutput(table, results, params, out)) {
+  } else if (!WriteStandardOutput(table, results, params, ranges, out)) {
     return StandardOutputFailed(err);
   }
-  if (options.totals) PrintTotals(results.totals, out);
+  // An export on standard output stays data that a program can read whole.
+  if (options.totals)
+    PrintTotals(results.totals, corpus ? &counted : nullptr,
+                options.exportFormat && !options.outputFile ? err : out);
   return Flushed(out, err);
 }
 

@@ -28,7 +28,8 @@ class TerminalSink final : public ListingSink {
 }  // namespace
 
 bool WriteStandardOutput(const WordTable& table, const ListResults& results,
-                         const ParameterSet& params, std::ostream& out) {
+                         const ParameterSet& params, std::span<const std::int64_t> ranges,
+                         std::ostream& out) {
   // Format 9 is one line of words joined by ", ": as the file has it, which
   // is what the textbox shows once its last separator is gone.
   const bool oneLine = FormatOf(params) == DisplayFormat::WordCommas;
@@ -36,6 +37,7 @@ bool WriteStandardOutput(const WordTable& table, const ListResults& results,
   ListingOptions options =
       ListingOptionsFor(params, oneLine ? ListingTarget::OutputFile : ListingTarget::Textbox);
   options.blnOutputWithCommas = false;
+  options.ranges = ranges;
   const ListingOutcome outcome = WriteListing(table, results, options, sink);
   if (oneLine) out << '\n';
   return outcome == ListingOutcome::Completed && out.good();

@@ -15,20 +15,41 @@ Problem WriteProblem(const std::string& path, int errnum) {
   return {ProblemKind::CannotWrite, ErrorText(error), std::string(texts::kTitleError), path, error};
 }
 
-}  // namespace
-
-Outcome<ListingOutcome> WriteListingFile(const std::string& path, const WordTable& table,
-                                         const ListResults& results, const ParameterSet& params,
-                                         const ListingPump& pump) {
+// Writes through a temporary file renamed onto `path` once `write` (which
+// returns how the listing ended) has put everything into the sink.
+template <typename Write>
+Outcome<ListingOutcome> WriteThroughTemporary(const std::string& path, Write&& write) {
   AtomicFileWriter writer;
   if (const int error = writer.Open(path); error != 0) return WriteProblem(path, error);
   AtomicFileSink sink(writer);
-  const ListingOutcome outcome = WriteListing(
-      table, results, ListingOptionsFor(params, ListingTarget::OutputFile), sink, pump);
+  const ListingOutcome outcome = write(sink);
   // The writer drops its temporary file when it is not committed.
   if (outcome == ListingOutcome::Failed) return WriteProblem(path, sink.Error());
   if (const int error = writer.Commit(); error != 0) return WriteProblem(path, error);
   return outcome;
+}
+
+}  // namespace
+
+Outcome<ListingOutcome> WriteListingFile(const std::string& path, const WordTable& table,
+                                         const ListResults& results, const ParameterSet& params,
+                                         const ListingPump& pump,
+                                         std::span<const std::int64_t> ranges) {
+  ListingOptions options = ListingOptionsFor(params, ListingTarget::OutputFile);
+  options.ranges = ranges;
+  return WriteThroughTemporary(path, [&](ListingSink& sink) {
+    return WriteListing(table, results, options, sink, pump);
+  });
+}
+
+Outcome<Done> WriteExportFile(const std::string& path, const WordTable& table,
+                              const ListResults& results, const ExportRequest& request) {
+  const Outcome<ListingOutcome> written = WriteThroughTemporary(path, [&](ListingSink& sink) {
+    return WriteExport(table, results, request, sink) ? ListingOutcome::Completed
+                                                      : ListingOutcome::Failed;
+  });
+  if (!written) return written.problem();
+  return Done{};
 }
 
 }  // namespace zet

@@ -1,10 +1,13 @@
 #pragma once
 // Writing the list to the output file, shared by both programs.
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "engine/Outcome.h"
 #include "params/ParameterSet.h"
+#include "results/Export.h"
 #include "results/Listing.h"
 #include "results/ResultsStages.h"
 #include "scanner/WordTable.h"
@@ -22,6 +25,14 @@ namespace zet {
                                                        const WordTable& table,
                                                        const ListResults& results,
                                                        const ParameterSet& params,
-                                                       const ListingPump& pump = {});
+                                                       const ListingPump& pump = {},
+                                                       std::span<const std::int64_t> ranges = {});
+
+/// Writes an export (WriteExport) to `path` through the same temporary file
+/// as WriteListingFile: a failure leaves a previous file as it was and is a
+/// CannotWrite problem naming `path`.
+[[nodiscard]] Outcome<Done> WriteExportFile(const std::string& path, const WordTable& table,
+                                            const ListResults& results,
+                                            const ExportRequest& request);
 
 }  // namespace zet
