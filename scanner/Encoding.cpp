@@ -8,7 +8,6 @@
 #include <cstring>
 #include <memory>
 #include <span>
-#include <vector>
 
 #include "scanner/TextCodec.h"
 #include "scanner/Utf16Source.h"
