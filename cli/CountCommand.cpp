@@ -209,12 +209,14 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   CorpusCount counted;
   if (corpus) {
     const auto files = CorpusFiles(options.inputFiles, options.recursive, options.keepGoing,
-                                   counted.filesSkipped, err);
+                                   request.outputFile, counted.filesSkipped, err);
     if (!files || !CountCorpus(request, *files, options.keepGoing,
                                options.range || options.minRange > 0, table, counted, err))
       return 1;
   } else if (!CountInput(request, in, table, err)) {
     return 1;
+  } else if (options.range || options.minRange > 0) {
+    counted.ranges.assign(table.size(), 1);  // standard input is one file
   }
   const std::span<const std::int64_t> allRanges(counted.ranges);
   const ListResults results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)),

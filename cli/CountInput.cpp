@@ -202,8 +202,15 @@ void Merge(const WordTable& file, WordTable& corpus, WordTable& ranges) {
 
 std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::string>& arguments,
                                                     bool recursive, bool keepGoing,
+                                                    const std::string& outputFile,
                                                     std::uint64_t& skipped, std::ostream& err) {
   namespace fs = std::filesystem;
+  // The output file of an earlier run may lie in the folder: it is not
+  // part of the corpus (named on its own, it is refused as always).
+  const auto isOutput = [&](const fs::path& path) {
+    std::error_code error;
+    return !outputFile.empty() && fs::equivalent(path, outputFile, error);
+  };
   std::vector<std::string> files;
   for (const std::string& argument : arguments) {
     std::error_code error;
@@ -215,7 +222,8 @@ std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::strin
     fs::recursive_directory_iterator it(argument, error), end;
     for (; !error && it != end; it.increment(error)) {
       std::error_code typeError;
-      if (it->is_regular_file(typeError)) below.push_back(it->path().string());
+      if (it->is_regular_file(typeError) && !isOutput(it->path()))
+        below.push_back(it->path().string());
     }
     if (error) {
       const RunTimeError e = RunTimeErrorFromErrno(error.value());

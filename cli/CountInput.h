@@ -46,12 +46,13 @@ struct CorpusCount {
 };
 
 /// The files of a corpus: each argument as it is, and with `recursive` a
-/// folder's regular files below it, in sorted path order. A folder that
+/// folder's regular files below it, in sorted path order, but for
+/// `outputFile` (which may be empty). A folder that
 /// cannot be read is an error written to `err` (nothing), or with
 /// `keepGoing` a warning and one more in `skipped`.
 [[nodiscard]] std::optional<std::vector<std::string>> CorpusFiles(
     const std::vector<std::string>& arguments, bool recursive, bool keepGoing,
-    std::uint64_t& skipped, std::ostream& err);
+    const std::string& outputFile, std::uint64_t& skipped, std::ostream& err);
 
 /// Counts `files` into `table` as one corpus, each as CountInput counts a
 /// file (its own encoding, its extension's comment markers, a fresh

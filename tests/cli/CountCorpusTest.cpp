@@ -153,6 +153,10 @@ TEST(CountCorpusTest, CorporaAndTheirOptions) {
        "No. of occurrences in file of words in this list: 4\nTotal number of words in file: 7\n"
        "Number of files counted: 3\nNumber of files skipped: 0\n",
        ""},
+      {"-r leaves out the output file of an earlier run in the folder",
+       {{"d/a.txt", "word\n"}, {"d/list.txt", "old list\n"}},
+       {"--format", "8", "-o", "@d/list.txt", "-r", "@d"},
+       0, "", ""},
       {"--min-range works without the column, and with a single file",
        {{"a.txt", "cat dog\n"}},
        {"--min-range", "1", "--format", "8", "@a.txt"},
