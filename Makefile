@@ -2,7 +2,7 @@
 # Debian packages it needs are installed (apt-get when run as root;
 # otherwise it names the missing packages and stops).
 
-PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libcli11-dev
+PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libcli11-dev nlohmann-json3-dev
 GUI_PACKAGES  := qt6-base-dev
 BENCH_PACKAGES := python3 time
 FUZZ_PACKAGES := clang libclang-rt-dev

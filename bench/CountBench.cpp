@@ -57,7 +57,7 @@ bool ListFile(const char* path, const char* listPath) {
   const zet::ListResults results = zet::RunResultsStages(table, zet::FilterSettings{});
   const double stages = Since(start);
   const zet::ListingOptions options{zet::WordOrder::ByFrequency, zet::DisplayFormat::RankFrequencyWord,
-                                    false, zet::ListingTarget::OutputFile, zet::kMinColumnWidth};
+                                    false, zet::ListingTarget::OutputFile, zet::kMinColumnWidth, {}};
   zet::AtomicFileWriter writer;
   if (writer.Open(listPath) != 0) return false;
   start = std::chrono::steady_clock::now();

@@ -30,3 +30,8 @@ if [ -x "$here/bench/compare-processes.sh" ] && [ -x "$build/bin/zet-count" ]; t
   echo
   "$here/bench/compare-processes.sh" "$build/bin/zet-count" "$kjv10" "$distinct"
 fi
+
+if [ -x "$here/bench/corpus-files.sh" ] && [ -x "$build/bin/zet-count" ]; then
+  echo
+  "$here/bench/corpus-files.sh" "$build/bin/zet-count" "$kjv10" 1000
+fi

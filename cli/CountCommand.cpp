@@ -20,7 +20,9 @@
 #include "params/ListingParams.h"
 #include "params/ScanSnapshot.h"
 #include "params/SettingsFile.h"
+#include "results/Export.h"
 #include "results/ResultsStages.h"
+#include "results/StreamSink.h"
 #include "results/WordCounts.h"
 #include "unicode/UnicodeListing.h"
 #include "scanner/CommonWords.h"
@@ -146,11 +148,42 @@ int Flushed(std::ostream& out, std::ostream& err) {
   return out ? 0 : StandardOutputFailed(err);
 }
 
-void PrintTotals(const ListTotals& totals, std::ostream& out) {
+void PrintTotals(const ListTotals& totals, const CorpusCount* corpus, std::ostream& out) {
   const WordCountCaptions c = ShowWordCounts(totals, false);
   for (const std::string* caption : {&c.lblNumberOfWords, &c.lblNumWordsExcluded,
                                      &c.lblNumOccurrences, &c.lblTotalNumOccurrences})
     if (!caption->empty()) out << *caption << '\n';
+  if (!corpus) return;
+  out << "Number of files counted: " << corpus->filesCounted << '\n';
+  out << "Number of files skipped: " << corpus->filesSkipped << '\n';
+}
+
+// A corpus is more than one file, a folder to look through, or a count
+// that needs to know the files apart; one file alone is counted as always.
+bool IsCorpus(const CountOptions& options) {
+  return options.inputFiles.size() > 1 || options.recursive || options.keepGoing ||
+         options.range || options.minRange > 0;
+}
+
+// The export to `-o FILE` (by the write policy) or `out`.
+int WriteExportTo(const CountOptions& options, const WordTable& table, const ListResults& results,
+                  const ParameterSet& params, std::span<const std::int64_t> ranges,
+                  const FilesRead& read, std::ostream& out, std::ostream& err) {
+  ExportRequest request{*options.exportFormat, OrderOf(params), ranges, ParametersInForce(params)};
+  if (options.range) request.parameters.emplace_back("range", "true");
+  if (options.minRange > 0)
+    request.parameters.emplace_back("min-range", std::to_string(options.minRange));
+  if (options.outputFile) {
+    if (const Outcome<Done> written =
+            WriteExportFile(*options.outputFile, table, results, request, params, read);
+        !written) {
+      Report(err, written.problem());
+      return 1;
+    }
+    return 0;
+  }
+  StreamSink sink(out);
+  return WriteExport(table, results, request, sink) ? 0 : StandardOutputFailed(err);
 }
 
 // The files the run reads besides those `params` names.
@@ -202,6 +235,9 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   ListResults results;
   UnicodeCounted unicode;
   ListingWriter list;
+  const bool corpus = IsCorpus(options) && !fromStdin;
+  CorpusCount counted;
+  std::span<const std::int64_t> ranges;
   if (options.unicode) {
     if (const int status = CountUnicodeInput(options, params, in, env, unicode, err); status != 0)
       return status;
@@ -215,10 +251,25 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
                               options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
                               std::string(ExtensionForType(options.type)), options.encoding,
                               options.jobs};
-    if (!CountInput(request, in, table, err)) return 1;
-    results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
+    if (corpus) {
+      const auto files = CorpusFiles(options.inputFiles, options.recursive, options.keepGoing,
+                                     request.outputFile, counted.filesSkipped, err);
+      if (!files || !CountCorpus(request, *files, options.keepGoing,
+                                 options.range || options.minRange > 0, table, counted, err))
+        return 1;
+    } else if (!CountInput(request, in, table, err)) {
+      return 1;
+    } else if (options.range || options.minRange > 0) {
+      counted.ranges.assign(table.size(), 1);  // standard input is one file
+    }
+    const std::span<const std::int64_t> allRanges(counted.ranges);
+    results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)), allRanges,
+                               options.minRange);
+    if (options.range) ranges = allRanges;
     list = [&](const ListingOptions& listing, ListingSink& sink) {
-      return WriteListing(table, results, listing, sink);
+      ListingOptions withRanges = listing;
+      withRanges.ranges = ranges;
+      return WriteListing(table, results, withRanges, sink);
     };
   }
   const ListTotals& totals = options.unicode ? unicode.results.list.totals : results.totals;
@@ -226,7 +277,11 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
 
   errno = 0;  // so that a refused write to `out` is not blamed on an earlier failure
   const bool nothingListed = totals.lngNumListed == 0;
-  if (options.outputFile) {
+  if (options.exportFormat && !options.unicode) {
+    if (const int status = WriteExportTo(options, table, results, params, ranges, read, out, err);
+        status != 0)
+      return status;
+  } else if (options.outputFile) {
     // Nothing listed is an empty file, so that a script never takes the
     // previous run's list for this one's; the reason goes with the messages.
     if (const Outcome<ListingOutcome> written = WriteListingFileWith(
@@ -241,7 +296,10 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   } else if (!WriteStandardOutputWith(params, out, list)) {
     return StandardOutputFailed(err);
   }
-  if (options.totals) PrintTotals(totals, out);
+  // An export on standard output stays data that a program can read whole.
+  if (options.totals)
+    PrintTotals(totals, corpus ? &counted : nullptr,
+                options.exportFormat && !options.outputFile ? err : out);
   return Flushed(out, err);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // Checking and counting zet-count's input.
 
+#include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "params/ParameterSet.h"
 #include "scanner/Encoding.h"
@@ -34,5 +37,36 @@ struct CountInputRequest {
 /// `err`; the result is true only when the whole input was counted.
 [[nodiscard]] bool CountInput(const CountInputRequest& request, std::istream& in, WordTable& table,
                               std::ostream& err);
+
+/// What counting a corpus leaves besides its words.
+struct CorpusCount {
+  std::uint64_t filesCounted = 0;
+  std::uint64_t filesSkipped = 0;  ///< files and folders that could not be read
+  /// When ranges were counted, the files each entry of the table was found
+  /// in, by key-order index.
+  std::vector<std::int64_t> ranges;
+};
+
+/// The files of a corpus: each argument as it is, and with `recursive` a
+/// folder's regular files below it, in sorted path order, but for
+/// `outputFile` (which may be empty). A folder that
+/// cannot be read is an error written to `err` (nothing), or with
+/// `keepGoing` a warning and one more in `skipped`.
+[[nodiscard]] std::optional<std::vector<std::string>> CorpusFiles(
+    const std::vector<std::string>& arguments, bool recursive, bool keepGoing,
+    const std::string& outputFile, std::uint64_t& skipped, std::ostream& err);
+
+/// Counts `files` into `table` as one corpus, each as CountInput counts a
+/// file (its own encoding, its extension's comment markers, a fresh
+/// scanner), with one progress bar over their total size. A file that
+/// cannot be used stops the count (false), its messages naming it; with
+/// `keepGoing` a file refused before its words were counted is skipped
+/// with a warning instead. With `countRanges` each file is counted apart
+/// and then added, so that `count.ranges` can be kept (and a file that
+/// fails half-way can be skipped too).
+[[nodiscard]] bool CountCorpus(const CountInputRequest& request,
+                               const std::vector<std::string>& files, bool keepGoing,
+                               bool countRanges, WordTable& table, CorpusCount& count,
+                               std::ostream& err);
 
 }  // namespace zet

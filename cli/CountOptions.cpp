@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -50,6 +51,7 @@ constexpr std::string_view kWord = "What a word is";
 constexpr std::string_view kLeftOut = "Which words are left out";
 constexpr std::string_view kList = "The list";
 constexpr std::string_view kInput = "The input";
+constexpr std::string_view kCorpus = "A corpus of files";
 constexpr std::string_view kParameters = "Parameters";
 constexpr std::string_view kOther = "Other";
 
@@ -265,6 +267,10 @@ class CommandLine {
 
  private:
   void AddParamOption(const ParamOption& o);
+  void AddCorpusOptions();
+  // An option with one value, handed to `apply` as it is read.
+  void AddValued(std::string_view group, const std::string& name, const std::string& valueText,
+                 const std::string& help, std::function<void(const std::string&)> apply);
   void AddFileOption(std::string_view group, const std::string& names, std::optional<std::string>& target,
                      const std::string& help);
   void AddFlag(std::string_view group, const std::string& names, bool& target, const std::string& help);
@@ -289,7 +295,7 @@ class CommandLine {
 class HelpFormatter final : public CLI::FormatterBase {
  public:
   std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode) const override {
-    std::string out = "Usage: zet-count [OPTIONS] [FILE]\n" + Wrap(app->get_description(), 0);
+    std::string out = "Usage: zet-count [OPTIONS] [FILE...]\n" + Wrap(app->get_description(), 0);
     for (const std::string& group : app->get_groups()) {
       const auto options = app->get_options(
           [&](const CLI::Option* o) { return o->get_group() == group && o->nonpositional(); });
@@ -345,7 +351,8 @@ CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "z
   app_.formatter(std::make_shared<HelpFormatter>());
   app_.description(
       "Counts how often each different word occurs in FILE (or standard input when FILE is absent "
-      "or \"-\") and lists the words, by frequency or alphabetically. A value may follow its option "
+      "or \"-\") and lists the words, by frequency or alphabetically. Several FILEs are counted "
+      "as one corpus, each read with its own encoding and comment markers. A value may follow its option "
       "or be joined to it by \"=\" (--format=8); the words after \"--\" are file names.");
   app_.footer(
       "Exit status: 0 when the list was produced, 1 when the input, the output or a parameter or "
@@ -361,6 +368,7 @@ CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "z
                        "extension would choose (default: a file's own extension; text for "
                        "standard input)");
   AddReserved();
+  AddCorpusOptions();
   AddFileOption(kParameters, "--params", options_.paramsFile,
                 "start from a parameter file (.zet); the options given here override it");
   AddFlag(kParameters, "--settings", options_.useSettings,
@@ -389,12 +397,7 @@ void CommandLine::AddParamOption(const ParamOption& o) {
 
 void CommandLine::AddFileOption(std::string_view group, const std::string& names,
                                 std::optional<std::string>& target, const std::string& help) {
-  app_.add_option_function<std::string>(names, [&target](const std::string& v) { target = v; })
-      ->option_text("FILE")
-      ->description(help)
-      ->group(std::string(group))
-      ->trigger_on_parse()
-      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  AddValued(group, names, "FILE", help, [&target](const std::string& v) { target = v; });
 }
 
 void CommandLine::AddFlag(std::string_view group, const std::string& names, bool& target,
@@ -409,22 +412,16 @@ void CommandLine::AddFlag(std::string_view group, const std::string& names, bool
 template <typename E>
 void CommandLine::AddChoice(std::string_view group, const std::string& name,
                             std::span<const Choice<E>> choices, E& target, const std::string& help) {
-  app_.add_option_function<std::string>(name,
-                                        [&target, choices, name](const std::string& v) {
-                                          for (const Choice<E>& c : choices)
-                                            if (c.name == v) {
-                                              target = c.value;
-                                              return;
-                                            }
-                                          throw UsageError("option '" + name + "' takes " +
-                                                           OneOf(ChoiceNames(choices)) + ", not " +
-                                                           Quoted(v));
-                                        })
-      ->option_text(CLI::detail::join(ChoiceNames(choices), "|"))
-      ->description(help)
-      ->group(std::string(group))
-      ->trigger_on_parse()
-      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  AddValued(group, name, CLI::detail::join(ChoiceNames(choices), "|"), help,
+            [&target, choices, name](const std::string& v) {
+              for (const Choice<E>& c : choices)
+                if (c.name == v) {
+                  target = c.value;
+                  return;
+                }
+              throw UsageError("option '" + name + "' takes " + OneOf(ChoiceNames(choices)) +
+                               ", not " + Quoted(v));
+            });
 }
 
 // Options of features that are being built: read and kept in CountOptions,
@@ -434,30 +431,61 @@ void CommandLine::AddReserved() {
                       "how the input's bytes are read (default auto: a byte-order mark, else "
                       "UTF-8 when the whole input is valid UTF-8, else Windows-1252)");
   AddFlag(kInput, "--unicode", options_.unicode,
-          "count letters of every script (Unicode word model; words of Chinese, Japanese, Thai ... cut by ICU's dictionaries, one word per collation key of --locale); with --order codepoint the alphabetical list is in code point order");
-  app_.add_option_function<std::string>("--locale",
-                                        [this](const std::string& v) {
-                                          if (v.empty())
-                                            throw UsageError("option '--locale' needs a locale name");
-                                          options_.locale = v;
-                                        })
-      ->option_text("NAME")
-      ->description("with --unicode: the locale whose collation decides which spellings are one word and the alphabetical order (default: LC_ALL, LC_COLLATE or LANG)")
-      ->group(std::string(kInput))
-      ->trigger_on_parse()
-      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  app_.add_option_function<std::string>("--jobs",
-                                        [this](const std::string& v) {
-                                          const auto n = ParseInt(v);
-                                          if (!n || *n < 0 || *n > static_cast<int>(kMaxJobs))
-                                            throw UsageError("option '--jobs' takes a number from 0 to " +
-                                                             std::to_string(kMaxJobs) + ", not " +
-                                                             Quoted(v));
-                                          options_.jobs = static_cast<unsigned>(*n);
-                                        })
-      ->option_text("N")
-      ->description("count a file with N threads (default 0: one per core); the list is the same whatever N")
-      ->group(std::string(kInput))
+          "count letters of every script (Unicode word model; words of Chinese, Japanese, Thai ... "
+          "cut by ICU's dictionaries, one word per collation key of --locale); with --order "
+          "codepoint the alphabetical list is in code point order");
+  AddValued(kInput, "--locale", "NAME",
+            "with --unicode: the locale whose collation decides which spellings are one word and the "
+            "alphabetical order (default: LC_ALL, LC_COLLATE or LANG)",
+            [this](const std::string& v) {
+              if (v.empty()) throw UsageError("option '--locale' needs a locale name");
+              options_.locale = v;
+            });
+  AddValued(kInput, "--jobs", "N",
+            "count a file with N threads (default 0: one per core); the list is the same whatever N",
+            [this](const std::string& v) {
+              const auto n = ParseInt(v);
+              if (!n || *n < 0 || *n > static_cast<int>(kMaxJobs))
+                throw UsageError("option '--jobs' takes a number from 0 to " +
+                                 std::to_string(kMaxJobs) + ", not " + Quoted(v));
+              options_.jobs = static_cast<unsigned>(*n);
+            });
+}
+
+void CommandLine::AddCorpusOptions() {
+  AddFlag(kCorpus, "-r,--recursive", options_.recursive,
+          "a FILE that is a folder stands for every regular file below it, in sorted path order");
+  AddFlag(kCorpus, "--keep-going", options_.keepGoing,
+          "skip a file that cannot be read, with a warning (--totals counts them), instead of "
+          "stopping");
+  AddFlag(kCorpus, "--range", options_.range,
+          "add the number of files each word is found in, as the last column");
+  AddValued(kCorpus, "--min-range", "N", "leave out words found in fewer than N files",
+            [this](const std::string& v) {
+              const auto n = ParseInt(v);
+              if (!n || *n < 1)
+                throw UsageError("option '--min-range' takes a number of files from 1 on, not " +
+                                 Quoted(v));
+              options_.minRange = *n;
+            });
+  AddValued(kList, "--export", "tsv|csv|json",
+            "write the list as data instead (UTF-8, a header row; rank, word, frequency, "
+            "percentage, range when counted; JSON adds the totals and parameters), to -o FILE or "
+            "standard output",
+            [this](const std::string& v) {
+              options_.exportFormat = ExportFormatNamed(v);
+              if (!options_.exportFormat)
+                throw UsageError("option '--export' takes tsv, csv or json, not " + Quoted(v));
+            });
+}
+
+void CommandLine::AddValued(std::string_view group, const std::string& name,
+                            const std::string& valueText, const std::string& help,
+                            std::function<void(const std::string&)> apply) {
+  app_.add_option_function<std::string>(name, std::move(apply))
+      ->option_text(valueText)
+      ->description(help)
+      ->group(std::string(group))
       ->trigger_on_parse()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
@@ -543,10 +571,10 @@ void CommandLine::Parse(const std::vector<std::string>& args) {
   app_.parse(reversed);
   for (const std::string& unknown : app_.remaining())
     if (unknown != "--") throw UsageError("unknown option " + Quoted(unknown));  // CLI11 keeps "--"
-  if (files_.size() > 1)
-    throw UsageError("only one input file may be given (" + Quoted(files_[0]) + " and " +
-                     Quoted(files_[1]) + ")");
+  if (files_.size() > 1 && std::find(files_.begin(), files_.end(), "-") != files_.end())
+    throw UsageError("standard input (\"-\") cannot be part of a corpus of files");
   if (!files_.empty()) options_.inputFile = files_.front();
+  options_.inputFiles = files_;
 }
 
 std::vector<std::string> CommandLine::Names() const {
@@ -586,6 +614,45 @@ ParsedCountOptions ParseCountOptions(const std::vector<std::string>& args) {
     parsed.error = line.Explain(e);
   }
   return parsed;
+}
+
+std::vector<std::pair<std::string, std::string>> ParametersInForce(const ParameterSet& params) {
+  std::vector<std::pair<std::string, std::string>> in;
+  for (const ParamOption& o : kParamOptions) {
+    const std::string name(o.name.substr(2));
+    const ParamInfo& info = GetParamInfo(o.id);
+    const auto item = [&] {
+      return std::string(ShortItem(info.items[static_cast<std::size_t>(params.Value(o.id))]));
+    };
+    switch (o.arg) {
+      case Arg::Flag:
+        if (params.Value(o.id) == o.value) in.emplace_back(name, "true");
+        break;
+      case Arg::Size:
+        if (params.IsChecked(o.box)) in.emplace_back(name, item());
+        break;
+      case Arg::List:
+      case Arg::Format: in.emplace_back(name, item()); break;
+      case Arg::Text: in.emplace_back(name, params.Text(o.id)); break;
+      case Arg::CommonWords:
+        if (params.IsChecked(o.box)) in.emplace_back(name, params.Text(o.id));
+        break;
+      case Arg::Allow: {
+        std::string list;
+        for (const AllowName& a : kAllowNames)
+          if (params.IsChecked(a.id) == (o.value == 1))
+            list += (list.empty() ? "" : ",") + std::string(a.name);
+        in.emplace_back(name, list);
+        break;
+      }
+      case Arg::Markers:
+        if (params.IsChecked(P::chkAllowCommentMarkers))
+          in.emplace_back(name, params.Text(P::txbStartComment0) + " " +
+                                    params.Text(P::txbEndComment0));
+        break;
+    }
+  }
+  return in;
 }
 
 std::string CountUsage() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "params/ParameterSet.h"
+#include "results/Export.h"
 #include "scanner/Encoding.h"
 
 namespace zet {
@@ -26,7 +27,14 @@ enum class InputType : std::uint8_t { ByExtension, Text, Html, C };
 /// so that they apply, in order, over whatever the run starts from (the
 /// defaults, the user's settings, a parameter file).
 struct CountOptions {
-  std::optional<std::string> inputFile;   ///< absent or "-": standard input
+  std::optional<std::string> inputFile;   ///< absent or "-": standard input; the first FILE
+  /// Every FILE given; more than one (or --recursive) makes a corpus.
+  std::vector<std::string> inputFiles;
+  bool recursive = false;  ///< -r: a folder stands for every regular file below it
+  bool keepGoing = false;  ///< --keep-going: skip a corpus file that cannot be read
+  bool range = false;      ///< --range: count the files each word is found in
+  std::int64_t minRange = 0;  ///< --min-range N: leave out words found in fewer files
+  std::optional<ExportFormat> exportFormat;  ///< --export
   std::optional<std::string> outputFile;  ///< -o FILE
   std::optional<std::string> paramsFile;  ///< --params FILE
   std::optional<std::string> saveParamsFile;
@@ -60,6 +68,12 @@ struct ParsedCountOptions {
 /// Parses the arguments after the program name. Never throws but for
 /// std::bad_alloc.
 [[nodiscard]] ParsedCountOptions ParseCountOptions(const std::vector<std::string>& args);
+
+/// The parameters in force in `params`, by their option names without the
+/// dashes, for an export: the value a valued option would take, "true" for
+/// the flag that is in effect. Options that are off are left out.
+[[nodiscard]] std::vector<std::pair<std::string, std::string>> ParametersInForce(
+    const ParameterSet& params);
 
 /// The text of --help.
 [[nodiscard]] std::string CountUsage();

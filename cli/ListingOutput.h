@@ -1,7 +1,9 @@
 #pragma once
 // Where zet-count puts the list: standard output or the output file.
 
+#include <cstdint>
 #include <iosfwd>
+#include <span>
 #include <string>
 
 #include "engine/ListingFile.h"
@@ -18,8 +20,10 @@ namespace zet {
                                            const ListingWriter& list);
 
 /// Writes the list as the output textbox shows it (plain layout) with LF
-/// line ends and a final line end. False when `out` failed.
+/// line ends and a final line end, with the range column when `ranges` is
+/// not empty. False when `out` failed.
 [[nodiscard]] bool WriteStandardOutput(const WordTable& table, const ListResults& results,
-                                       const ParameterSet& params, std::ostream& out);
+                                       const ParameterSet& params,
+                                       std::span<const std::int64_t> ranges, std::ostream& out);
 
 }  // namespace zet

@@ -38,4 +38,18 @@ Outcome<ListingOutcome> WriteListingFileWith(const std::string& path, const Para
   return outcome;
 }
 
+Outcome<Done> WriteExportFile(const std::string& path, const WordTable& table,
+                              const ListResults& results, const ExportRequest& request,
+                              const ParameterSet& params, const FilesRead& alsoRead) {
+  const Outcome<ListingOutcome> written = WriteListingFileWith(
+      path, params,
+      [&](const ListingOptions&, ListingSink& sink) {
+        return WriteExport(table, results, request, sink) ? ListingOutcome::Completed
+                                                          : ListingOutcome::Failed;
+      },
+      alsoRead);
+  if (!written) return written.problem();
+  return Done{};
+}
+
 }  // namespace zet

@@ -7,6 +7,7 @@
 #include "engine/FileWrites.h"
 #include "engine/Outcome.h"
 #include "params/ParameterSet.h"
+#include "results/Export.h"
 #include "results/Listing.h"
 #include "results/ResultsStages.h"
 #include "scanner/WordTable.h"
@@ -42,5 +43,13 @@ inline constexpr std::string_view kOutputFile = "output file";
                                                            const ParameterSet& params,
                                                            const ListingWriter& list,
                                                            const FilesRead& alsoRead = {});
+
+/// Writes an export (WriteExport) to `path` by the same write policy as
+/// WriteListingFile, refused over the files the run reads.
+[[nodiscard]] Outcome<Done> WriteExportFile(const std::string& path, const WordTable& table,
+                                            const ListResults& results,
+                                            const ExportRequest& request,
+                                            const ParameterSet& params,
+                                            const FilesRead& alsoRead = {});
 
 }  // namespace zet

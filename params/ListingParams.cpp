@@ -89,7 +89,7 @@ DisplayFormat FormatOf(const ParameterSet& params) {
 ListingOptions ListingOptionsFor(const ParameterSet& params, ListingTarget target) {
   const bool commas =
       target == ListingTarget::OutputFile && params.IsChecked(ParamId::chkOutputWithCommas);
-  return {OrderOf(params), FormatOf(params), commas, target, kMinColumnWidth};
+  return {OrderOf(params), FormatOf(params), commas, target, kMinColumnWidth, {}};
 }
 
 }  // namespace zet

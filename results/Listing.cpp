@@ -18,7 +18,7 @@ class LineEmitter {
 
   LineEmitter(const ListResults& results, const ListingOptions& options, ListingSink& sink,
               bool blocks)
-      : sink_(sink), target_(options.target), blocks_(blocks) {
+      : sink_(sink), target_(options.target), blocks_(blocks), ranges_(options.ranges) {
     layout_.format = options.format;
     layout_.blnCommaMode =
         options.target == ListingTarget::OutputFile && options.blnOutputWithCommas;
@@ -27,17 +27,18 @@ class LineEmitter {
     if (blocks_) text_.reserve(kBlock + 4096);
   }
 
-  bool EmitHeader() { return layout_.format == DisplayFormat::WordCommas || Emit(nullptr); }
+  bool EmitHeader() { return layout_.format == DisplayFormat::WordCommas || Emit(nullptr, 0); }
 
-  bool Emit(const WordEntry* entry) {
+  // `entry` is the entry at key-order index `index`; null for the header.
+  bool Emit(const WordEntry* entry, std::size_t index) {
     if (layout_.format != DisplayFormat::WordCommas) {
-      AppendLine(entry);
+      AppendLine(entry, index);
       text_.append("\r\n");
     } else if (target_ == ListingTarget::OutputFile) {
       if (!firstWord_) text_.append(", ");
-      AppendLine(entry);
+      AppendLine(entry, index);
     } else {
-      AppendLine(entry);
+      AppendLine(entry, index);
       text_.append(", ");
     }
     firstWord_ = false;
@@ -52,11 +53,13 @@ class LineEmitter {
   }
 
  private:
-  // The line is laid out where it goes. Most lines are ASCII, which UTF-8
-  // keeps as it is; the few others are encoded afterwards.
-  void AppendLine(const WordEntry* entry) {
+  // The line is laid out where it goes, with the range column when counted.
+  // Most lines are ASCII, which UTF-8 keeps as it is; the few others are
+  // encoded afterwards.
+  void AppendLine(const WordEntry* entry, std::size_t index) {
     const std::size_t start = text_.size();
     OutputLine(entry, layout_, text_);
+    if (!ranges_.empty()) AppendRange(entry, index);
     const std::string_view line = std::string_view(text_).substr(start);
     if (IsAscii(line)) return;
     line_.assign(line);
@@ -64,11 +67,24 @@ class LineEmitter {
     AppendUtf8(line_, text_);
   }
 
+  // The trailing range column, as wide as its header.
+  void AppendRange(const WordEntry* entry, std::size_t index) {
+    const std::string value = entry ? std::to_string(ranges_[index]) : std::string("Range");
+    if (layout_.format == DisplayFormat::WordCommas) {
+      if (entry) text_ += " (" + value + ")";
+      return;
+    }
+    text_ += layout_.blnCommaMode ? " , " : "  ";
+    if (value.size() < 5) text_.append(5 - value.size(), ' ');
+    text_ += value;
+  }
+
   ListingSink& sink_;
   ListingTarget target_;
   bool blocks_;
   LineLayout layout_;
   bool firstWord_ = true;
+  std::span<const std::int64_t> ranges_;
   std::string line_;
   std::string text_;
 };
@@ -96,7 +112,7 @@ ListingOutcome ListAlphabetically(const WordTable& table, const ListResults& res
     PrefetchAhead(table, i, table.size(), KeyOrder, PrefetchWord::Yes);
     const WordEntry& entry = table[i];
     const bool listed = entry.blnIncluded;
-    if (listed && !emitter.Emit(&entry)) return Finish(emitter, sink, ListingOutcome::Failed);
+    if (listed && !emitter.Emit(&entry, i)) return Finish(emitter, sink, ListingOutcome::Failed);
     const ListingProgress progress{i, i + 1, listed, listed && (i + 1) % step == 0};
     if (pump && !pump(progress)) return Finish(emitter, sink, ListingOutcome::Stopped);
   }
@@ -114,7 +130,7 @@ ListingOutcome ListByFrequency(const WordTable& table, const ListResults& result
     PrefetchAhead(
         table, line - 1, order.size(), [&](std::size_t k) { return order[k]; }, PrefetchWord::Yes);
     const std::size_t e = order[line - 1];
-    if (!emitter.Emit(&table[e])) return Finish(emitter, sink, ListingOutcome::Failed);
+    if (!emitter.Emit(&table[e], e)) return Finish(emitter, sink, ListingOutcome::Failed);
     const ListingProgress progress{e, line, true, line % step == 0};
     if (pump && !pump(progress)) return Finish(emitter, sink, ListingOutcome::Stopped);
   }

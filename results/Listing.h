@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 #include "results/DisplayFormat.h"
 #include "results/LineLayout.h"
@@ -22,6 +23,9 @@ struct ListingOptions {
   bool blnOutputWithCommas = false;
   ListingTarget target = ListingTarget::Textbox;
   int intMinColumnWidth = kMinColumnWidth;
+  /// When not empty, the number of files each entry was found in, by
+  /// key-order index: written as a trailing column ("word (N)" in format 9).
+  std::span<const std::int64_t> ranges;
 };
 
 /// What a traversal reports after each entry it visits.

@@ -22,7 +22,7 @@ ListingOutcome WriteOutputFile(const WordTable& table, const ListResults& result
                                std::ostream& file, const ListingPump& pump) {
   StreamSink sink(file);
   const ListingOptions options{order, format, blnOutputWithCommas, ListingTarget::OutputFile,
-                               kMinColumnWidth};
+                               kMinColumnWidth, {}};
   return WriteListing(table, results, options, sink, pump);
 }
 
@@ -30,7 +30,7 @@ std::string RenderTextboxListing(const WordTable& table, const ListResults& resu
                                  WordOrder order, DisplayFormat format, const ListingPump& pump) {
   std::string text;
   StringSink sink(text);
-  const ListingOptions options{order, format, false, ListingTarget::Textbox, kMinColumnWidth};
+  const ListingOptions options{order, format, false, ListingTarget::Textbox, kMinColumnWidth, {}};
   const ListingOutcome outcome = WriteListing(table, results, options, sink, pump);
   FinishTextboxListing(text, outcome, format);
   return text;

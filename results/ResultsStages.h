@@ -1,6 +1,9 @@
 #pragma once
 // The results stages that follow a count: filters, totals and ranks.
 
+#include <cstdint>
+#include <span>
+
 #include "results/FilterSettings.h"
 #include "results/ListTotals.h"
 #include "results/Ranking.h"
@@ -21,5 +24,13 @@ struct ListResults {
 /// the totals and the frequency order. An empty table gives zero totals and
 /// an empty order.
 [[nodiscard]] ListResults RunResultsStages(WordTable& table, const FilterSettings& settings);
+
+/// RunResultsStages for a corpus whose `ranges` (files each entry was found
+/// in, by key-order index; as many as the table has entries) are known:
+/// after the filters of `settings`, entries found in fewer than `minRange`
+/// files are left out too, before the totals and ranks.
+[[nodiscard]] ListResults RunResultsStages(WordTable& table, const FilterSettings& settings,
+                                           std::span<const std::int64_t> ranges,
+                                           std::int64_t minRange);
 
 }  // namespace zet

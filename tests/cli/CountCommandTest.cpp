@@ -279,7 +279,7 @@ TEST(CountCommandTest, UsageErrorsAndHelp) {
   const Outcome bad = Count({"--nope"});
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.err, "zet-count: unknown option '--nope'\nTry 'zet-count --help'.\n");
-  EXPECT_EQ(Count({"--help"}).out.rfind("Usage: zet-count [OPTIONS] [FILE]", 0), 0u);
+  EXPECT_EQ(Count({"--help"}).out.rfind("Usage: zet-count [OPTIONS] [FILE...]", 0), 0u);
   EXPECT_EQ(Count({"--version"}).out.rfind("zet-count ", 0), 0u);
   CountEnvironment terminal;
   terminal.stdinIsTerminal = true;

@@ -146,7 +146,9 @@ TEST(CountOptionsTest, UsageErrorsNameTheProblem) {
        "option '--encoding' takes auto, utf-8, windows-1252, utf-16le or utf-16be, not 'latin1'"},
       {{"--jobs", "-1"}, "option '--jobs' takes a number from 0 to 1024, not '-1'"},
       {{"--locale="}, "option '--locale' needs a value (NAME)"},
-      {{"a.txt", "b.txt"}, "only one input file may be given ('a.txt' and 'b.txt')"},
+      {{"a.txt", "-"}, "standard input (\"-\") cannot be part of a corpus of files"},
+      {{"--min-range", "0"}, "option '--min-range' takes a number of files from 1 on, not '0'"},
+      {{"--export", "xml"}, "option '--export' takes tsv, csv or json, not 'xml'"},
   };
   for (const auto& [args, error] : rows) EXPECT_EQ(ParseCountOptions(args).error, error) << args.front();
 }

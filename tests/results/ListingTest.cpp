@@ -22,7 +22,7 @@ class ListingTest : public ::testing::Test {
                    WordOrder order = WordOrder::ByFrequency, const ListingPump& pump = {}) {
     std::string text;
     StringSink sink(text);
-    const ListingOptions options{order, format, commas, target, kMinColumnWidth};
+    const ListingOptions options{order, format, commas, target, kMinColumnWidth, {}};
     outcome_ = WriteListing(table_, results_, options, sink, pump);
     return text;
   }
@@ -140,7 +140,7 @@ TEST_F(ListingTest, RefusedWriteEndsListingAsFailed) {
   RefusingSink sink(2);
   int pumps = 0;
   const ListingOptions options{WordOrder::ByFrequency, DisplayFormat::Word, false,
-                               ListingTarget::Textbox, kMinColumnWidth};
+                               ListingTarget::Textbox, kMinColumnWidth, {}};
   EXPECT_EQ(WriteListing(table_, results_, options, sink,
                          [&](const ListingProgress&) { return ++pumps > 0; }),
             ListingOutcome::Failed);
@@ -174,7 +174,7 @@ TEST(ListingBlocksTest, BlocksHoldExactlyTheLinesOfALineByLineListing) {
   for (const DisplayFormat format : {DisplayFormat::RankFrequencyWord, DisplayFormat::WordRank,
                                      DisplayFormat::WordCommas}) {
     const ListingOptions options{WordOrder::ByFrequency, format, true, ListingTarget::OutputFile,
-                                 kMinColumnWidth};
+                                 kMinColumnWidth, {}};
     std::string blocks;
     StringSink blockSink(blocks);
     LineSink lineSink;
@@ -198,7 +198,7 @@ TEST(ListingPacingTest, ScrollDuePositions) {
   StringSink sink(text);
   for (const WordOrder order : {WordOrder::Alphabetical, WordOrder::ByFrequency}) {
     std::vector<std::size_t> due;
-    const ListingOptions options{order, DisplayFormat::Word, false, ListingTarget::Textbox, 6};
+    const ListingOptions options{order, DisplayFormat::Word, false, ListingTarget::Textbox, 6, {}};
     WriteListing(table, results, options, sink, [&](const ListingProgress& p) {
       if (p.blnScrollDue) due.push_back(p.position);
       return true;
