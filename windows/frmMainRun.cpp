@@ -105,9 +105,11 @@ void frmMain::ShowResults() {
   cmdListWords.SetEnabled(true);
   OutputResults();
   EndRun();
+  if (onListed) onListed();
 }
 
 void frmMain::BeginRun() {
+  if (onResultsChanging) onResultsChanging();
   cmdListWords.SetCaption(std::string(texts::kStop));
   EnableControls(false);
 }
@@ -164,6 +166,7 @@ void frmMain::ConcealNumWords() {
 }
 
 void frmMain::cmdClearOutput_Click() {
+  if (onResultsChanging) onResultsChanging();
   txbOutput.Clear();
   ConcealNumWords();
   blnWordsGot = false;

@@ -70,7 +70,7 @@ constexpr std::array<LayoutEntry, 51> kEntries = {{
     {"txbParametersFile", 2880, 6090, 8820, 315, kFixed},
 }};
 
-constexpr WindowLayout kLayout{"frmParams", 11820, 6540, false, kEntries};
+constexpr WindowLayout kLayout{"frmParams", 11820, 6540, false, kEntries, false, {}, true};
 
 }  // namespace
 
