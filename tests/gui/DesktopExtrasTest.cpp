@@ -419,3 +419,31 @@ TEST_F(DesktopExtrasTest, CtrlOChoosesTheInputFileAndCtrlQQuits) {
 
 }  // namespace
 }  // namespace zet
+
+namespace zet {
+namespace {
+
+// Leaves main-listing.png, table.png and profile.png in the output folder,
+// for the manual: the sample text counted, shown three ways.
+TEST_F(DesktopExtrasTest, ScreenshotsOfTheResults) {
+  const QString sample = files_.filePath("sample.txt");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(ZET_SOURCE_DIR "/data/sample.txt"), sample));
+  ASSERT_NO_FATAL_FAILURE(CountFile(sample));
+  QWidget* window = MainWindow()->Widget();
+  window->resize(window->width() + 160, window->height() + 200);
+  ASSERT_TRUE(WaitFor([&] { return Pages()->height() > 250; }));
+  const std::string folder = test::OutputFolder() + "/";
+  struct Shot {
+    int page;
+    const char* file;
+  };
+  for (const Shot& shot : {Shot{0, "main-listing.png"}, Shot{1, "table.png"}, Shot{2, "profile.png"}}) {
+    Pages()->setCurrentIndex(shot.page);
+    if (shot.page == 1) Table()->View()->selectRow(2);
+    QTest::qWait(50);  // the chart lays itself out
+    EXPECT_TRUE(window->grab().save(QString::fromStdString(folder + shot.file), "PNG")) << shot.file;
+  }
+}
+
+}  // namespace
+}  // namespace zet
