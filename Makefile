@@ -3,7 +3,7 @@
 # otherwise it names the missing packages and stops).
 
 PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libcli11-dev nlohmann-json3-dev
-GUI_PACKAGES  := qt6-base-dev
+GUI_PACKAGES  := qt6-base-dev qt6-charts-dev qt6-svg-dev
 BENCH_PACKAGES := python3 time
 FUZZ_PACKAGES := clang libclang-rt-dev
 JOBS          ?= $(shell nproc)

@@ -124,6 +124,17 @@ class frmMain final : public ParamsHost {
   /// The parameters window and this window's settings as one parameter set.
   [[nodiscard]] ParameterSet CurrentParameters() const;
 
+  /// What the results stages made of the last count: the listed entries of
+  /// Words() and their totals. Valid from the end of a run until
+  /// onResultsChanging.
+  [[nodiscard]] const ListResults& Results() const noexcept { return results_; }
+  /// Runs before the word table or its results change (the textbox is
+  /// cleared, or a run begins): whatever reads them lets go.
+  std::function<void()> onResultsChanging;
+  /// Runs when the words were listed (after a count, or listed again in
+  /// another order or format), once the controls are back.
+  std::function<void()> onListed;
+
   /// Runs when the help window has just been made, before it is first
   /// shown: the platform attaches its views here.
   std::function<void(frmHelp&)> onHelpWindowCreated;

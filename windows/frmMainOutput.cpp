@@ -27,6 +27,7 @@ void frmMain::ListAgain() {
         OutputResults();
         EndRun();
       });
+      if (onListed) onListed();
     }
   }
   SetTheFocus();

@@ -108,9 +108,11 @@ void frmMain::ShowResults() {
   cmdListWords.SetEnabled(true);
   OutputResults();
   EndRun();
+  if (onListed) onListed();
 }
 
 void frmMain::BeginRun() {
+  if (onResultsChanging) onResultsChanging();
   cmdListWords.SetCaption(std::string(texts::kStop));
   EnableControls(false);
 }
@@ -167,6 +169,7 @@ void frmMain::ConcealNumWords() {
 }
 
 void frmMain::cmdClearOutput_Click() {
+  if (onResultsChanging) onResultsChanging();
   txbOutput.Clear();
   ConcealNumWords();
   blnWordsGot = false;

@@ -13,7 +13,7 @@ constexpr std::array<LayoutEntry, 2> kEntries = {{
     {"cmdClose", 4877, 5570, 1215, 375},
 }};
 
-constexpr WindowLayout kLayout{"frmHelp", 10970, 6370, true, kEntries};
+constexpr WindowLayout kLayout{"frmHelp", 10970, 6370, true, kEntries, false, {}, true};
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 // The main window: file names at the top, the source and display choices
 // in two frames, the buttons in a column at the right, the output textbox
-// with its clipboard labels, and the counters at the foot.
+// with its clipboard labels, and the counters at the foot. The window is
+// no smaller than this; larger, the textbox grows, the buttons keep to the
+// right edge and the counters to the foot.
 #include <array>
 
 #include "platform/qt/WindowLayout.h"
@@ -11,6 +13,8 @@ namespace {
 
 constexpr unsigned kWrap = kLayoutWrap;
 constexpr unsigned kFixed = kLayoutFixedPitch;
+// The counters at the foot's right half stay under the right edge.
+constexpr unsigned kCounterRight = kLayoutBottom | kLayoutRight;
 
 // Widest run-time captions: a file of almost 100 MB, a total of millions.
 constexpr std::string_view kWidestFileSize =
@@ -47,31 +51,50 @@ constexpr std::array<LayoutEntry, 39> kEntries = {{
     {"lblDisplayFormat", 4830, 2925, 1620, 255},
     {"cboDisplayFormat", 6480, 2895, 2610, 315, kLayoutPlain, "rank frequency word"},
     // Output textbox and the clipboard labels under it.
-    {"txbOutput", 120, 3420, 9120, 2040, kFixed},
-    {"Label1", 120, 5520, 6600, 255},
-    {"lblSizeOfClipboardContents", 6840, 5520, 4410, 255, kLayoutPlain,
+    {"txbOutput", 120, 3420, 9120, 2040, kFixed | kLayoutGrow},
+    {"Label1", 120, 5520, 6600, 255, kLayoutBottom},
+    {"lblSizeOfClipboardContents", 6840, 5520, 4410, 255, kLayoutBottom | kLayoutRight,
      "Contents of clipboard:   100,000 bytes"},
-    {"Label2", 120, 5790, 6600, 255},
+    {"Label2", 120, 5790, 6600, 255, kLayoutBottom},
     // Counters.
-    {"fraCounters", 120, 6090, 11130, 870},
-    {"lblTwirler", 270, 6300, 300, 360},
-    {"lblNumberOfWords", 690, 6270, 4200, 255, kLayoutPlain, kWidestListed},
-    {"lblNumWordsExcluded", 690, 6600, 4200, 255, kLayoutPlain, kWidestListed},
-    {"lblNumOccurrences", 5010, 6270, 6120, 255, kLayoutPlain, kWidestOccurrences},
-    {"lblTotalNumOccurrences", 5010, 6600, 6120, 255, kLayoutPlain, kWidestOccurrences},
+    {"fraCounters", 120, 6090, 11130, 870, kLayoutBottom | kLayoutGrowWidth},
+    {"lblTwirler", 270, 6300, 300, 360, kLayoutBottom},
+    {"lblNumberOfWords", 690, 6270, 4200, 255, kLayoutBottom, kWidestListed},
+    {"lblNumWordsExcluded", 690, 6600, 4200, 255, kLayoutBottom, kWidestListed},
+    {"lblNumOccurrences", 5010, 6270, 6120, 255, kCounterRight, kWidestOccurrences},
+    {"lblTotalNumOccurrences", 5010, 6600, 6120, 255, kCounterRight, kWidestOccurrences},
     // Buttons.
-    {"cmdSetParameters", 9360, 1800, 1890, 375},
-    {"cmdCopyToClipboard", 9360, 2220, 1890, 375},
-    {"cmdClearOutput", 9360, 2640, 1890, 375},
-    {"cmdSaveState", 9360, 3060, 1890, 375},
-    {"cmdHelp", 9360, 3480, 1890, 375},
-    {"cmdQuit", 9360, 3900, 1890, 375},
+    {"cmdSetParameters", 9360, 1800, 1890, 375, kLayoutRight},
+    {"cmdCopyToClipboard", 9360, 2220, 1890, 375, kLayoutRight},
+    {"cmdClearOutput", 9360, 2640, 1890, 375, kLayoutRight},
+    {"cmdSaveState", 9360, 3060, 1890, 375, kLayoutRight},
+    {"cmdHelp", 9360, 3480, 1890, 375, kLayoutRight},
+    {"cmdQuit", 9360, 3900, 1890, 375, kLayoutRight},
     // Links.
-    {"lblOnlineDocumentation", 9360, 4440, 1890, 255},
-    {"lblAboutZet", 9360, 4740, 1890, 255},
+    {"lblOnlineDocumentation", 9360, 4440, 1890, 255, kLayoutRight},
+    {"lblAboutZet", 9360, 4740, 1890, 255, kLayoutRight},
 }};
 
-constexpr WindowLayout kLayout{"frmMain", 11370, 7050, false, kEntries};
+// Clear of the menu bar's File, Edit, View and Help.
+constexpr std::array<PreferredAccelerator, 15> kAccelerators = {{
+    {"cmdFile(0)", 'i'},
+    {"cmdClearFile(0)", 'a'},
+    {"cmdFile(1)", 'o'},
+    {"cmdClearFile(1)", 'r'},
+    {"chkDisableOutputToFile", 'd'},
+    {"optInFile", 'l'},
+    {"optInTextBox", 'b'},
+    {"cmdListWords", 'c'},
+    {"chkSuppressWords", 'w'},
+    {"cmdSetParameters", 'm'},
+    {"cmdCopyToClipboard", 'y'},
+    {"cmdClearOutput", 'x'},
+    {"cmdSaveState", 't'},
+    {"cmdHelp", 'p'},
+    {"cmdQuit", 'q'},
+}};
+
+constexpr WindowLayout kLayout{"frmMain", 11370, 7050, true, kEntries, true, kAccelerators};
 
 }  // namespace
 

@@ -70,7 +70,12 @@ constexpr std::array<LayoutEntry, 51> kEntries = {{
     {"txbParametersFile", 2880, 6090, 8820, 315, kFixed},
 }};
 
-constexpr WindowLayout kLayout{"frmParams", 11820, 6540, false, kEntries};
+// More buttons and check boxes than letters: Close is sure of its own, the
+// rest take the first free letter of their captions in tab order.
+constexpr std::array<PreferredAccelerator, 1> kAccelerators = {{{"cmdClose", 'c'}}};
+
+constexpr WindowLayout kLayout{"frmParams", 11820, 6540, false, kEntries, false, kAccelerators,
+                               true};
 
 }  // namespace
 

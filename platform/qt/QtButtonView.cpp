@@ -20,7 +20,7 @@ void QtButtonView::ChangedOwn(Property property) {
 }
 
 void QtButtonView::ShowOwn() {
-  const QString caption = LiteralCaption(button_.Caption());
+  const QString caption = AcceleratedCaption(button_.Caption(), Accelerator());
   if (push_->text() != caption) push_->setText(caption);
 }
 

@@ -18,14 +18,14 @@ QtCheckBoxView::QtCheckBoxView(CheckBox& box, QWidget* parent)
 
 void QtCheckBoxView::ChangedOwn(Property property) {
   if (property == Property::kText) {
-    check_->setText(LiteralCaption(box_.Caption()));
+    check_->setText(AcceleratedCaption(box_.Caption(), Accelerator()));
   } else if (property == Property::kValue) {
     ShowValue();
   }
 }
 
 void QtCheckBoxView::ShowOwn() {
-  check_->setText(LiteralCaption(box_.Caption()));
+  check_->setText(AcceleratedCaption(box_.Caption(), Accelerator()));
   ShowValue();
 }
 

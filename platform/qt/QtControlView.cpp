@@ -25,6 +25,12 @@ void QtControlView::SetFixedPitch(bool fixedPitch) {
   ShowFont();
 }
 
+void QtControlView::SetAccelerator(char letter) {
+  if (letter == accelerator_) return;
+  accelerator_ = letter;
+  ChangedOwn(Property::kText);
+}
+
 void QtControlView::ShowAll() {
   widget_->setEnabled(control_.Enabled());
   ShowFont();

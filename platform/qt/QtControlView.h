@@ -38,6 +38,11 @@ class QtControlView : public QObject, public View {
   /// (set by the layout where columns must line up).
   void SetFixedPitch(bool fixedPitch);
 
+  /// The letter of the control's keyboard accelerator (0: none), marked in
+  /// its caption wherever the caption has it.
+  void SetAccelerator(char letter);
+  [[nodiscard]] char Accelerator() const noexcept { return accelerator_; }
+
   /// Copies every property of the model to the widget (once, after the
   /// widget was made).
   void ShowAll();
@@ -66,6 +71,7 @@ class QtControlView : public QObject, public View {
   Control& control_;
   QWidget* widget_;
   bool fixedPitch_ = false;
+  char accelerator_ = 0;
 };
 
 }  // namespace zet

@@ -19,6 +19,9 @@ QtMultiLineTextBoxView::QtMultiLineTextBoxView(MultiLineTextBox& box, QWidget* p
   // The logic fills the box line by line; an undo history of every line
   // would only cost memory.
   edit_->setUndoRedoEnabled(false);
+  // Tab and Shift+Tab move on to the next control, as everywhere else;
+  // the listing never needs a typed tab.
+  edit_->setTabChangesFocus(true);
   connect(edit_, &QPlainTextEdit::textChanged, this, [this] { UserChangedText(); });
   // Mouse, context-menu pastes and drops arrive at the viewport.
   edit_->viewport()->installEventFilter(this);

@@ -19,14 +19,14 @@ QtOptionButtonView::QtOptionButtonView(OptionButton& option, QWidget* parent)
 
 void QtOptionButtonView::ChangedOwn(Property property) {
   if (property == Property::kText) {
-    radio_->setText(LiteralCaption(option_.Caption()));
+    radio_->setText(AcceleratedCaption(option_.Caption(), Accelerator()));
   } else if (property == Property::kValue) {
     ShowValue();
   }
 }
 
 void QtOptionButtonView::ShowOwn() {
-  radio_->setText(LiteralCaption(option_.Caption()));
+  radio_->setText(AcceleratedCaption(option_.Caption(), Accelerator()));
   ShowValue();
 }
 

@@ -43,6 +43,23 @@ QString LiteralCaption(std::string_view caption) {
   return ToQString(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+QString AcceleratedCaption(std::string_view caption, char letter) {
+  QString text = LiteralCaption(caption);
+  if (letter == 0) return text;
+  const QChar wanted = QChar::fromLatin1(letter).toLower();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&')) {
+      ++i;  // an escaped ampersand
+      continue;
+    }
+    if (text[i].toLower() == wanted) {
+      text.insert(i, QLatin1Char('&'));
+      break;
+    }
+  }
+  return text;
+}
+
 int WidgetPosition(std::string_view text, std::size_t characters) {
   int units = 0;
   std::size_t i = 0;

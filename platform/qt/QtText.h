@@ -28,6 +28,10 @@ namespace zet {
 /// A caption shown literally by a button or check box, where "&" would
 /// otherwise mark a keyboard shortcut.
 [[nodiscard]] QString LiteralCaption(std::string_view caption);
+/// LiteralCaption with the first `letter` (any case) marked as the
+/// control's keyboard accelerator (Alt+letter); as LiteralCaption when the
+/// caption lacks it or `letter` is 0.
+[[nodiscard]] QString AcceleratedCaption(std::string_view caption, char letter);
 
 /// The position in a Qt text widget (UTF-16 units, CR LF shown as one
 /// break) of the caret that stands after `characters` characters (code

@@ -16,6 +16,7 @@ int RunDesktop(int argc, char** argv, const DesktopProgramFactory& makeProgram) 
   int code = 1;
   if (program != nullptr) {
     code = desktop.QuitRequested() ? desktop.ExitCode() : QApplication::exec();
+    program->BeforeWindowsClose();
   }
   desktop.DetachAll();
   program.reset();

@@ -14,6 +14,9 @@ namespace zet {
 class DesktopProgram {
  public:
   virtual ~DesktopProgram() = default;
+  /// Runs once the event loop has ended, while the windows still exist
+  /// (e.g. to remember where they are).
+  virtual void BeforeWindowsClose() {}
 };
 
 /// Makes the program's window logic on `desktop`: constructs the windows

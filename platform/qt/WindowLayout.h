@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/Geometry.h"
+
 namespace zet {
 
 /// How the layout wants a control shown, beyond its place.
@@ -12,6 +14,14 @@ enum LayoutFlag : unsigned {
   kLayoutPlain = 0,
   kLayoutWrap = 1U << 0,        // a label whose caption is a sentence: break it into lines
   kLayoutFixedPitch = 1U << 1,  // fixed-pitch font whatever the logic's font (columns, paths)
+  // In a resizable window, what a control does when the window is larger
+  // than its layout: keep its distance to the right or bottom edge, or
+  // grow with the window. Without any, it stays where it is.
+  kLayoutRight = 1U << 2,
+  kLayoutBottom = 1U << 3,
+  kLayoutGrowWidth = 1U << 4,
+  kLayoutGrowHeight = 1U << 5,
+  kLayoutGrow = kLayoutGrowWidth | kLayoutGrowHeight,
 };
 
 /// One control's place in its window's client area, in twips (1/1440
@@ -29,6 +39,12 @@ struct LayoutEntry {
   std::string_view widestText = {};
 };
 
+/// The letter a control would like for its keyboard accelerator.
+struct PreferredAccelerator {
+  std::string_view name;
+  char letter = 0;
+};
+
 /// The layout of one window. `entries` are in tab order.
 struct WindowLayout {
   std::string_view formName;  // the Form's name, e.g. "frmParams"
@@ -36,6 +52,15 @@ struct WindowLayout {
   int clientHeight = 0;       // twips
   bool resizable = false;
   std::span<const LayoutEntry> entries;
+  /// A resizable window whose controls follow its edges (the flags above)
+  /// can be no smaller than its layout; one that fits its controls itself
+  /// can be any size.
+  bool followsEdges = false;
+  /// Accelerator letters chosen by hand; the other buttons, check boxes and
+  /// option buttons get the first free letter of their captions.
+  std::span<const PreferredAccelerator> accelerators = {};
+  /// Escape asks to close the window, as its close box does.
+  bool escapeCloses = false;
 
   /// The entry of the control named `name`, or nullptr.
   [[nodiscard]] const LayoutEntry* Find(std::string_view name) const noexcept;
@@ -52,6 +77,12 @@ struct WindowLayout {
 /// The layout of the form named `formName`, or nullptr when there is none
 /// (the window then shows its controls where the logic placed them).
 [[nodiscard]] const WindowLayout* FindWindowLayout(std::string_view formName) noexcept;
+
+/// Where a control whose nominal place is `place` goes when its window's
+/// client area is `grownBy` larger than the layout (never smaller), by the
+/// entry's edge flags.
+[[nodiscard]] Geometry FollowEdges(Geometry place, unsigned flags, int grownWidth,
+                                     int grownHeight) noexcept;
 
 /// Twips in pixels at `dotsPerInch`, scaled by `scale`, rounded.
 [[nodiscard]] int TwipsToPixels(int twips, double dotsPerInch, double scale = 1.0) noexcept;

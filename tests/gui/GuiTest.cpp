@@ -53,4 +53,13 @@ bool ShowAndActivate(QWidget* window) {
 
 std::string OutputFolder() { return ZET_GUI_OUTPUT_DIR; }
 
+QString ShownCaption(const QString& text) {
+  QString shown;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+    shown += text[i];
+  }
+  return shown;
+}
+
 }  // namespace zet::test

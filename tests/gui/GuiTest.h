@@ -2,6 +2,7 @@
 // What the GUI tests share: a fixture with a private settings folder, and
 // ways to wait for Qt without sleeping.
 
+#include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,10 @@ void WhenModalOpens(std::function<void(QWidget*)> action);
 
 /// Shows `window` and waits until it is the active window.
 [[nodiscard]] bool ShowAndActivate(QWidget* window);
+
+/// A button's caption as the user reads it: the accelerator's "&" marker
+/// dropped, "&&" shown as "&".
+[[nodiscard]] QString ShownCaption(const QString& text);
 
 /// The folder where tests leave screenshots (created by the build).
 [[nodiscard]] std::string OutputFolder();

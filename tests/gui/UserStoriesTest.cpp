@@ -157,9 +157,9 @@ class UserStoriesTest : public test::GuiTest {
   void Count() {
     QPushButton* button = CountButton();
     ASSERT_NE(button, nullptr);
-    ASSERT_EQ(button->text(), kCount);
+    ASSERT_EQ(test::ShownCaption(button->text()), kCount);
     QTest::mouseClick(button, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([button] { return button->text() == kCount && button->isEnabled(); }));
+    ASSERT_TRUE(WaitFor([button] { return test::ShownCaption(button->text()) == kCount && button->isEnabled(); }));
   }
 
   // Waits until the output textbox shows `expected` (appended text reaches
@@ -238,7 +238,7 @@ class StopStoryTest : public UserStoriesTest {
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, button, [&] {
-      if (button->text() != "Stop") return;
+      if (test::ShownCaption(button->text()) != "Stop") return;
       poll.stop();
       stopClicked = true;
       AnswerNextBox(question, answer);
@@ -252,7 +252,7 @@ class StopStoryTest : public UserStoriesTest {
     EXPECT_EQ(question.text,
               "The operation was stopped before all words were counted.\n"
               "Do you wish to list the words which were found?");
-    EXPECT_EQ(button->text(), kCount);
+    EXPECT_EQ(test::ShownCaption(button->text()), kCount);
     EXPECT_TRUE(Main<QWidget>("cmdFile(0)")->isEnabled());
   }
 

@@ -159,3 +159,31 @@ TEST_F(MainLayoutTest, StandInWindowFitsItsFontsAndIsPhotographed) {
 
 }  // namespace
 }  // namespace zet
+
+namespace zet {
+namespace {
+
+TEST(FollowEdgesTest, MovesOrGrowsByTheFlagsAndNeverShrinks) {
+  const Geometry place{10, 20, 100, 50};
+  struct Row {
+    unsigned flags;
+    int grownWidth;
+    int grownHeight;
+    Geometry expected;
+  };
+  const Row rows[] = {
+      {kLayoutPlain, 30, 40, {10, 20, 100, 50}},
+      {kLayoutRight, 30, 40, {40, 20, 100, 50}},
+      {kLayoutBottom | kLayoutRight, 30, 40, {40, 60, 100, 50}},
+      {kLayoutGrow, 30, 40, {10, 20, 130, 90}},
+      {kLayoutBottom | kLayoutGrowWidth, 30, 40, {10, 60, 130, 50}},
+      {kLayoutGrow | kLayoutRight, -30, -40, {10, 20, 100, 50}},  // smaller than the layout
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(FollowEdges(place, row.flags, row.grownWidth, row.grownHeight), row.expected)
+        << "flags " << row.flags;
+  }
+}
+
+}  // namespace
+}  // namespace zet

@@ -1,0 +1,449 @@
+// What the desktop program adds around the windows' own controls, used as
+// a user uses it: resizing, the keyboard, drops, recent files, the menu
+// bar, the results table and the vocabulary profile.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "desktop/ZetProgram.h"
+#include "platform/Control.h"
+#include "platform/Form.h"
+#include "platform/qt/QtDesktop.h"
+#include "platform/qt/QtProfileView.h"
+#include "platform/qt/QtResultsTable.h"
+#include "platform/qt/QtWindow.h"
+#include "platform/qt/WindowLayout.h"
+#include "tests/gui/GuiTest.h"
+
+namespace zet {
+namespace {
+
+using ::testing::HasSubstr;
+using test::ShownCaption;
+using test::WaitFor;
+
+class DesktopExtrasTest : public test::GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    ASSERT_TRUE(files_.isValid());
+    StartProgram();
+  }
+
+  void TearDown() override {
+    StopProgram();
+    QGuiApplication::clipboard()->clear();
+    GuiTest::TearDown();
+  }
+
+  void StartProgram() {
+    desktop_ = std::make_unique<QtDesktop>(QtDesktopOptions{ExecutableFolder(), false});
+    program_ = MakeZetProgram(*desktop_);
+    QWidget* main = MainWindow()->Widget();
+    ASSERT_TRUE(WaitFor([main] { return main->isVisible(); }));
+    ASSERT_TRUE(test::ShowAndActivate(main));
+  }
+
+  void StopProgram() {
+    if (desktop_ != nullptr) desktop_->DetachAll();
+    program_.reset();
+    desktop_.reset();
+  }
+
+  QtWindow* MainWindow() const { return desktop_->FindWindow("frmMain"); }
+  template <class W>
+  W* Main(const char* name) const {
+    return qobject_cast<W*>(MainWindow()->WidgetOf(name));
+  }
+  template <class W>
+  W* Child(const char* objectName) const {
+    return MainWindow()->Widget()->findChild<W*>(QString::fromLatin1(objectName));
+  }
+  QtResultsTable* Table() const { return Child<QtResultsTable>("resultsTable"); }
+  QtProfileView* Profile() const { return Child<QtProfileView>("profileView"); }
+  QTabWidget* Pages() const { return Child<QTabWidget>("outputPages"); }
+
+  QString Write(const char* name, const std::string& text) const {
+    const QString path = files_.filePath(name);
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+    return path;
+  }
+
+  // Drags `paths` over the main window and drops them there.
+  bool Drop(const QStringList& paths, QWidget* target = nullptr) {
+    if (target == nullptr) target = MainWindow()->Widget();
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+  }
+
+  // Clicks the count button and waits for the run to end.
+  void Count() {
+    auto* button = Main<QPushButton>("cmdListWords");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(WaitFor(
+        [button] {
+          return ShownCaption(button->text()) == "Count word frequencies" && button->isEnabled();
+        },
+        60000));
+  }
+
+  void CountFile(const QString& path) {
+    ASSERT_TRUE(Drop({path}));
+    ASSERT_EQ(Main<QLineEdit>("txbFile(0)")->text(), path);
+    ASSERT_NO_FATAL_FAILURE(Count());
+  }
+
+  QTemporaryDir files_;
+  std::unique_ptr<QtDesktop> desktop_;
+  std::unique_ptr<DesktopProgram> program_;
+};
+
+// A text of `distinct` different words, the n-th found n % 7 + 1 times.
+std::string ManyWords(int distinct) {
+  std::string text;
+  for (int n = 0; n < distinct; ++n) {
+    std::string word = "wa";
+    for (int rest = n; rest > 0; rest /= 26) word += static_cast<char>('a' + rest % 26);
+    for (int i = 0; i <= n % 7; ++i) text += word + (i % 8 == 7 ? "\n" : " ");
+    text += '\n';
+  }
+  return text;
+}
+
+TEST_F(DesktopExtrasTest, TheTextboxGrowsWithTheWindowAndTheRestFollowsTheEdges) {
+  QWidget* window = MainWindow()->Widget();
+  QWidget* client = MainWindow()->ClientArea();
+  const QSize smallest = client->minimumSize();
+  EXPECT_GT(smallest.width(), 0);
+  QWidget* output = Pages();
+  ASSERT_NE(output, nullptr);
+  window->resize(window->minimumSizeHint());
+  ASSERT_TRUE(WaitFor([&] { return client->size() == smallest; }));
+  const QRect outputBefore = output->geometry();
+  const int quitToRight = client->width() - Main<QWidget>("cmdQuit")->geometry().left();
+  const int totalToBottom = client->height() - Main<QWidget>("lblTotalNumOccurrences")->y();
+  const QPoint fileBox = Main<QWidget>("txbFile(0)")->pos();
+
+  window->resize(window->width() + 300, window->height() + 200);
+  ASSERT_TRUE(WaitFor([&] { return client->width() == smallest.width() + 300; }));
+  EXPECT_EQ(output->width(), outputBefore.width() + 300);
+  EXPECT_EQ(output->height(), outputBefore.height() + 200);
+  EXPECT_EQ(client->width() - Main<QWidget>("cmdQuit")->geometry().left(), quitToRight);
+  EXPECT_EQ(client->height() - Main<QWidget>("lblTotalNumOccurrences")->y(), totalToBottom);
+  EXPECT_EQ(Main<QWidget>("txbFile(0)")->pos(), fileBox);
+  // The logic learns where the controls are now.
+  const Control* model = MainWindow()->Model().Find("txbOutput");
+  EXPECT_EQ(model->Place().height, output->height());
+  // And the window cannot be made smaller than its layout.
+  window->resize(100, 100);
+  ASSERT_TRUE(WaitFor([&] { return client->size() == smallest; }));
+}
+
+// The keyboard walks the controls in the layout's order, in every window;
+// the output textbox passes Tab on instead of typing it.
+TEST_F(DesktopExtrasTest, TabOrderFollowsTheLayoutAndLeavesTheTextbox) {
+  QTest::mouseClick(Main<QPushButton>("cmdSetParameters"), Qt::LeftButton);
+  QTest::mouseClick(Main<QPushButton>("cmdHelp"), Qt::LeftButton);
+  for (const char* name : {"frmMain", "frmParams", "frmHelp"}) {
+    const QtWindow* window = desktop_->FindWindow(name);
+    ASSERT_NE(window, nullptr) << name;
+    const WindowLayout* layout = FindWindowLayout(name);
+    std::vector<QWidget*> expected;
+    for (const LayoutEntry& entry : layout->entries) {
+      QWidget* widget = window->WidgetOf(entry.name);
+      if (widget != nullptr && (widget->focusPolicy() & Qt::TabFocus) != 0) expected.push_back(widget);
+    }
+    ASSERT_GE(expected.size(), 2U) << name;
+    std::vector<QWidget*> chain;
+    QWidget* widget = expected.front();
+    do {
+      if (std::find(expected.begin(), expected.end(), widget) != expected.end()) chain.push_back(widget);
+      widget = widget->nextInFocusChain();
+    } while (widget != expected.front() && chain.size() <= expected.size());
+    EXPECT_EQ(chain, expected) << name;
+  }
+  auto* output = Main<QPlainTextEdit>("txbOutput");
+  output->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(WaitFor([output] { return output->hasFocus(); }));
+  const QString before = output->toPlainText();
+  QTest::keyClick(output, Qt::Key_Tab);
+  EXPECT_FALSE(output->hasFocus());
+  EXPECT_EQ(output->toPlainText(), before);
+  output->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(output, Qt::Key_Backtab);
+  EXPECT_TRUE(Main<QWidget>("cboDisplayFormat")->hasFocus());
+}
+
+TEST_F(DesktopExtrasTest, EscapeClosesTheParametersAndHelpWindows) {
+  for (const char* button : {"cmdSetParameters", "cmdHelp"}) {
+    QTest::mouseClick(Main<QPushButton>(button), Qt::LeftButton);
+    const char* form = std::string(button) == "cmdHelp" ? "frmHelp" : "frmParams";
+    QtWindow* window = desktop_->FindWindow(form);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(test::ShowAndActivate(window->Widget()));
+    QTest::keyClick(window->Widget()->focusWidget() != nullptr ? window->Widget()->focusWidget()
+                                                                : window->Widget(),
+                    Qt::Key_Escape);
+    EXPECT_TRUE(WaitFor([window] { return !window->Widget()->isVisible(); })) << form;
+    EXPECT_FALSE(window->Model().Visible()) << form;
+  }
+  // The main window stays: Escape is no way to quit.
+  QTest::keyClick(MainWindow()->Widget(), Qt::Key_Escape);
+  EXPECT_TRUE(MainWindow()->Widget()->isVisible());
+}
+
+TEST_F(DesktopExtrasTest, AcceleratorsNeverClashWithinAWindow) {
+  QTest::mouseClick(Main<QPushButton>("cmdSetParameters"), Qt::LeftButton);
+  QTest::mouseClick(Main<QPushButton>("cmdHelp"), Qt::LeftButton);
+  for (const char* name : {"frmMain", "frmParams", "frmHelp"}) {
+    QWidget* window = desktop_->FindWindow(name)->Widget();
+    std::map<QString, QString> owners;
+    int buttons = 0;
+    auto claim = [&](const QString& text) {
+      const QKeySequence key = QKeySequence::mnemonic(text);
+      if (key.isEmpty()) return;
+      const QString letter = key.toString().toLower();
+      EXPECT_EQ(owners.count(letter), 0U)
+          << name << ": " << text.toStdString() << " and " << owners[letter].toStdString();
+      owners[letter] = text;
+    };
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+      if (button->text().isEmpty()) continue;  // tab and clear buttons
+      ++buttons;
+      claim(button->text());
+    }
+    if (auto* bar = window->findChild<QMenuBar*>()) {
+      for (QAction* menu : bar->actions()) claim(menu->text());
+    }
+    // Every button of the main and help windows has one; the parameters
+    // window has more buttons and check boxes than letters.
+    if (std::string(name) != "frmParams") {
+      EXPECT_EQ(static_cast<int>(owners.size()),
+                buttons + (std::string(name) == "frmMain" ? 4 : 0))
+          << name;
+    } else {
+      EXPECT_GE(owners.size(), 20U);
+    }
+  }
+  // Alt+letter clicks: Alt+M opens the parameters window.
+  desktop_->FindWindow("frmParams")->Model().Hide();
+  QTest::keyClick(MainWindow()->Widget(), Qt::Key_M, Qt::AltModifier);
+  EXPECT_TRUE(WaitFor([this] { return desktop_->FindWindow("frmParams")->Model().Visible(); }));
+}
+
+TEST_F(DesktopExtrasTest, OneDroppedFileBecomesTheInputFileAndIsRemembered) {
+  const QString path = Write("dropped.txt", "alpha beta beta\n");
+  // Dropped on the output textbox: still the input file.
+  ASSERT_TRUE(Drop({path}, Main<QPlainTextEdit>("txbOutput")->viewport()));
+  EXPECT_EQ(Main<QLineEdit>("txbFile(0)")->text(), path);
+  EXPECT_THAT(Main<QLabel>("lblFilesize")->text().toStdString(), HasSubstr("16 bytes"));
+  EXPECT_TRUE(Main<QPlainTextEdit>("txbOutput")->toPlainText().isEmpty());
+
+  ASSERT_NO_FATAL_FAILURE(Count());
+  EXPECT_THAT(Main<QPlainTextEdit>("txbOutput")->toPlainText().toStdString(), HasSubstr("beta"));
+  // The recent files, newest first, in the File menu and across runs.
+  const QString other = Write("other.txt", "gamma\n");
+  ASSERT_NO_FATAL_FAILURE(CountFile(other));
+  StopProgram();
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  auto* recent = Child<QMenu>("recentMenu");
+  ASSERT_NE(recent, nullptr);
+  emit recent->aboutToShow();
+  QStringList titles;
+  for (QAction* action : recent->actions()) titles << action->text();
+  ASSERT_GE(titles.size(), 2);
+  EXPECT_TRUE(titles[0].endsWith(other)) << titles[0].toStdString();
+  EXPECT_TRUE(titles[1].endsWith(path)) << titles[1].toStdString();
+  recent->actions()[1]->trigger();
+  EXPECT_EQ(Main<QLineEdit>("txbFile(0)")->text(), path);
+  // Kept apart from the settings file, whose format does not change.
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(ConfigFolder()) + "/zet/zet-desktop.ini"));
+}
+
+TEST_F(DesktopExtrasTest, SeveralDroppedFilesSayCorporaAreComing) {
+  const QString a = Write("a.txt", "a\n");
+  const QString b = Write("b.txt", "b\n");
+  QString seen;
+  test::WhenModalOpens([&seen](QWidget* modal) {
+    seen = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+    modal->close();
+  });
+  ASSERT_TRUE(Drop({a, b}));
+  EXPECT_THAT(seen.toStdString(), HasSubstr("corpus"));
+  EXPECT_TRUE(Main<QLineEdit>("txbFile(0)")->text().isEmpty());
+}
+
+TEST_F(DesktopExtrasTest, WindowPlacesAreRememberedOutsideTheSettingsFile) {
+  QWidget* window = MainWindow()->Widget();
+  window->resize(window->width() + 120, window->height() + 80);
+  ASSERT_TRUE(WaitFor([&] { return MainWindow()->Model().Place().width == window->width(); }));
+  const QSize size = window->size();
+  program_->BeforeWindowsClose();
+  StopProgram();
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  EXPECT_EQ(MainWindow()->Widget()->size(), size);
+}
+
+TEST_F(DesktopExtrasTest, TableSortsAndFiltersAHundredThousandWords) {
+  // A large file: the program suggests an output file first; no thanks.
+  test::WhenModalOpens([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+  });
+  ASSERT_NO_FATAL_FAILURE(CountFile(Write("many.txt", ManyWords(100000))));
+  QtResultsTable* table = Table();
+  ASSERT_NE(table, nullptr);
+  QAbstractItemModel* model = table->View()->model();
+  // Every listed word is a row (the default filters leave a few out).
+  const int rows = model->rowCount();
+  ASSERT_GT(rows, 99000);
+  EXPECT_THAT(Main<QLabel>("lblNumberOfWords")->text().toStdString(),
+              HasSubstr(QLocale(QLocale::English).toString(rows).toStdString()));
+  auto cell = [model](int row, int column) { return model->index(row, column).data().toString(); };
+  EXPECT_EQ(cell(0, 0), "1");
+  const QString highest = cell(0, 2);
+  Pages()->setCurrentIndex(1);
+  // A click on a header sorts by it; again, the other way.
+  QHeaderView* header = table->View()->horizontalHeader();
+  table->View()->sortByColumn(1, Qt::AscendingOrder);
+  EXPECT_EQ(cell(0, 1), "wa");
+  EXPECT_EQ(header->sortIndicatorSection(), 1);
+  table->View()->sortByColumn(2, Qt::AscendingOrder);
+  EXPECT_EQ(cell(0, 2), "1");
+  EXPECT_EQ(cell(rows - 1, 2), highest);
+  // The filter keeps the sort.
+  QTest::keyClicks(table->FilterBox(), "wazz");
+  QTest::keyClick(table->FilterBox(), Qt::Key_Return);
+  ASSERT_GT(model->rowCount(), 0);
+  ASSERT_LT(model->rowCount(), 1000);
+  for (int row = 0; row < model->rowCount(); ++row) {
+    ASSERT_TRUE(cell(row, 1).contains("wazz")) << cell(row, 1).toStdString();
+    if (row > 0) {
+      ASSERT_LE(cell(row - 1, 2).toInt(), cell(row, 2).toInt());
+    }
+  }
+  // The selected rows go to the clipboard as tab-separated values.
+  table->View()->selectRow(0);
+  table->CopySelection();
+  const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines[0], "Rank\tWord\tFrequency\tPercentage");
+  EXPECT_EQ(lines[1].split('\t').value(1), cell(0, 1));
+  // A new count lets go of the old rows before the table changes.
+  QTest::mouseClick(Main<QPushButton>("cmdClearOutput"), Qt::LeftButton);
+  EXPECT_EQ(model->rowCount(), 0);
+}
+
+TEST_F(DesktopExtrasTest, ProfileOfAKnownTextAndItsPlotSaved) {
+  ASSERT_NO_FATAL_FAILURE(
+      CountFile(Write("known.txt", "the cat and the dog and the bird saw the cat\n")));
+  QtProfileView* profile = Profile();
+  ASSERT_NE(profile, nullptr);
+  const std::string figures = profile->FiguresText().toStdString();
+  EXPECT_THAT(figures, HasSubstr("Types (different words): 6"));
+  EXPECT_THAT(figures, HasSubstr("Tokens (occurrences): 11"));
+  EXPECT_THAT(figures, HasSubstr("Type/token ratio: 0.5455"));
+  EXPECT_THAT(figures, HasSubstr("Words found once: 3"));   // dog bird saw
+  EXPECT_THAT(figures, HasSubstr("Words found twice: 2"));  // cat and
+  if (!QtProfileView::HasPlot()) GTEST_SKIP() << "built without Qt Charts";
+  Pages()->setCurrentIndex(2);
+  const QString png = files_.filePath("plot.png");
+  ASSERT_TRUE(profile->SavePng(png));
+  EXPECT_GT(QFileInfo(png).size(), 1000);
+  if (QtProfileView::HasSvg()) {
+    const QString svg = files_.filePath("plot.svg");
+    ASSERT_TRUE(profile->SaveSvg(svg));
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("<svg"));
+  }
+}
+
+TEST_F(DesktopExtrasTest, CtrlOChoosesTheInputFileAndCtrlQQuits) {
+  QString title;
+  test::WhenModalOpens([&title](QWidget* modal) {
+    title = modal->windowTitle();
+    modal->close();
+  });
+  QTest::keyClick(MainWindow()->Widget(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_TRUE(WaitFor([&title] { return !title.isEmpty(); }));
+  EXPECT_EQ(title, "Specify input file");
+  ASSERT_TRUE(test::ShowAndActivate(MainWindow()->Widget()));
+  QTest::keyClick(MainWindow()->Widget(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(desktop_->QuitRequested());
+  // The exit stays pending and would end the next test's modal loops: an
+  // application loop run to its end clears it.
+  QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+  (void)QCoreApplication::exec();
+}
+
+}  // namespace
+}  // namespace zet
+
+namespace zet {
+namespace {
+
+// Leaves main-listing.png, table.png and profile.png in the output folder,
+// for the manual: the sample text counted, shown three ways.
+TEST_F(DesktopExtrasTest, ScreenshotsOfTheResults) {
+  const QString sample = files_.filePath("sample.txt");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(ZET_SOURCE_DIR "/data/sample.txt"), sample));
+  ASSERT_NO_FATAL_FAILURE(CountFile(sample));
+  QWidget* window = MainWindow()->Widget();
+  window->resize(window->width() + 160, window->height() + 200);
+  ASSERT_TRUE(WaitFor([&] { return Pages()->height() > 250; }));
+  const std::string folder = test::OutputFolder() + "/";
+  struct Shot {
+    int page;
+    const char* file;
+  };
+  for (const Shot& shot : {Shot{0, "main-listing.png"}, Shot{1, "table.png"}, Shot{2, "profile.png"}}) {
+    Pages()->setCurrentIndex(shot.page);
+    if (shot.page == 1) Table()->View()->selectRow(2);
+    QTest::qWait(50);  // the chart lays itself out
+    EXPECT_TRUE(window->grab().save(QString::fromStdString(folder + shot.file), "PNG")) << shot.file;
+  }
+}
+
+}  // namespace
+}  // namespace zet

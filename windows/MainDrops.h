@@ -1,0 +1,56 @@
+#pragma once
+// Files dropped on the main window: one file becomes the input file, as if
+// its name had been typed into the input box and the box left; several
+// files, or a folder, are a corpus.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/MessageBoxes.h"
+
+namespace zet {
+
+class frmMain;
+
+/// What was dropped, by what it asks of the program.
+enum class DropKind { Nothing, InputFile, Corpus };
+
+/// The kind of a drop of `paths` (UTF-8); `isFolder` tells a folder from a
+/// file.
+[[nodiscard]] DropKind KindOfDrop(const std::vector<std::string>& paths,
+                                  const std::function<bool(const std::string&)>& isFolder);
+
+/// Several files or folders dropped together, to be counted as one text.
+struct CorpusDrop {
+  std::vector<std::string> paths;  // as dropped: files and folders
+};
+
+/// The texts a corpus drop shows until corpora can be counted.
+inline constexpr const char* kCorpusComingTitle = "Several files";
+[[nodiscard]] std::string CorpusComingMessage(const CorpusDrop& drop);
+
+/// Takes the drops of one main window.
+class MainDrops {
+ public:
+  MainDrops(frmMain& main, MessageBoxes& messageBoxes);
+
+  /// Whether a drop would be taken now: not while a run holds the controls.
+  [[nodiscard]] bool Accepting() const;
+  /// Acts on a drop of `paths`; false when it was not taken.
+  bool Drop(const std::vector<std::string>& paths);
+  /// Makes `path` the input file as a drop of it does (a recent file).
+  bool OpenInputFile(const std::string& path);
+
+  /// What a corpus drop does. By default it says that counting several
+  /// files as one corpus is coming; counting corpora replaces it.
+  std::function<void(const CorpusDrop&)> onCorpus;
+
+ private:
+  void UseInputFile(const std::string& path);
+
+  frmMain& main_;
+  MessageBoxes& messageBoxes_;
+};
+
+}  // namespace zet
