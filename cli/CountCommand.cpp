@@ -8,6 +8,7 @@
 
 #include "cli/CountInput.h"
 #include "cli/CountOptions.h"
+#include "cli/LedgerOutput.h"
 #include "cli/ListingOutput.h"
 #include "cli/UnicodeCount.h"
 #include "engine/CommonWordsFile.h"
@@ -202,6 +203,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   ListResults results;
   UnicodeCounted unicode;
   ListingWriter list;
+  FilterSettings filters;
+  SpellingLedger spellings;
   if (options.unicode) {
     if (const int status = CountUnicodeInput(options, params, in, env, unicode, err); status != 0)
       return status;
@@ -214,17 +217,21 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
     CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
                               options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
                               std::string(ExtensionForType(options.type)), options.encoding};
+    if (options.spellings) request.observer = &spellings;
     if (!CountInput(request, in, table, err)) return 1;
-    results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
+    filters = FiltersFor(params, std::move(commonWords));
+    results = RunResultsStages(table, filters);
     list = [&](const ListingOptions& listing, ListingSink& sink) {
       return WriteListing(table, results, listing, sink);
     };
+    if (options.spellings) list = ListWithSpellings(table, results, spellings);
   }
   const ListTotals& totals = options.unicode ? unicode.results.list.totals : results.totals;
   const std::size_t numWords = options.unicode ? unicode.table->Words().size() : table.size();
 
   errno = 0;  // so that a refused write to `out` is not blamed on an earlier failure
   const bool nothingListed = totals.lngNumListed == 0;
+  const bool report = WantsLedgerReport(options);  // shown instead of the list
   if (options.outputFile) {
     // Nothing listed is an empty file, so that a script never takes the
     // previous run's list for this one's; the reason goes with the messages.
@@ -235,11 +242,15 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
       return 1;
     }
     if (nothingListed) err << ForTerminal(ReportNoWordsListed(numWords, params)) << '\n';
+  } else if (report) {
+    // The report takes the list's place on standard output.
   } else if (nothingListed) {
     out << ForTerminal(ReportNoWordsListed(numWords, params)) << '\n';
   } else if (!WriteStandardOutputWith(params, out, list)) {
     return StandardOutputFailed(err);
   }
+  if (report)
+    PrintLedgerReports(options, params, table, filters, options.spellings ? &spellings : nullptr, out);
   if (options.totals) PrintTotals(totals, out);
   return Flushed(out, err);
 }

@@ -60,7 +60,8 @@ bool ChooseMarkers(const ParameterSet& params, MarkerChoice choice, std::ostream
 bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice choice,
           Encoding encoding, std::uint64_t size, WordTable& table, std::ostream& err) {
   QuietObserver quiet;
-  Scanner scanner(ScanSettingsFor(request.params, choice), table, quiet);
+  Scanner scanner(ScanSettingsFor(request.params, choice), table,
+                  request.observer != nullptr ? *request.observer : quiet);
   ProgressBar bar(err, size, request.showProgress && size > kProgressThreshold);
   const ReadOutcome outcome =
       ScanLines(source, scanner, encoding, [&](std::uint64_t done) { bar.Update(done); });

@@ -6,6 +6,7 @@
 
 #include "params/ParameterSet.h"
 #include "scanner/Encoding.h"
+#include "scanner/ScanObserver.h"
 #include "scanner/WordTable.h"
 
 namespace zet {
@@ -22,6 +23,9 @@ struct CountInputRequest {
   std::string typeExtension;
   /// How the input's bytes are read; Auto: decided on the input.
   Encoding encoding = Encoding::Auto;
+  /// Told of each word when it asks (ScanObserver::WantsEachWord); null:
+  /// nobody is.
+  ScanObserver* observer = nullptr;
 };
 
 /// Checks the input as the desktop program's file pass does (it exists, it

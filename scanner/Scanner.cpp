@@ -112,7 +112,8 @@ Scanner::Scanner(const ScanSettings& settings, WordTable& table, ScanObserver& o
       observer_(observer),
       classes_(settings.allow),
       showWords_(!settings.blnSuppressWords),
-      pumps_(observer.NeedsPump()) {
+      pumps_(observer.NeedsPump()),
+      reportsWords_(observer.WantsEachWord()) {
   for (std::size_t k = 0; k < 2; ++k) {
     lowerStart_[k] = cp1252::Lower(settings_.markers.strStartComment[k]);
     lowerEnd_[k] = cp1252::Lower(settings_.markers.strEndComment[k]);
@@ -277,6 +278,7 @@ std::string_view Scanner::GetNextWord(std::string_view line, std::size_t& lngSca
 
 void Scanner::AddWord(std::string_view word, std::string_view key, std::uint32_t hash) {
   const WordTable::AddResult added = table_.AddHashed(word, key, hash);
+  if (reportsWords_) observer_.WordCounted(word, key);
   if (added != WordTable::AddResult::New) return;
   const std::size_t numWords = table_.size();
   if (numWords == 1) {
