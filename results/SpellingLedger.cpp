@@ -10,9 +10,9 @@ void SpellingLedger::WordCounted(std::string_view word, std::string_view key) {
   if (word.data() == key.data() || word == key) return;
   if (const auto it = others_.find(word); it != others_.end()) {
     ++it->second;
-    return;
+  } else {
+    others_.emplace(std::string(word), 1);
   }
-  others_.emplace(std::string(word), 1);
   grouped_ = false;
 }
 
