@@ -8,11 +8,7 @@ namespace zet {
 
 void SpellingLedger::WordCounted(std::string_view word, std::string_view key) {
   if (word.data() == key.data() || word == key) return;
-  if (const auto it = others_.find(word); it != others_.end()) {
-    ++it->second;
-  } else {
-    others_.emplace(std::string(word), 1);
-  }
+  (void)others_.AddHashed(word, word, WordTable::KeyHash(word));
   grouped_ = false;
 }
 
@@ -20,8 +16,11 @@ std::vector<CountedSpelling> SpellingLedger::SpellingsOf(const WordEntry& entry)
   if (!grouped_) {
     byKey_.clear();
     std::string buffer;
-    for (const auto& [text, count] : others_)
-      byKey_[std::string(MakeWordKey(text, buffer))].push_back({text, count});
+    for (std::size_t i = 0; i < others_.size(); ++i) {
+      const WordEntry& other = others_[i];
+      byKey_[std::string(MakeWordKey(other.strWord(), buffer))].push_back(
+          {std::string(other.strWord()), other.lngCount});
+    }
     grouped_ = true;
   }
   std::vector<CountedSpelling> spellings;

@@ -277,8 +277,11 @@ std::string_view Scanner::GetNextWord(std::string_view line, std::size_t& lngSca
 }
 
 void Scanner::AddWord(std::string_view word, std::string_view key, std::uint32_t hash) {
+  // Out of line and marked unlikely, so that a scan nobody watches word by
+  // word keeps the code it had without the hook.
+  if (reportsWords_) [[unlikely]]
+    ReportWord(word, key);
   const WordTable::AddResult added = table_.AddHashed(word, key, hash);
-  if (reportsWords_) observer_.WordCounted(word, key);
   if (added != WordTable::AddResult::New) return;
   const std::size_t numWords = table_.size();
   if (numWords == 1) {
@@ -292,6 +295,11 @@ void Scanner::AddWord(std::string_view word, std::string_view key, std::uint32_t
     observer_.SuppressWordDisplay();
     showWords_ = false;
   }
+}
+
+void Scanner::ReportWord(std::string_view word, std::string_view key) {
+  // A queued word too long to count has no key of its own: it is not counted.
+  if (word.size() <= WordTable::kMaxWordLength) observer_.WordCounted(word, key);
 }
 
 int Scanner::FindCommentStart(std::string_view line, std::size_t pos) const {

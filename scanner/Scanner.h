@@ -64,6 +64,7 @@ class Scanner {
   // Scans a prepared, rewritten line that ends in its sentinel space.
   void ScanPrepared(std::string_view text);
   void AddWord(std::string_view word, std::string_view key, std::uint32_t hash);
+  [[gnu::noinline, gnu::cold]] void ReportWord(std::string_view word, std::string_view key);
   void QueueWord(std::string_view word);
   bool FlushWords();
   [[nodiscard]] int FindCommentStart(std::string_view line, std::size_t pos) const;
