@@ -26,7 +26,7 @@ std::string Explain(const std::string& typed, const ScanSettings& scan, const Wo
   using Kind = WordExplanation::Kind;
   const WordExplanation answer = ExplainWord(DecodeToCp1252(typed), scan, table, filters);
   const std::string word = Quoted(EncodeUtf8(answer.word));
-  std::string text = Quoted(typed) + ": ";
+  std::string text = Quoted(ToValidUtf8(typed)) + ": ";
   switch (answer.kind) {
     case Kind::NotAWord: return text + "not a word under the current rules";
     case Kind::SeveralWords:

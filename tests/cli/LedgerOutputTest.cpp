@@ -68,6 +68,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--explain", "CAFÉ", "--spellings", "--case-sensitive"},
                   "\"CAFÉ\": found 5 times under the entry \"Café\" [cafe 2, CAFE 1, Café 1, café 1], "
                   "listed at rank 1\n"},
+        // A word typed in Latin-1 is read as Windows-1252 and shown as UTF-8.
+        LedgerRow{"ExplainNotUtf8",
+                  {"--explain", "caf\xE9"},
+                  "\"café\": found 5 times under the entry \"café\", listed at rank 1\n"},
         LedgerRow{"ExplainThenExcluded",
                   {"--explain", "ox", "--excluded", "--keep-repetitions", "--keep-roman-numerals",
                    "--keep-no-vowel", "--min-length", "3"},
