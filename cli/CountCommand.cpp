@@ -8,6 +8,7 @@
 
 #include "cli/CountInput.h"
 #include "cli/CountOptions.h"
+#include "cli/LedgerOutput.h"
 #include "cli/ListingOutput.h"
 #include "cli/UnicodeCount.h"
 #include "engine/CommonWordsFile.h"
@@ -238,6 +239,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   const bool corpus = IsCorpus(options) && !fromStdin;
   CorpusCount counted;
   std::span<const std::int64_t> ranges;
+  FilterSettings filters;
+  SpellingLedger spellings;
   if (options.unicode) {
     if (const int status = CountUnicodeInput(options, params, in, env, unicode, err); status != 0)
       return status;
@@ -251,6 +254,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
                               options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
                               std::string(ExtensionForType(options.type)), options.encoding,
                               options.jobs};
+    if (options.spellings) request.observer = &spellings;
     if (corpus) {
       const auto files = CorpusFiles(options.inputFiles, options.recursive, options.keepGoing,
                                      request.outputFile, counted.filesSkipped, err);
@@ -263,20 +267,22 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
       counted.ranges.assign(table.size(), 1);  // standard input is one file
     }
     const std::span<const std::int64_t> allRanges(counted.ranges);
-    results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)), allRanges,
-                               options.minRange);
+    filters = FiltersFor(params, std::move(commonWords));
+    results = RunResultsStages(table, filters, allRanges, options.minRange);
     if (options.range) ranges = allRanges;
     list = [&](const ListingOptions& listing, ListingSink& sink) {
       ListingOptions withRanges = listing;
       withRanges.ranges = ranges;
       return WriteListing(table, results, withRanges, sink);
     };
+    if (options.spellings) list = ListWithSpellings(table, results, spellings);
   }
   const ListTotals& totals = options.unicode ? unicode.results.list.totals : results.totals;
   const std::size_t numWords = options.unicode ? unicode.table->Words().size() : table.size();
 
   errno = 0;  // so that a refused write to `out` is not blamed on an earlier failure
   const bool nothingListed = totals.lngNumListed == 0;
+  const bool report = WantsLedgerReport(options);  // shown instead of the list
   if (options.exportFormat && !options.unicode) {
     if (const int status = WriteExportTo(options, table, results, params, ranges, read, out, err);
         status != 0)
@@ -291,11 +297,15 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
       return 1;
     }
     if (nothingListed) err << ForTerminal(ReportNoWordsListed(numWords, params)) << '\n';
+  } else if (report) {
+    // The report takes the list's place on standard output.
   } else if (nothingListed) {
     out << ForTerminal(ReportNoWordsListed(numWords, params)) << '\n';
   } else if (!WriteStandardOutputWith(params, out, list)) {
     return StandardOutputFailed(err);
   }
+  if (report)
+    PrintLedgerReports(options, params, table, filters, options.spellings ? &spellings : nullptr, out);
   // An export on standard output stays data that a program can read whole.
   if (options.totals)
     PrintTotals(totals, corpus ? &counted : nullptr,

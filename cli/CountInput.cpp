@@ -74,7 +74,8 @@ bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice cho
           Encoding encoding, std::uint64_t size, WordTable& table, std::ostream& err,
           Progress progress = {}) {
   QuietObserver quiet;
-  Scanner scanner(ScanSettingsFor(request.params, choice), table, quiet);
+  Scanner scanner(ScanSettingsFor(request.params, choice), table,
+                  request.observer != nullptr ? *request.observer : quiet);
   ProgressBar ownBar(err, size, !progress.corpusBar && request.showProgress && size > kProgressThreshold);
   ProgressBar& bar = progress.corpusBar ? *progress.corpusBar : ownBar;
   // A small file of a corpus reads into a buffer its own size (it grows
@@ -180,7 +181,8 @@ FileCount CountOneFile(const CountInputRequest& request, WordTable& table, std::
   const auto size = static_cast<std::uint64_t>(checked.value().size);
   // One file on its own is counted on every core; a corpus's files one
   // after the other.
-  const bool counted = progress.corpusBar == nullptr
+  // (Spellings are gathered by an observer of one scanner: one thread then.)
+  const bool counted = progress.corpusBar == nullptr && request.observer == nullptr
                            ? ScanFile(fd, request, choice, text.encoding, size, table, err)
                            : Scan(source, request, choice, text.encoding, size, table, err, progress);
   return counted ? FileCount::Counted : FileCount::ReadFailed;

@@ -9,6 +9,7 @@
 
 #include "params/ParameterSet.h"
 #include "scanner/Encoding.h"
+#include "scanner/ScanObserver.h"
 #include "scanner/WordTable.h"
 
 namespace zet {
@@ -27,6 +28,9 @@ struct CountInputRequest {
   Encoding encoding = Encoding::Auto;
   /// Threads for a regular file; 0: one per core.
   unsigned jobs = 0;
+  /// Told of each word when it asks (ScanObserver::WantsEachWord); null:
+  /// nobody is.
+  ScanObserver* observer = nullptr;
 };
 
 /// Checks the input as the desktop program's file pass does (it exists, it

@@ -278,6 +278,7 @@ class CommandLine {
   void AddChoice(std::string_view group, const std::string& name, std::span<const Choice<E>> choices,
                  E& target, const std::string& help);
   void AddReserved();
+  void AddLedgerOptions();
 
   void Set(ParamId id, int value) { options_.changes.push_back({id, value, std::nullopt}); }
   void SetText(ParamId id, std::string text) { options_.changes.push_back({id, 0, std::move(text)}); }
@@ -363,6 +364,7 @@ CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "z
   AddFileOption(kList, "-o,--output", options_.outputFile,
                 "write the list to FILE (as the desktop program writes it) instead of standard output");
   AddFlag(kList, "--totals", options_.totals, "print the four totals after the list");
+  AddLedgerOptions();
   AddChoice<InputType>(kInput, "--type", kTypes, options_.type,
                        "read the input with the comment markers of this kind of file, as its "
                        "extension would choose (default: a file's own extension; text for "
@@ -490,6 +492,34 @@ void CommandLine::AddValued(std::string_view group, const std::string& name,
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
+// Why a word is or is not listed, and which spellings became one entry.
+void CommandLine::AddLedgerOptions() {
+  AddFlag(kList, "--excluded", options_.excluded,
+          "print the words left out instead of the list: word, count and the first reason, "
+          "separated by tabs, in the list's order (-o still writes the list)");
+  app_.add_option_function<std::string>("--explain",
+                                        [this](const std::string& v) {
+                                          // One value each time, a comma list at most.
+                                          std::size_t start = 0;
+                                          for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
+                                            end = v.find(',', start);
+                                            const std::string word = v.substr(start, end - start);
+                                            if (word.empty())
+                                              throw UsageError("option '--explain' needs a word, not " + Quoted(v));
+                                            options_.explain.push_back(word);
+                                          }
+                                        })
+      ->option_text("WORD[,WORD...]")
+      ->description("say what became of WORD: not found, found N times under which entry and "
+                    "rank, or left out and why, instead of the list (-o still writes the list); "
+                    "may be repeated")
+      ->group(std::string(kList))
+      ->trigger_on_parse();
+  AddFlag(kList, "--spellings", options_.spellings,
+          "add to each listed entry (and to --explain) every spelling counted under it, with "
+          "its count, most frequent first");
+}
+
 void CommandLine::Apply(const ParamOption& o, const std::vector<std::string>& values) {
   const std::string name(o.name);
   const std::string value = values.empty() ? std::string() : values.front();
@@ -575,6 +605,8 @@ void CommandLine::Parse(const std::vector<std::string>& args) {
     throw UsageError("standard input (\"-\") cannot be part of a corpus of files");
   if (!files_.empty()) options_.inputFile = files_.front();
   options_.inputFiles = files_;
+  if (options_.unicode && (options_.excluded || options_.spellings || !options_.explain.empty()))
+    throw UsageError("--excluded, --explain and --spellings are not available with --unicode");
 }
 
 std::vector<std::string> CommandLine::Names() const {

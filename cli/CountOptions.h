@@ -40,6 +40,9 @@ struct CountOptions {
   std::optional<std::string> saveParamsFile;
   bool useSettings = false;  ///< --settings
   bool totals = false;       ///< --totals
+  bool excluded = false;     ///< --excluded: the left-out words and why, instead of the list
+  std::vector<std::string> explain;  ///< --explain WORD: what became of each word (UTF-8)
+  bool spellings = false;    ///< --spellings: the spellings counted under each entry
   bool help = false;
   bool version = false;
   std::vector<ParamChange> changes;

@@ -40,6 +40,15 @@ class ScanObserver {
   /// False when Pump never stops anything and shows nothing, so the scanner
   /// may skip calling it (a batch count: a call per word is measurable).
   [[nodiscard]] virtual bool NeedsPump() const { return true; }
+
+  /// True when WordCounted should be called. Asked once, when a scanner is
+  /// made, so that an observer that does not ask costs nothing per word.
+  [[nodiscard]] virtual bool WantsEachWord() const { return false; }
+
+  /// Called for every word counted, when WantsEachWord says so: the word as
+  /// counted (after normalisation) and its table key. Both views are valid
+  /// only during the call; the key may be the word itself.
+  virtual void WordCounted(std::string_view /*word*/, std::string_view /*key*/) {}
 };
 
 /// An observer that shows nothing and never stops: for batch counts.

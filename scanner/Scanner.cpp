@@ -143,7 +143,8 @@ Scanner::Scanner(const ScanSettings& settings, WordTable& table, ScanObserver& o
       observer_(observer),
       classes_(settings.allow),
       showWords_(!settings.blnSuppressWords),
-      pumps_(observer.NeedsPump()) {
+      pumps_(observer.NeedsPump()),
+      reportsWords_(observer.WantsEachWord()) {
   for (std::size_t k = 0; k < 2; ++k) {
     lowerStart_[k] = cp1252::Lower(settings_.markers.strStartComment[k]);
     lowerEnd_[k] = cp1252::Lower(settings_.markers.strEndComment[k]);
@@ -311,6 +312,10 @@ std::string_view Scanner::GetNextWord(std::string_view line, std::size_t& lngSca
 }
 
 void Scanner::AddWord(std::string_view word, std::string_view key, std::uint32_t hash) {
+  // Out of line and marked unlikely, so that a scan nobody watches word by
+  // word keeps the code it had without the hook.
+  if (reportsWords_) [[unlikely]]
+    ReportWord(word, key);
   const WordTable::AddResult added = table_.AddHashed(word, key, hash);
   if (added != WordTable::AddResult::New) return;
   const std::size_t numWords = table_.size();
@@ -325,6 +330,11 @@ void Scanner::AddWord(std::string_view word, std::string_view key, std::uint32_t
     observer_.SuppressWordDisplay();
     showWords_ = false;
   }
+}
+
+void Scanner::ReportWord(std::string_view word, std::string_view key) {
+  // A queued word too long to count has no key of its own: it is not counted.
+  if (word.size() <= WordTable::kMaxWordLength) observer_.WordCounted(word, key);
 }
 
 int Scanner::FindCommentStart(std::string_view line, std::size_t pos) const {

@@ -67,6 +67,7 @@ class Scanner {
   // Scans a prepared, rewritten line that ends in its sentinel space.
   void ScanPrepared(std::string_view text);
   void AddWord(std::string_view word, std::string_view key, std::uint32_t hash);
+  [[gnu::noinline, gnu::cold]] void ReportWord(std::string_view word, std::string_view key);
   void QueueWord(std::string_view word);
   bool FlushWords();
   [[nodiscard]] int FindCommentStart(std::string_view line, std::size_t pos) const;
@@ -83,6 +84,7 @@ class Scanner {
   bool stopRequested_ = false;
   bool showWords_ = true;
   bool pumps_ = true;  // the observer's Pump does something
+  bool reportsWords_ = false;  // the observer wants WordCounted
   bool lastWordKeyStable_ = false;  // the last word taken is its own key
 
   // Words found but not yet counted. Counting a few words at a time lets

@@ -10,6 +10,7 @@
 
 #include "params/ParameterSet.h"
 #include "params/SettingsFile.h"
+#include "tests/cli/RunCount.h"
 #include "tests/support/TempDir.h"
 
 namespace zet {
@@ -17,20 +18,8 @@ namespace {
 
 using test::TempDir;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome Count(const std::vector<std::string>& args, const std::string& input = "",
-            const CountEnvironment& env = {}) {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCountCommand(args, in, out, err, env);
-  return {status, out.str(), err.str()};
-}
+using test::Count;
+using test::Outcome;
 
 constexpr const char* kText = "The cat and the dog.\nThe CAT sat; dogs ran.\n";
 

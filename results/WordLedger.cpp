@@ -1,0 +1,106 @@
+#include "results/WordLedger.h"
+
+#include <algorithm>
+
+#include "scanner/Folding.h"
+#include "scanner/Scanner.h"
+
+namespace zet {
+
+std::string ExclusionReason(Exclusion exclusion, const FilterSettings& settings) {
+  // No default: a new test does not compile here until it has its reason
+  // (a corpus of many files adds "fewer files than N" beside Infrequent).
+  switch (exclusion) {
+    case Exclusion::None: return {};
+    case Exclusion::Infrequent:
+      return "fewer occurrences than " + std::to_string(settings.lngThresholdFrequency);
+    case Exclusion::Short: return "shorter than " + std::to_string(settings.intShortWordSize);
+    case Exclusion::Long: return "longer than " + std::to_string(settings.intLongWordSize);
+    case Exclusion::WordsToIgnore: return "typed word to ignore";
+    case Exclusion::CommonWord: return "common word";
+    case Exclusion::Repetition: return "repetition of one letter";
+    case Exclusion::RomanNumeral: return "Roman numeral under 40";
+    case Exclusion::NoVowel: return "no vowel or y";
+  }
+  return {};
+}
+
+std::vector<LeftOutEntry> ListLeftOut(const WordTable& table, const FilterSettings& settings,
+                                      WordOrder order) {
+  std::vector<LeftOutEntry> leftOut;
+  std::string lowerBuffer;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const WordEntry& entry = table[i];
+    if (entry.blnIncluded) continue;
+    leftOut.push_back({static_cast<std::uint32_t>(i),
+                       FindExclusion(entry.strWord(), entry.lngCount, settings, lowerBuffer)});
+  }
+  if (order == WordOrder::ByFrequency)
+    std::stable_sort(leftOut.begin(), leftOut.end(), [&](const LeftOutEntry& a, const LeftOutEntry& b) {
+      return table[a.entry].lngCount > table[b.entry].lngCount;
+    });
+  return leftOut;
+}
+
+namespace {
+
+// Collects the words a scan finds, in order, without counting them.
+class WordCollector final : public ScanObserver {
+ public:
+  [[nodiscard]] bool NeedsPump() const override { return false; }
+  [[nodiscard]] bool WantsEachWord() const override { return true; }
+  void WordCounted(std::string_view word, std::string_view key) override {
+    if (words.size() < 2) words.push_back({std::string(word), std::string(key)});
+  }
+  std::vector<std::pair<std::string, std::string>> words;  // word, key
+};
+
+// The entry with `key`, found by binary search in key order. Not the
+// table's hash lookup: a second caller of its probe changed how the
+// compiler inlined the counting loop (+3% instructions for every count).
+const WordEntry* FindByKey(const WordTable& table, std::string_view key) {
+  std::size_t low = 0;
+  std::size_t high = table.size();
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (table[middle].strKey() < key)
+      low = middle + 1;
+    else
+      high = middle;
+  }
+  return low < table.size() && table[low].strKey() == key ? &table[low] : nullptr;
+}
+
+}  // namespace
+
+WordExplanation ExplainWord(std::string_view typed, const ScanSettings& scan,
+                            const WordTable& table, const FilterSettings& filters) {
+  // A scratch table and scanner: the word is cut exactly as counted text was.
+  WordTable scratch;
+  WordCollector collector;
+  ScanSettings settings = scan;
+  settings.blnSuppressWords = true;
+  Scanner scanner(settings, scratch, collector);
+  scanner.ScanSourceLine(typed);
+
+  WordExplanation answer;
+  if (collector.words.empty()) return answer;
+  answer.word = collector.words.front().first;
+  if (collector.words.size() > 1) {
+    answer.kind = WordExplanation::Kind::SeveralWords;
+    return answer;
+  }
+  answer.entry = FindByKey(table, collector.words.front().second);
+  if (answer.entry == nullptr) {
+    answer.kind = WordExplanation::Kind::NotFound;
+    return answer;
+  }
+  std::string lowerBuffer;
+  answer.exclusion =
+      FindExclusion(answer.entry->strWord(), answer.entry->lngCount, filters, lowerBuffer);
+  answer.kind = answer.entry->blnIncluded ? WordExplanation::Kind::Listed
+                                          : WordExplanation::Kind::LeftOut;
+  return answer;
+}
+
+}  // namespace zet

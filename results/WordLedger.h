@@ -1,0 +1,61 @@
+#pragma once
+// Why a word is or is not in the list: the left-out entries with their
+// reasons, and the answer for one word typed by the user.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "results/ExclusionFilters.h"
+#include "results/FilterSettings.h"
+#include "results/Ranking.h"
+#include "scanner/ScanSettings.h"
+#include "scanner/WordTable.h"
+
+namespace zet {
+
+/// The reason a user reads for an exclusion, with the limit that applied:
+/// "common word", "shorter than 3", "fewer occurrences than 2" ... Empty
+/// for Exclusion::None.
+[[nodiscard]] std::string ExclusionReason(Exclusion exclusion, const FilterSettings& settings);
+
+/// One entry the filters left out and the first test that did.
+struct LeftOutEntry {
+  std::uint32_t entry = 0;  ///< key-order index in the table
+  Exclusion exclusion = Exclusion::None;
+};
+
+/// The entries of `table` that the last results stages left out
+/// (blnIncluded false), in the order a list of `order` would show them:
+/// descending count with equal counts in key order, or key order. Each with
+/// the first of the tests of `settings` (the settings those stages ran
+/// with) that leaves it out.
+[[nodiscard]] std::vector<LeftOutEntry> ListLeftOut(const WordTable& table,
+                                                    const FilterSettings& settings,
+                                                    WordOrder order);
+
+/// What became of a word the user typed.
+struct WordExplanation {
+  enum class Kind : std::uint8_t {
+    NotAWord,      ///< the rules find no word in it
+    SeveralWords,  ///< the rules find more than one word in it
+    NotFound,      ///< a word, never counted
+    Listed,        ///< counted and listed
+    LeftOut,       ///< counted and left out by `exclusion`
+  };
+  Kind kind = Kind::NotAWord;
+  std::string word;  ///< the word as the rules cut it (Windows-1252); empty for NotAWord
+  const WordEntry* entry = nullptr;  ///< the entry it was counted under (Listed, LeftOut)
+  Exclusion exclusion = Exclusion::None;
+};
+
+/// Cuts `typed` (Windows-1252) into words by the same rules the count used
+/// (`scan`: case, final "s", word characters, entities) and looks the one
+/// word it holds up by key in `table`, whose results stages ran with
+/// `filters`. The entry of the answer belongs to `table`; it
+/// stays valid as long as the table is not changed.
+[[nodiscard]] WordExplanation ExplainWord(std::string_view typed, const ScanSettings& scan,
+                                          const WordTable& table, const FilterSettings& filters);
+
+}  // namespace zet
