@@ -9,6 +9,7 @@
 #include "cli/CountInput.h"
 #include "cli/CountOptions.h"
 #include "cli/ListingOutput.h"
+#include "cli/PartialCommand.h"
 #include "cli/UnicodeCount.h"
 #include "engine/CommonWordsFile.h"
 #include "engine/FileTexts.h"
@@ -158,6 +159,7 @@ FilesRead FilesReadBy(const CountOptions& options, const CountEnvironment& env, 
   FilesRead read;
   if (options.paramsFile) read.Add(*options.paramsFile, "parameter file");
   if (fromStdin) read.AddDescriptor(env.stdinFd, "file standard input comes from");
+  for (const std::string& part : options.partial.files) read.Add(part, "partial count");
   return read;
 }
 
@@ -183,6 +185,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   if (!ResolveParameters(options, env, params, err)) return 1;
   if (const std::string error = CommentMarkerOptionError(options, params); !error.empty())
     return UsageFailed(err, error);
+  if (const std::string error = PartialOptionError(options); !error.empty())
+    return UsageFailed(err, error);
   const bool fromStdin = !options.inputFile || *options.inputFile == "-";
   const FilesRead read = FilesReadBy(options, env, fromStdin);
   if (options.outputFile && !OutputFileUsable(options, env, params, read, err)) return 1;
@@ -192,7 +196,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
       return 1;
     }
   }
-  if (!options.inputFile && env.stdinIsTerminal) {
+  if (!options.inputFile && env.stdinIsTerminal && !options.partial.merge) {
     if (options.saveParamsFile) return 0;
     Fail(err, "no input file given (give FILE, or - to read the terminal)");
     return 2;
@@ -214,7 +218,13 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
     CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
                               options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
                               std::string(ExtensionForType(options.type)), options.encoding};
-    if (!CountInput(request, in, table, err)) return 1;
+    if (options.partial.Active()) {
+      if (const std::optional<int> status =
+              RunPartialModes(options, request, read, in, out, err, table))
+        return *status;
+    } else if (!CountInput(request, in, table, err)) {
+      return 1;
+    }
     results = RunResultsStages(table, FiltersFor(params, std::move(commonWords)));
     list = [&](const ListingOptions& listing, ListingSink& sink) {
       return WriteListing(table, results, listing, sink);

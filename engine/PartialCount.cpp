@@ -1,0 +1,349 @@
+#include "engine/PartialCount.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <limits>
+
+#include "params/ScanSnapshot.h"
+#include "scanner/Folding.h"
+#include "scanner/TextCodec.h"
+
+namespace zet {
+namespace {
+
+constexpr std::string_view kMagic = "ZET-PARTIAL ";
+constexpr std::string_view kEndLine = "end ";
+constexpr std::uint64_t kFnvOffset = 0xcbf29ce484222325ULL;
+constexpr std::uint64_t kFnvPrime = 0x100000001b3ULL;
+
+std::string Hex64(std::uint64_t value) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string text(16, '0');
+  for (int i = 15; i >= 0; --i, value >>= 4) text[static_cast<std::size_t>(i)] = kDigits[value & 15];
+  return text;
+}
+
+std::string HexBytes(std::string_view bytes) {
+  std::string text;
+  for (const char c : bytes) text += Hex64(static_cast<unsigned char>(c)).substr(14);
+  return text;
+}
+
+// Numbers as the writer writes them: decimal, no sign, no leading zero.
+template <typename T>
+bool ParseNumber(std::string_view text, T& value) {
+  if (text.empty() || (text.size() > 1 && text[0] == '0')) return false;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size() && value >= 0;
+}
+
+bool ParseHex64(std::string_view text, std::uint64_t& value) {
+  if (text.size() != 16) return false;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+  return ec == std::errc() && end == text.data() + text.size() && Hex64(value) == text;
+}
+
+void AppendNumber(std::uint64_t value, std::string& out) {
+  char digits[24];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, end);
+}
+
+// A word or key field: UTF-8 of Windows-1252 text, read back to exactly the
+// bytes that were written.
+bool DecodeText(std::string_view field, std::string& text) {
+  if (field.empty()) return false;
+  bool ascii = true;
+  for (const char c : field) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7f) return false;
+    ascii = ascii && u < 0x80;
+  }
+  if (ascii) {
+    text.assign(field);
+    return true;
+  }
+  DecodeToCp1252(field, text);
+  return EncodeUtf8(text) == field;
+}
+
+// Splits `line` at tabs into exactly `n` fields.
+bool SplitTabs(std::string_view line, std::string_view* fields, std::size_t n) {
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    const std::size_t tab = line.find('\t');
+    if (tab == std::string_view::npos) return false;
+    fields[i] = line.substr(0, tab);
+    line.remove_prefix(tab + 1);
+  }
+  fields[n - 1] = line;
+  return line.find('\t') == std::string_view::npos;
+}
+
+// The six fields of an entry; an empty string or what is wrong with them.
+std::string ParseEntryFields(const std::string_view* f, PartialEntry& e, std::string& keyBuffer) {
+  if (!DecodeText(f[0], e.key)) return "a key that is no word's";
+  if (!DecodeText(f[1], e.word) || e.word.size() > WordTable::kMaxWordLength)
+    return "a spelling that is no word";
+  if (MakeWordKey(e.word, keyBuffer) != e.key) return "a key that is not its spelling's";
+  if (!ParseNumber(f[2], e.source) || !ParseNumber(f[3], e.offset)) return "a bad position";
+  if (!ParseNumber(f[4], e.count) || e.count < 1) return "a bad count";
+  if (!ParseNumber(f[5], e.files) || e.files < 1 || e.files > e.count)
+    return "a bad number of files";
+  return {};
+}
+
+void AppendEntry(const PartialEntry& e, std::string& out) {
+  AppendUtf8(e.key, out);
+  out += '\t';
+  AppendUtf8(e.word, out);
+  out += '\t';
+  AppendNumber(e.source, out);
+  out += '\t';
+  AppendNumber(e.offset, out);
+  out += '\t';
+  AppendNumber(static_cast<std::uint64_t>(e.count), out);
+  out += '\t';
+  AppendNumber(static_cast<std::uint64_t>(e.files), out);
+}
+
+Problem BadPartial(const std::string& name, std::string_view why) {
+  Problem p;
+  p.kind = ProblemKind::BadFile;
+  p.message = name + ": " + std::string(why);
+  p.title = "Partial count";
+  p.file = name;
+  return p;
+}
+
+// Takes the next line of `rest` (without its LF); false when no LF is left.
+bool NextLine(std::string_view& rest, std::string_view& line) {
+  const std::size_t lf = rest.find('\n');
+  if (lf == std::string_view::npos) return false;
+  line = rest.substr(0, lf);
+  rest.remove_prefix(lf + 1);
+  return true;
+}
+
+}  // namespace
+
+void MergeEntry(PartialEntry& into, const PartialEntry& from) {
+  if (FoundBefore(from, into)) {
+    into.word = from.word;
+    into.source = from.source;
+    into.offset = from.offset;
+  }
+  into.count += from.count;
+  into.files += from.files;
+}
+
+std::string PartialRules(const ParameterSet& params, std::string_view typeExtension) {
+  static constexpr std::pair<ParamId, std::string_view> kAllowed[] = {
+      {ParamId::chkAllowWordsWithHyphens, "hyphens"},
+      {ParamId::chkAllowWordsWithApostrophes, "apostrophes"},
+      {ParamId::chkAllowWordsWithUnderscores, "underscores"},
+      {ParamId::chkAllowWordsWithColons, "colons"},
+      {ParamId::chkAllowWordsWithBackslashes, "backslashes"},
+      {ParamId::chkAllowWordsWithForwardslashes, "slashes"},
+      {ParamId::chkAllowWordsWithPeriods, "periods"},
+      {ParamId::chkAllowWordsWithAtSigns, "at-signs"},
+      {ParamId::chkAllowWordsWithNumerals, "numerals"},
+  };
+  std::string allow;
+  for (const auto& [id, name] : kAllowed)
+    if (params.IsChecked(id)) allow += (allow.empty() ? "" : ",") + std::string(name);
+  const WordRules rules = WordRulesFrom(params);
+  std::string text = "model=windows-1252 allow=" + (allow.empty() ? "none" : allow) +
+                     " apostrophe-fragments=" +
+                     (rules.allow.blnKeepApostropheFragments ? "kept" : "dropped") +
+                     " case=" + (rules.blnCaseSignificant ? "significant" : "ignored") +
+                     " final-s=" + (rules.blnDropFinalS ? "dropped" : "kept") + " markers=" +
+                     (typeExtension.empty() ? "by-extension" : std::string(typeExtension));
+  if (!params.IsChecked(ParamId::chkAllowCommentMarkers)) return text + " user-markers=off";
+  const CommentMarkers user = UserMarkersFrom(params);
+  return text + " user-markers=" + HexBytes(user.strStartComment[0]) + "," +
+         HexBytes(user.strEndComment[0]) + "," + HexBytes(user.strStartComment[1]) + "," +
+         HexBytes(user.strEndComment[1]);
+}
+
+std::string RulesDigest(std::string_view rules) {
+  std::uint64_t h = kFnvOffset;
+  for (const char c : rules) h = (h ^ static_cast<unsigned char>(c)) * kFnvPrime;
+  return Hex64(h);
+}
+
+std::uint64_t PartialChecksum(std::string_view bytes) noexcept {
+  std::uint64_t h = kFnvOffset;
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word = 0;
+    for (int b = 7; b >= 0; --b) word = (word << 8) | static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(b)]);
+    h = (h ^ word) * kFnvPrime;
+  }
+  for (; i < bytes.size(); ++i) h = (h ^ static_cast<unsigned char>(bytes[i])) * kFnvPrime;
+  return h;
+}
+
+PartialCount PartialFromTable(const WordTable& table, std::string rules, std::uint64_t source,
+                              std::uint64_t offset) {
+  PartialCount count{std::move(rules), 1, {}};
+  count.entries.reserve(table.size());
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const WordEntry& e = table[i];
+    count.entries.push_back({std::string(e.strKey()), std::string(e.strWord()), source, offset,
+                             e.lngCount, 1});
+  }
+  return count;
+}
+
+PartialCount MergePartials(std::vector<PartialCount> parts) {
+  PartialCount merged;
+  if (parts.empty()) return merged;
+  merged.rules = parts.front().rules;
+  std::size_t total = 0;
+  for (const PartialCount& p : parts) {
+    merged.pieces += p.pieces;
+    total += p.entries.size();
+  }
+  merged.entries.reserve(total);
+  // A heap of the next entry of each count, smallest key first, the
+  // earlier count first among equal keys.
+  struct Head {
+    std::size_t part;
+    std::size_t next;
+  };
+  std::vector<Head> heap;
+  for (std::size_t p = 0; p < parts.size(); ++p)
+    if (!parts[p].entries.empty()) heap.push_back({p, 0});
+  const auto after = [&](const Head& a, const Head& b) {
+    const int c = parts[a.part].entries[a.next].key.compare(parts[b.part].entries[b.next].key);
+    return c != 0 ? c > 0 : a.part > b.part;
+  };
+  std::make_heap(heap.begin(), heap.end(), after);
+  while (!heap.empty()) {
+    std::pop_heap(heap.begin(), heap.end(), after);
+    Head& head = heap.back();
+    PartialEntry& e = parts[head.part].entries[head.next];
+    if (!merged.entries.empty() && merged.entries.back().key == e.key)
+      MergeEntry(merged.entries.back(), e);
+    else
+      merged.entries.push_back(std::move(e));
+    if (++head.next < parts[head.part].entries.size())
+      std::push_heap(heap.begin(), heap.end(), after);
+    else
+      heap.pop_back();
+  }
+  return merged;
+}
+
+void FillTable(const PartialCount& count, WordTable& table) {
+  for (const PartialEntry& e : count.entries) (void)table.AddWithKey(e.word, e.key);
+  // Both are in ascending key order, so the i-th entries are one word.
+  for (std::size_t i = 0; i < count.entries.size() && i < table.size(); ++i)
+    table[i].lngCount = count.entries[i].count;
+}
+
+std::string FormatPartial(const PartialCount& count) {
+  std::string out;
+  out.reserve(64 + count.rules.size() + count.entries.size() * 32);
+  out += kMagic;
+  AppendNumber(kPartialVersion, out);
+  out += "\nrules " + RulesDigest(count.rules) + ' ' + count.rules + "\npieces ";
+  AppendNumber(count.pieces, out);
+  out += '\n';
+  for (const PartialEntry& e : count.entries) {
+    AppendEntry(e, out);
+    out += '\n';
+  }
+  const std::uint64_t sum = PartialChecksum(out);
+  out += kEndLine;
+  AppendNumber(count.entries.size(), out);
+  out += ' ' + Hex64(sum) + '\n';
+  return out;
+}
+
+Outcome<PartialCount> ReadPartial(std::string_view bytes, const std::string& name) {
+  if (bytes.empty()) return BadPartial(name, "the file is empty, not a partial count");
+  std::string_view rest = bytes;
+  std::string_view line;
+  if (!bytes.starts_with(kMagic) || !NextLine(rest, line))
+    return BadPartial(name, "not a partial count of zet-count");
+  if (line.substr(kMagic.size()) != std::to_string(kPartialVersion))
+    return BadPartial(name, "a partial count of another version (" +
+                                std::string(line.substr(kMagic.size(), 20)) +
+                                "); this zet-count reads version " +
+                                std::to_string(kPartialVersion));
+  // The end line: the first line that starts with "end " (no entry does).
+  const std::size_t endAt = bytes.find("\nend ");
+  if (endAt == std::string_view::npos)
+    return BadPartial(name, "the partial count is truncated (it has no end line)");
+  const std::string_view body = bytes.substr(0, endAt + 1);
+  std::string_view tail = bytes.substr(endAt + 1);
+  std::string_view endLine;
+  if (!NextLine(tail, endLine))
+    return BadPartial(name, "the partial count is truncated (its end line is cut)");
+  if (!tail.empty())
+    return BadPartial(name, "more follows the partial count's end (files joined together?)");
+  const std::size_t space = endLine.rfind(' ');
+  std::size_t entries = 0;
+  std::uint64_t sum = 0;
+  if (space < kEndLine.size() || !ParseNumber(endLine.substr(4, space - 4), entries) ||
+      !ParseHex64(endLine.substr(space + 1), sum))
+    return BadPartial(name, "the partial count's end line is damaged");
+  if (PartialChecksum(body) != sum)
+    return BadPartial(name, "the partial count is corrupted (its checksum does not match)");
+
+  // The checksum matched: what is wrong now was written so.
+  const auto bad = [&](std::size_t lineNumber, std::string_view why) {
+    return BadPartial(name, "line " + std::to_string(lineNumber) + " of the partial count holds " +
+                                std::string(why));
+  };
+  PartialCount count;
+  rest = body.substr(line.size() + 1);
+  std::string digest;
+  if (!NextLine(rest, line) || !line.starts_with("rules ") || line.size() < 24 || line[22] != ' ')
+    return bad(2, "no word rules");
+  digest = line.substr(6, 16);
+  count.rules = line.substr(23);
+  if (RulesDigest(count.rules) != digest || count.rules.find_first_of("\t\r") != std::string::npos)
+    return bad(2, "word rules that do not match their digest");
+  if (!NextLine(rest, line) || !line.starts_with("pieces ") ||
+      !ParseNumber(line.substr(7), count.pieces) || count.pieces < 1)
+    return bad(3, "no number of pieces");
+  if (entries > rest.size() / 12) return bad(3, "fewer entries than its end line says");
+  count.entries.resize(entries);
+  std::string keyBuffer;
+  std::string_view fields[6];
+  for (std::size_t i = 0; i < entries; ++i) {
+    PartialEntry& e = count.entries[i];
+    if (!NextLine(rest, line) || !SplitTabs(line, fields, 6))
+      return bad(i + 4, "no entry of six fields");
+    if (const std::string why = ParseEntryFields(fields, e, keyBuffer); !why.empty())
+      return bad(i + 4, why);
+    if (static_cast<std::uint64_t>(e.files) > count.pieces)
+      return bad(i + 4, "more files than pieces counted");
+    if (i > 0 && count.entries[i - 1].key >= e.key) return bad(i + 4, "a key out of order");
+  }
+  if (!rest.empty()) return bad(entries + 4, "more entries than its end line says");
+  return count;
+}
+
+void AppendMapLine(const PartialEntry& entry, std::string_view rulesDigest, std::string& out) {
+  AppendEntry(entry, out);
+  out += '\t';
+  out += rulesDigest;
+  out += '\n';
+}
+
+std::string ParseMapLine(std::string_view line, PartialEntry& entry, std::string& rulesDigest) {
+  std::string_view fields[7];
+  if (!SplitTabs(line, fields, 7)) return "not seven tab-separated fields";
+  std::string keyBuffer;
+  if (std::string why = ParseEntryFields(fields, entry, keyBuffer); !why.empty()) return why;
+  std::uint64_t digest = 0;
+  if (!ParseHex64(fields[6], digest)) return "no digest of word rules";
+  rulesDigest = fields[6];
+  return {};
+}
+
+}  // namespace zet
