@@ -159,7 +159,7 @@ FilesRead FilesReadBy(const CountOptions& options, const CountEnvironment& env, 
   FilesRead read;
   if (options.paramsFile) read.Add(*options.paramsFile, "parameter file");
   if (fromStdin) read.AddDescriptor(env.stdinFd, "file standard input comes from");
-  for (const std::string& part : options.partial.files) read.Add(part, "partial count");
+  for (const std::string& part : options.partial.files) read.Add(part, "partial count read");
   return read;
 }
 

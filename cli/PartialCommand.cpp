@@ -70,8 +70,8 @@ bool PartialOutputUsable(const std::string& path, const CountInputRequest& reque
   return checked.ok();
 }
 
-bool WritePartial(const std::string& path, const PartialCount& count, std::ostream& err) {
-  if (const int error = ReplaceFileContents(path, FormatPartial(count)); error != 0) {
+bool WritePartial(const std::string& path, const std::string& bytes, std::ostream& err) {
+  if (const int error = ReplaceFileContents(path, bytes); error != 0) {
     Report(err, CannotWriteProblem(path, kPartialFile, error));
     return false;
   }
@@ -129,8 +129,8 @@ bool ReduceLines(std::istream& in, const std::string& digest, std::ostream& err,
   return true;
 }
 
-std::optional<int> RunMerge(const CountOptions& options, const CountInputRequest& request,
-                            const std::string& rules, std::ostream& err, WordTable& table) {
+std::optional<int> RunMerge(const CountOptions& options, const std::string& rules,
+                            std::ostream& err, WordTable& table) {
   std::vector<PartialCount> parts;
   parts.reserve(options.partial.files.size());
   for (const std::string& path : options.partial.files) {
@@ -147,11 +147,21 @@ std::optional<int> RunMerge(const CountOptions& options, const CountInputRequest
     if (!SameRules(part.value().rules, rules, path, err)) return 1;
     parts.push_back(std::move(part).value());
   }
-  const PartialCount merged = MergePartials(std::move(parts));
-  if (options.partial.output && !WritePartial(*options.partial.output, merged, err)) return 1;
-  if (options.partial.output && !options.outputFile) return 0;
-  (void)request;
-  FillTable(merged, table);
+  std::uint64_t pieces = 0;
+  for (const PartialCount& part : parts) pieces += part.pieces;
+  // The merge goes straight into the partial count and the table: a merge
+  // of many large counts is not held a second time.
+  const bool list = !options.partial.output || options.outputFile;
+  PartialWriter writer(rules, pieces);
+  TableFiller filler(table);
+  MergePartialsInto(parts, [&](PartialEntry&& e) {
+    if (options.partial.output) writer.Add(e);
+    if (list) filler.Add(e);
+  });
+  filler.Finish();
+  if (options.partial.output && !WritePartial(*options.partial.output, writer.Finish(), err))
+    return 1;
+  if (!list) return 0;
   return std::nullopt;
 }
 
@@ -213,7 +223,7 @@ std::optional<int> RunPartialModes(const CountOptions& options, const CountInput
   const PartialOptions& p = options.partial;
   const std::string rules = PartialRules(request.params, request.typeExtension);
   if (p.output && !PartialOutputUsable(*p.output, request, read, err)) return 1;
-  if (p.merge) return RunMerge(options, request, rules, err, table);
+  if (p.merge) return RunMerge(options, rules, err, table);
   if (p.reduce) return RunReduce(options, rules, in, out, err, table);
   if (!CountInput(request, in, table, err)) return 1;
   const PartialCount count = PartialFromTable(table, rules, p.source, p.offset);
@@ -224,7 +234,7 @@ std::optional<int> RunPartialModes(const CountOptions& options, const CountInput
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     return Flushed(out, err) ? 0 : 1;
   }
-  if (!WritePartial(*p.output, count, err)) return 1;
+  if (!WritePartial(*p.output, FormatPartial(count), err)) return 1;
   if (!options.outputFile) return 0;
   return std::nullopt;
 }

@@ -196,16 +196,8 @@ PartialCount PartialFromTable(const WordTable& table, std::string rules, std::ui
   return count;
 }
 
-PartialCount MergePartials(std::vector<PartialCount> parts) {
-  PartialCount merged;
-  if (parts.empty()) return merged;
-  merged.rules = parts.front().rules;
-  std::size_t total = 0;
-  for (const PartialCount& p : parts) {
-    merged.pieces += p.pieces;
-    total += p.entries.size();
-  }
-  merged.entries.reserve(total);
+void MergePartialsInto(std::vector<PartialCount>& parts,
+                       const std::function<void(PartialEntry&&)>& take) {
   // A heap of the next entry of each count, smallest key first, the
   // earlier count first among equal keys.
   struct Head {
@@ -220,46 +212,83 @@ PartialCount MergePartials(std::vector<PartialCount> parts) {
     return c != 0 ? c > 0 : a.part > b.part;
   };
   std::make_heap(heap.begin(), heap.end(), after);
+  PartialEntry current;
+  bool have = false;
   while (!heap.empty()) {
     std::pop_heap(heap.begin(), heap.end(), after);
     Head& head = heap.back();
-    PartialEntry& e = parts[head.part].entries[head.next];
-    if (!merged.entries.empty() && merged.entries.back().key == e.key)
-      MergeEntry(merged.entries.back(), e);
-    else
-      merged.entries.push_back(std::move(e));
-    if (++head.next < parts[head.part].entries.size())
+    std::vector<PartialEntry>& entries = parts[head.part].entries;
+    PartialEntry& e = entries[head.next];
+    if (have && current.key == e.key) {
+      MergeEntry(current, e);
+    } else {
+      if (have) take(std::move(current));
+      current = std::move(e);
+      have = true;
+    }
+    if (++head.next < entries.size()) {
       std::push_heap(heap.begin(), heap.end(), after);
-    else
+    } else {
+      std::vector<PartialEntry>().swap(entries);  // done with: its memory goes back
       heap.pop_back();
+    }
   }
+  if (have) take(std::move(current));
+}
+
+PartialCount MergePartials(std::vector<PartialCount> parts) {
+  PartialCount merged;
+  if (parts.empty()) return merged;
+  merged.rules = parts.front().rules;
+  for (const PartialCount& p : parts) merged.pieces += p.pieces;
+  MergePartialsInto(parts, [&](PartialEntry&& e) { merged.entries.push_back(std::move(e)); });
   return merged;
 }
 
+void TableFiller::Add(const PartialEntry& entry) {
+  (void)table_.AddWithKey(entry.word, entry.key);
+  counts_.push_back(entry.count);
+}
+
+void TableFiller::Finish() {
+  // The table reads in ascending key order, as the entries came.
+  for (std::size_t i = 0; i < counts_.size() && i < table_.size(); ++i)
+    table_[i].lngCount = counts_[i];
+  counts_ = {};
+}
+
 void FillTable(const PartialCount& count, WordTable& table) {
-  for (const PartialEntry& e : count.entries) (void)table.AddWithKey(e.word, e.key);
-  // Both are in ascending key order, so the i-th entries are one word.
-  for (std::size_t i = 0; i < count.entries.size() && i < table.size(); ++i)
-    table[i].lngCount = count.entries[i].count;
+  TableFiller filler(table);
+  for (const PartialEntry& e : count.entries) filler.Add(e);
+  filler.Finish();
+}
+
+PartialWriter::PartialWriter(std::string_view rules, std::uint64_t pieces) {
+  out_ += kMagic;
+  AppendNumber(kPartialVersion, out_);
+  out_ += "\nrules " + RulesDigest(rules) + ' ' + std::string(rules) + "\npieces ";
+  AppendNumber(pieces, out_);
+  out_ += '\n';
+}
+
+void PartialWriter::Add(const PartialEntry& entry) {
+  AppendEntry(entry, out_);
+  out_ += '\n';
+  ++entries_;
+}
+
+std::string PartialWriter::Finish() {
+  const std::uint64_t sum = PartialChecksum(out_);
+  out_ += kEndLine;
+  AppendNumber(entries_, out_);
+  out_ += ' ' + Hex64(sum) + '\n';
+  return std::move(out_);
 }
 
 std::string FormatPartial(const PartialCount& count) {
-  std::string out;
-  out.reserve(64 + count.rules.size() + count.entries.size() * 32);
-  out += kMagic;
-  AppendNumber(kPartialVersion, out);
-  out += "\nrules " + RulesDigest(count.rules) + ' ' + count.rules + "\npieces ";
-  AppendNumber(count.pieces, out);
-  out += '\n';
-  for (const PartialEntry& e : count.entries) {
-    AppendEntry(e, out);
-    out += '\n';
-  }
-  const std::uint64_t sum = PartialChecksum(out);
-  out += kEndLine;
-  AppendNumber(count.entries.size(), out);
-  out += ' ' + Hex64(sum) + '\n';
-  return out;
+  PartialWriter writer(count.rules, count.pieces);
+  for (const PartialEntry& e : count.entries) writer.Add(e);
+  return writer.Finish();
 }
 
 Outcome<PartialCount> ReadPartial(std::string_view bytes, const std::string& name) {

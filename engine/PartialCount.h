@@ -4,6 +4,7 @@
 // The file format is docs/partial-format.md.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,9 +72,41 @@ inline constexpr int kPartialVersion = 1;
 /// merging is associative and any tree of merges gives the same count.
 [[nodiscard]] PartialCount MergePartials(std::vector<PartialCount> parts);
 
-/// Fills an empty `table` with the count, as counting the sources would
-/// have filled it (same keys, spellings and counts).
+/// MergePartials handing each merged entry, in ascending key order, to
+/// `take` instead of keeping them all; the parts are emptied.
+void MergePartialsInto(std::vector<PartialCount>& parts,
+                       const std::function<void(PartialEntry&&)>& take);
+
+/// Fills an empty word table from entries in ascending key order, as
+/// counting the sources would have filled it (same keys, spellings and counts).
+class TableFiller {
+ public:
+  explicit TableFiller(WordTable& table) : table_(table) {}
+  void Add(const PartialEntry& entry);
+  /// Sets the counts; call once, after the last Add.
+  void Finish();
+
+ private:
+  WordTable& table_;
+  std::vector<std::int64_t> counts_;
+};
+
+/// TableFiller over a whole count.
 void FillTable(const PartialCount& count, WordTable& table);
+
+/// Writes the file's bytes entry by entry, for a merge too large to hold twice.
+class PartialWriter {
+ public:
+  PartialWriter(std::string_view rules, std::uint64_t pieces);
+  /// Entries come in strictly ascending key order.
+  void Add(const PartialEntry& entry);
+  /// The file's bytes (UTF-8), with its end line.
+  [[nodiscard]] std::string Finish();
+
+ private:
+  std::string out_;
+  std::uint64_t entries_ = 0;
+};
 
 /// The file's bytes (UTF-8).
 [[nodiscard]] std::string FormatPartial(const PartialCount& count);
