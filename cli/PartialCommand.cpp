@@ -131,33 +131,41 @@ bool ReduceLines(std::istream& in, const std::string& digest, std::ostream& err,
 
 std::optional<int> RunMerge(const CountOptions& options, const std::string& rules,
                             std::ostream& err, WordTable& table) {
-  std::vector<PartialCount> parts;
-  parts.reserve(options.partial.files.size());
+  // Every file is checked whole before anything is merged; their entries
+  // are read as the merge needs them.
+  std::vector<std::string> files;
+  std::vector<PartialReader> readers;
+  files.reserve(options.partial.files.size());
+  std::uint64_t pieces = 0;
   for (const std::string& path : options.partial.files) {
     Outcome<std::string> bytes = ReadWholeFile(path);
     if (!bytes) {
       Report(err, bytes.problem());
       return 1;
     }
-    Outcome<PartialCount> part = ReadPartial(bytes.value(), path);
-    if (!part) {
-      Report(err, part.problem());
+    files.push_back(std::move(bytes).value());
+    Outcome<PartialReader> reader = PartialReader::Open(files.back(), path);
+    if (!reader) {
+      Report(err, reader.problem());
       return 1;
     }
-    if (!SameRules(part.value().rules, rules, path, err)) return 1;
-    parts.push_back(std::move(part).value());
+    if (!SameRules(reader.value().Rules(), rules, path, err)) return 1;
+    pieces += reader.value().Pieces();
+    readers.push_back(std::move(reader).value());
   }
-  std::uint64_t pieces = 0;
-  for (const PartialCount& part : parts) pieces += part.pieces;
   // The merge goes straight into the partial count and the table: a merge
   // of many large counts is not held a second time.
   const bool list = !options.partial.output || options.outputFile;
   PartialWriter writer(rules, pieces);
   TableFiller filler(table);
-  MergePartialsInto(parts, [&](PartialEntry&& e) {
+  const std::optional<Problem> failed = MergeReadersInto(readers, [&](PartialEntry&& e) {
     if (options.partial.output) writer.Add(e);
     if (list) filler.Add(e);
   });
+  if (failed) {
+    Report(err, *failed);
+    return 1;
+  }
   filler.Finish();
   if (options.partial.output && !WritePartial(*options.partial.output, writer.Finish(), err))
     return 1;

@@ -196,44 +196,77 @@ PartialCount PartialFromTable(const WordTable& table, std::string rules, std::ui
   return count;
 }
 
-void MergePartialsInto(std::vector<PartialCount>& parts,
-                       const std::function<void(PartialEntry&&)>& take) {
-  // A heap of the next entry of each count, smallest key first, the
-  // earlier count first among equal keys.
-  struct Head {
-    std::size_t part;
-    std::size_t next;
-  };
-  std::vector<Head> heap;
-  for (std::size_t p = 0; p < parts.size(); ++p)
-    if (!parts[p].entries.empty()) heap.push_back({p, 0});
-  const auto after = [&](const Head& a, const Head& b) {
-    const int c = parts[a.part].entries[a.next].key.compare(parts[b.part].entries[b.next].key);
-    return c != 0 ? c > 0 : a.part > b.part;
+namespace {
+
+// The entries of a count held in memory, for MergeSources.
+struct CountSource {
+  std::vector<PartialEntry>* entries;
+  std::size_t next = 0;
+  bool Next(PartialEntry& e) {
+    if (next == entries->size()) {
+      std::vector<PartialEntry>().swap(*entries);  // done with: its memory goes back
+      return false;
+    }
+    e = std::move((*entries)[next++]);
+    return true;
+  }
+};
+
+// The k-way merge: a heap of each source's next entry, smallest key first,
+// the earlier source first among equal keys. Stops at the first source
+// that ends on a failure (`failed` says so) and returns its index.
+template <typename Source, typename Failed>
+std::optional<std::size_t> MergeSources(std::vector<Source>& sources, Failed&& failed,
+                                        const std::function<void(PartialEntry&&)>& take) {
+  std::vector<PartialEntry> heads(sources.size());
+  std::vector<std::size_t> heap;
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    if (sources[i].Next(heads[i])) heap.push_back(i);
+    else if (failed(sources[i])) return i;
+  }
+  const auto after = [&](std::size_t a, std::size_t b) {
+    const int c = heads[a].key.compare(heads[b].key);
+    return c != 0 ? c > 0 : a > b;
   };
   std::make_heap(heap.begin(), heap.end(), after);
   PartialEntry current;
   bool have = false;
   while (!heap.empty()) {
     std::pop_heap(heap.begin(), heap.end(), after);
-    Head& head = heap.back();
-    std::vector<PartialEntry>& entries = parts[head.part].entries;
-    PartialEntry& e = entries[head.next];
-    if (have && current.key == e.key) {
-      MergeEntry(current, e);
+    const std::size_t i = heap.back();
+    if (have && current.key == heads[i].key) {
+      MergeEntry(current, heads[i]);
     } else {
       if (have) take(std::move(current));
-      current = std::move(e);
+      current = std::move(heads[i]);
       have = true;
     }
-    if (++head.next < entries.size()) {
+    if (sources[i].Next(heads[i])) {
       std::push_heap(heap.begin(), heap.end(), after);
     } else {
-      std::vector<PartialEntry>().swap(entries);  // done with: its memory goes back
+      if (failed(sources[i])) return i;
       heap.pop_back();
     }
   }
   if (have) take(std::move(current));
+  return std::nullopt;
+}
+
+}  // namespace
+
+void MergePartialsInto(std::vector<PartialCount>& parts,
+                       const std::function<void(PartialEntry&&)>& take) {
+  std::vector<CountSource> sources;
+  for (PartialCount& p : parts) sources.push_back({&p.entries});
+  (void)MergeSources(sources, [](const CountSource&) { return false; }, take);
+}
+
+std::optional<Problem> MergeReadersInto(std::vector<PartialReader>& readers,
+                                        const std::function<void(PartialEntry&&)>& take) {
+  const std::optional<std::size_t> failed = MergeSources(
+      readers, [](const PartialReader& r) { return r.Failure().has_value(); }, take);
+  if (failed) return *readers[*failed].Failure();
+  return std::nullopt;
 }
 
 PartialCount MergePartials(std::vector<PartialCount> parts) {
@@ -291,7 +324,7 @@ std::string FormatPartial(const PartialCount& count) {
   return writer.Finish();
 }
 
-Outcome<PartialCount> ReadPartial(std::string_view bytes, const std::string& name) {
+Outcome<PartialReader> PartialReader::Open(std::string_view bytes, std::string name) {
   if (bytes.empty()) return BadPartial(name, "the file is empty, not a partial count");
   std::string_view rest = bytes;
   std::string_view line;
@@ -314,46 +347,64 @@ Outcome<PartialCount> ReadPartial(std::string_view bytes, const std::string& nam
   if (!tail.empty())
     return BadPartial(name, "more follows the partial count's end (files joined together?)");
   const std::size_t space = endLine.rfind(' ');
-  std::size_t entries = 0;
+  PartialReader reader;
   std::uint64_t sum = 0;
-  if (space < kEndLine.size() || !ParseNumber(endLine.substr(4, space - 4), entries) ||
+  if (space < kEndLine.size() || !ParseNumber(endLine.substr(4, space - 4), reader.entries_) ||
       !ParseHex64(endLine.substr(space + 1), sum))
     return BadPartial(name, "the partial count's end line is damaged");
   if (PartialChecksum(body) != sum)
     return BadPartial(name, "the partial count is corrupted (its checksum does not match)");
 
   // The checksum matched: what is wrong now was written so.
-  const auto bad = [&](std::size_t lineNumber, std::string_view why) {
-    return BadPartial(name, "line " + std::to_string(lineNumber) + " of the partial count holds " +
-                                std::string(why));
+  reader.name_ = std::move(name);
+  const auto bad = [&](std::string_view why) {
+    return BadPartial(reader.name_, "the partial count's " + std::string(why));
   };
-  PartialCount count;
   rest = body.substr(line.size() + 1);
-  std::string digest;
   if (!NextLine(rest, line) || !line.starts_with("rules ") || line.size() < 24 || line[22] != ' ')
-    return bad(2, "no word rules");
-  digest = line.substr(6, 16);
-  count.rules = line.substr(23);
-  if (RulesDigest(count.rules) != digest || count.rules.find_first_of("\t\r") != std::string::npos)
-    return bad(2, "word rules that do not match their digest");
+    return bad("word rules are missing");
+  reader.rules_ = line.substr(23);
+  if (RulesDigest(reader.rules_) != line.substr(6, 16) ||
+      reader.rules_.find_first_of("\t\r") != std::string::npos)
+    return bad("word rules do not match their digest");
   if (!NextLine(rest, line) || !line.starts_with("pieces ") ||
-      !ParseNumber(line.substr(7), count.pieces) || count.pieces < 1)
-    return bad(3, "no number of pieces");
-  if (entries > rest.size() / 12) return bad(3, "fewer entries than its end line says");
-  count.entries.resize(entries);
-  std::string keyBuffer;
-  std::string_view fields[6];
-  for (std::size_t i = 0; i < entries; ++i) {
-    PartialEntry& e = count.entries[i];
-    if (!NextLine(rest, line) || !SplitTabs(line, fields, 6))
-      return bad(i + 4, "no entry of six fields");
-    if (const std::string why = ParseEntryFields(fields, e, keyBuffer); !why.empty())
-      return bad(i + 4, why);
-    if (static_cast<std::uint64_t>(e.files) > count.pieces)
-      return bad(i + 4, "more files than pieces counted");
-    if (i > 0 && count.entries[i - 1].key >= e.key) return bad(i + 4, "a key out of order");
+      !ParseNumber(line.substr(7), reader.pieces_) || reader.pieces_ < 1)
+    return bad("number of pieces is missing");
+  reader.rest_ = rest;
+  return reader;
+}
+
+bool PartialReader::Fail(std::string_view why) {
+  problem_ = BadPartial(name_, "line " + std::to_string(read_ + 4) +
+                                   " of the partial count holds " + std::string(why));
+  return false;
+}
+
+bool PartialReader::Next(PartialEntry& e) {
+  if (problem_) return false;
+  if (read_ == entries_) {
+    if (!rest_.empty()) Fail("more entries than its end line says");
+    return false;
   }
-  if (!rest.empty()) return bad(entries + 4, "more entries than its end line says");
+  std::string_view line;
+  std::string_view fields[6];
+  if (!NextLine(rest_, line) || !SplitTabs(line, fields, 6)) return Fail("no entry of six fields");
+  if (const std::string why = ParseEntryFields(fields, e, keyBuffer_); !why.empty())
+    return Fail(why);
+  if (static_cast<std::uint64_t>(e.files) > pieces_) return Fail("more files than pieces counted");
+  if (read_ > 0 && lastKey_ >= e.key) return Fail("a key out of order");
+  lastKey_ = e.key;
+  ++read_;
+  return true;
+}
+
+Outcome<PartialCount> ReadPartial(std::string_view bytes, const std::string& name) {
+  Outcome<PartialReader> opened = PartialReader::Open(bytes, name);
+  if (!opened) return opened.problem();
+  PartialReader& reader = opened.value();
+  PartialCount count{reader.Rules(), reader.Pieces(), {}};
+  for (PartialEntry e; reader.Next(e);) count.entries.push_back(std::move(e));
+  if (reader.Failure()) return *reader.Failure();
   return count;
 }
 

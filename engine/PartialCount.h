@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,6 +117,42 @@ class PartialWriter {
 /// another version, a checksum that does not match, something after its
 /// end, entries out of order) is a BadFile problem naming the file.
 [[nodiscard]] Outcome<PartialCount> ReadPartial(std::string_view bytes, const std::string& name);
+
+/// ReadPartial one entry at a time, so that a merge holds the files' bytes
+/// but not every entry of them at once.
+class PartialReader {
+ public:
+  /// Checks the file as a whole (its version, end line, checksum and
+  /// header); the entries are checked as they are read. `bytes` must
+  /// outlive the reader.
+  [[nodiscard]] static Outcome<PartialReader> Open(std::string_view bytes, std::string name);
+
+  [[nodiscard]] const std::string& Rules() const noexcept { return rules_; }
+  [[nodiscard]] std::uint64_t Pieces() const noexcept { return pieces_; }
+  /// Reads the next entry: false at the end, or when the entry is not
+  /// what the writer writes (then Failure() says why).
+  [[nodiscard]] bool Next(PartialEntry& entry);
+  [[nodiscard]] const std::optional<Problem>& Failure() const noexcept { return problem_; }
+
+ private:
+  PartialReader() = default;
+  bool Fail(std::string_view why);
+
+  std::string name_;
+  std::string rules_;
+  std::uint64_t pieces_ = 0;
+  std::string_view rest_;    // the entries not yet read
+  std::size_t entries_ = 0;  // as the end line says
+  std::size_t read_ = 0;
+  std::string lastKey_;
+  std::string keyBuffer_;
+  std::optional<Problem> problem_;
+};
+
+/// Merges what the readers hold, as MergePartialsInto; stops at the first
+/// entry a reader refuses and returns that reader's problem.
+[[nodiscard]] std::optional<Problem> MergeReadersInto(
+    std::vector<PartialReader>& readers, const std::function<void(PartialEntry&&)>& take);
 
 // The line protocol of map and reduce steps (Hadoop streaming, Spark's
 // pipe): one entry a line, the key first, then a tab and the value.
