@@ -6,11 +6,13 @@ PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-de
 GUI_PACKAGES  := qt6-base-dev qt6-charts-dev qt6-svg-dev
 BENCH_PACKAGES := python3 time
 FUZZ_PACKAGES := clang libclang-rt-dev
+# What the tests alone need: the Dask test runs on Python's distributed.
+TEST_PACKAGES := python3-distributed
 JOBS          ?= $(shell nproc)
 FUZZ_SECONDS  ?= 60
 FUZZ_JOBS     ?= 1
 
-.PHONY: all deps gui-deps build run test test-dev test-asan bench limits fuzz gui clean
+.PHONY: all deps test-deps gui-deps build run test test-dev test-asan bench limits fuzz gui clean
 
 # Said at the end of run and test when the desktop program was left out, so
 # the reason does not scroll away with CMake's status line.
@@ -26,6 +28,9 @@ all: build
 deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
 
+test-deps:
+	@scripts/ensure-packages.sh $(TEST_PACKAGES)
+
 gui-deps:
 	@scripts/ensure-packages.sh $(GUI_PACKAGES) || echo "note: without $(GUI_PACKAGES) the desktop program will be skipped"
 
@@ -40,7 +45,7 @@ run: deps gui-deps
 	build/dev/bin/zet-count data/sample.txt
 	$(gui-notice)
 
-test: deps gui-deps test-dev test-asan
+test: deps gui-deps test-deps test-dev test-asan
 	$(gui-notice)
 
 test-dev:

@@ -10,6 +10,7 @@
 #include "cli/CountOptions.h"
 #include "cli/LedgerOutput.h"
 #include "cli/ListingOutput.h"
+#include "cli/PartialCommand.h"
 #include "cli/UnicodeCount.h"
 #include "engine/CommonWordsFile.h"
 #include "engine/FileTexts.h"
@@ -192,6 +193,7 @@ FilesRead FilesReadBy(const CountOptions& options, const CountEnvironment& env, 
   FilesRead read;
   if (options.paramsFile) read.Add(*options.paramsFile, "parameter file");
   if (fromStdin) read.AddDescriptor(env.stdinFd, "file standard input comes from");
+  for (const std::string& part : options.partial.files) read.Add(part, "partial count read");
   return read;
 }
 
@@ -217,6 +219,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   if (!ResolveParameters(options, env, params, err)) return 1;
   if (const std::string error = CommentMarkerOptionError(options, params); !error.empty())
     return UsageFailed(err, error);
+  if (const std::string error = PartialOptionError(options); !error.empty())
+    return UsageFailed(err, error);
   const bool fromStdin = !options.inputFile || *options.inputFile == "-";
   const FilesRead read = FilesReadBy(options, env, fromStdin);
   if (options.outputFile && !OutputFileUsable(options, env, params, read, err)) return 1;
@@ -226,7 +230,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
       return 1;
     }
   }
-  if (!options.inputFile && env.stdinIsTerminal) {
+  if (!options.inputFile && env.stdinIsTerminal && !options.partial.merge) {
     if (options.saveParamsFile) return 0;
     Fail(err, "no input file given (give FILE, or - to read the terminal)");
     return 2;
@@ -255,7 +259,11 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
                               std::string(ExtensionForType(options.type)), options.encoding,
                               options.jobs};
     if (options.spellings) request.observer = &spellings;
-    if (corpus) {
+    if (options.partial.Active()) {
+      if (const std::optional<int> status =
+              RunPartialModes(options, request, read, in, out, err, table))
+        return *status;
+    } else if (corpus) {
       const auto files = CorpusFiles(options.inputFiles, options.recursive, options.keepGoing,
                                      request.outputFile, counted.filesSkipped, err);
       if (!files || !CountCorpus(request, *files, options.keepGoing,

@@ -9,6 +9,7 @@
 #include <memory>
 #include <span>
 #include <stdexcept>
+#include <tuple>
 
 #include "params/ScanSnapshot.h"
 
@@ -279,6 +280,7 @@ class CommandLine {
                  E& target, const std::string& help);
   void AddReserved();
   void AddLedgerOptions();
+  void AddPartial();
 
   void Set(ParamId id, int value) { options_.changes.push_back({id, value, std::nullopt}); }
   void SetText(ParamId id, std::string text) { options_.changes.push_back({id, 0, std::move(text)}); }
@@ -371,6 +373,7 @@ CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "z
                        "standard input)");
   AddReserved();
   AddCorpusOptions();
+  AddPartial();
   AddFileOption(kParameters, "--params", options_.paramsFile,
                 "start from a parameter file (.zet); the options given here override it");
   AddFlag(kParameters, "--settings", options_.useSettings,
@@ -520,6 +523,44 @@ void CommandLine::AddLedgerOptions() {
           "its count, most frequent first");
 }
 
+// Counts that merge across machines (cli/PartialCommand.cpp, docs/partial-format.md).
+void CommandLine::AddPartial() {
+  constexpr std::string_view kPartial = "Counts that merge";
+  AddFileOption(kPartial, "--partial", options_.partial.output,
+                "write the count (or the merge) to FILE as a partial count, to be merged later");
+  AddFlag(kPartial, "--merge", options_.partial.merge,
+          "the FILEs are partial counts: merge them and list the words as one count of their "
+          "sources would (or write the merge with --partial)");
+  AddFlag(kPartial, "--map", options_.partial.map,
+          "count the input and write one key/value line a word (Hadoop streaming, Spark's pipe)");
+  AddFlag(kPartial, "--reduce", options_.partial.reduce,
+          "merge --map's lines, sorted by key, from standard input into the same lines");
+  AddFlag(kPartial, "--list", options_.partial.list,
+          "with --reduce: list the merged words (lines in any order) instead of writing lines");
+  for (auto [name, target, help] :
+       {std::tuple{"--source", &options_.partial.source,
+                   "the ordinal of the source counted: the spelling of the lowest wins a merge (default 0)"},
+        std::tuple{"--offset", &options_.partial.offset,
+                   "the byte offset in its source where the counted piece begins (default 0)"}}) {
+    const std::string option = name;
+    app_.add_option_function<std::string>(option,
+                                          [target, option](const std::string& v) {
+                                            std::uint64_t n = 0;
+                                            const auto [end, ec] =
+                                                std::from_chars(v.data(), v.data() + v.size(), n);
+                                            if (ec != std::errc() || end != v.data() + v.size())
+                                              throw UsageError("option '" + option +
+                                                               "' takes a number, not " + Quoted(v));
+                                            *target = n;
+                                          })
+        ->option_text("N")
+        ->description(help)
+        ->group(std::string(kPartial))
+        ->trigger_on_parse()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  }
+}
+
 void CommandLine::Apply(const ParamOption& o, const std::vector<std::string>& values) {
   const std::string name(o.name);
   const std::string value = values.empty() ? std::string() : values.front();
@@ -601,6 +642,10 @@ void CommandLine::Parse(const std::vector<std::string>& args) {
   app_.parse(reversed);
   for (const std::string& unknown : app_.remaining())
     if (unknown != "--") throw UsageError("unknown option " + Quoted(unknown));  // CLI11 keeps "--"
+  if (options_.partial.merge) {
+    options_.partial.files = files_;
+    return;
+  }
   if (files_.size() > 1 && std::find(files_.begin(), files_.end(), "-") != files_.end())
     throw UsageError("standard input (\"-\") cannot be part of a corpus of files");
   if (!files_.empty()) options_.inputFile = files_.front();

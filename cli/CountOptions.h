@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/PartialOptions.h"
 #include "params/ParameterSet.h"
 #include "results/Export.h"
 #include "scanner/Encoding.h"
@@ -59,6 +60,7 @@ struct CountOptions {
   bool codepointOrder = false;  ///< --order codepoint: alphabetical by code point (--unicode)
   bool unicode = false;               ///< --unicode: the Unicode text model, not Windows-1252
   std::optional<std::string> locale;  ///< --locale NAME: the locale words are folded and sorted by
+  PartialOptions partial;  ///< --partial, --merge, --map, --reduce: counts that merge
 };
 
 /// The outcome of parsing: the options, or the message of the first

@@ -99,7 +99,8 @@ void ScanPart(int fd, Part& part, const ScanSettings& settings, Encoding encodin
 unsigned DefaultJobs() noexcept {
   cpu_set_t set;
   CPU_ZERO(&set);
-  if (::sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
+  if (::sched_getaffinity(0, sizeof set, &set) == 0)
+    return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
   return std::max(1U, std::thread::hardware_concurrency());
 }
 
