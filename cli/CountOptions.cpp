@@ -544,14 +544,14 @@ void CommandLine::AddPartial() {
                    "the byte offset in its source where the counted piece begins (default 0)"}}) {
     const std::string option = name;
     app_.add_option_function<std::string>(option,
-                                          [target, option](const std::string& v) {
+                                          [field = target, option](const std::string& v) {
                                             std::uint64_t n = 0;
                                             const auto [end, ec] =
                                                 std::from_chars(v.data(), v.data() + v.size(), n);
                                             if (ec != std::errc() || end != v.data() + v.size())
                                               throw UsageError("option '" + option +
                                                                "' takes a number, not " + Quoted(v));
-                                            *target = n;
+                                            *field = n;
                                           })
         ->option_text("N")
         ->description(help)
