@@ -56,7 +56,7 @@ std::unique_ptr<UnicodeTable> Count(std::string_view text, const UnicodeSettings
                                     std::size_t chunk) {
   auto table = UnicodeTable::Create(settings);
   Require(table != nullptr, "no collator");
-  ChunkedSource source(text, chunk);
+  MemoryByteSource source(text, chunk);
   QuietObserver quiet;
   (void)CountUnicode(source, settings.scan, *table, quiet);
   return table;
