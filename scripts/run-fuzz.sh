@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
 jobs=${FUZZ_JOBS:-1}
-targets=${FUZZ_TARGETS:-"ScannerFuzz SettingsFuzz CatalogueFuzz CommonWordsFuzz CountOptionsFuzz"}
+targets=${FUZZ_TARGETS:-"ScannerFuzz SettingsFuzz CatalogueFuzz CommonWordsFuzz CountOptionsFuzz UnicodeFuzz PartialFuzz"}
 build=build/fuzz
 
 # The longest input per target: the scanner needs room for a run of word
