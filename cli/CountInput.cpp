@@ -68,6 +68,16 @@ struct Progress {
   std::uint64_t before = 0;
 };
 
+// Reports how a read ended; true when it went to the end.
+bool ReadEnded(const ReadOutcome& outcome, std::ostream& err) {
+  if (outcome.firstInvalidUtf8)
+    Fail(err, "warning: the input is not UTF-8 from byte " +
+                  std::to_string(*outcome.firstInvalidUtf8) +
+                  " on; such bytes were read as Windows-1252");
+  if (outcome.failed) FailErrno(err, outcome.errorNumber);
+  return !outcome.failed;
+}
+
 // A fresh Scanner for each source, so that no comment stays open from the
 // one before.
 bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice choice,
@@ -89,12 +99,7 @@ bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice cho
       source, scanner, encoding, [&](std::uint64_t done) { bar.Update(progress.before + done); },
       capacity);
   if (!progress.corpusBar || outcome.firstInvalidUtf8 || outcome.failed) bar.Clear();
-  if (outcome.firstInvalidUtf8)
-    Fail(err, "warning: the input is not UTF-8 from byte " +
-                  std::to_string(*outcome.firstInvalidUtf8) +
-                  " on; such bytes were read as Windows-1252");
-  if (outcome.failed) FailErrno(err, outcome.errorNumber);
-  return !outcome.failed;
+  return ReadEnded(outcome, err);
 }
 
 // A regular file, on as many threads as asked for.
@@ -106,12 +111,7 @@ bool ScanFile(int fd, const CountInputRequest& request, MarkerChoice choice, Enc
       ScanFileParallel(fd, size, ScanSettingsFor(request.params, choice), encoding, jobs, table,
                        [&](std::uint64_t done) { bar.Update(done); });
   bar.Clear();
-  if (outcome.firstInvalidUtf8)
-    Fail(err, "warning: the input is not UTF-8 from byte " +
-                  std::to_string(*outcome.firstInvalidUtf8) +
-                  " on; such bytes were read as Windows-1252");
-  if (outcome.failed) FailErrno(err, outcome.errorNumber);
-  return !outcome.failed;
+  return ReadEnded(outcome, err);
 }
 
 // Standard input, a pipe or a device: its encoding is decided on its first
