@@ -642,6 +642,15 @@ void CommandLine::Parse(const std::vector<std::string>& args) {
   app_.parse(reversed);
   for (const std::string& unknown : app_.remaining())
     if (unknown != "--") throw UsageError("unknown option " + Quoted(unknown));  // CLI11 keeps "--"
+  // A cluster of short flags ending in dashes ("-v---x") leaves its tail
+  // as a file name nobody typed; refuse the argument instead of counting it.
+  for (const std::string& file : files_) {
+    if (std::find(args.begin(), args.end(), file) != args.end()) continue;
+    const auto typed = std::find_if(args.begin(), args.end(), [&](const std::string& arg) {
+      return arg.size() > 1 && arg[0] == '-' && arg.ends_with(std::string_view(file).substr(1));
+    });
+    throw UsageError("unknown option " + Quoted(typed != args.end() ? *typed : file));
+  }
   if (options_.partial.merge) {
     options_.partial.files = files_;
     return;

@@ -127,6 +127,7 @@ TEST(CountOptionsTest, UsageErrorsNameTheProblem) {
   const std::pair<std::vector<std::string>, std::string> rows[] = {
       {{"--bogus"}, "unknown option '--bogus'"},
       {{"--format=8", "--bogus=1"}, "unknown option '--bogus=1'"},
+      {{"-r---x", "in.txt"}, "unknown option '-r---x'"},  // no file "----x" out of a flag cluster
       {{"-o"}, "option '--output' needs a value (FILE)"},
       {{"--comment-markers", "#"}, "option '--comment-markers' needs 2 values (START END)"},
       {{"--comment-markers", "a", "b", "--comment-markers", "c", "d", "--comment-markers", "e", "f"},
