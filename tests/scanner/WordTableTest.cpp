@@ -20,6 +20,23 @@ TEST(WordTableTest, KeyOrderIsByteOrderWithPrefixesFirst) {
   EXPECT_EQ(keys, (std::vector<std::string>{"_x", "a-b", "a.b", "ab", "cat", "cats", "x2", "xa"}));
 }
 
+// The key comparison reads overlapping words and, below four bytes, only the
+// first, middle and last: every byte of every length must still count.
+TEST(WordTableTest, SameWordKeyTellsKeysApartAtEveryByte) {
+  for (std::size_t n = 0; n <= 40; ++n) {
+    std::string key;
+    for (std::size_t i = 0; i < n; ++i) key.push_back(static_cast<char>('a' + i % 26));
+    const std::string copy = key;  // other storage, same bytes
+    EXPECT_TRUE(SameWordKey(key, copy)) << n;
+    EXPECT_FALSE(SameWordKey(key, copy + "a")) << n;
+    for (std::size_t i = 0; i < n; ++i) {
+      std::string other = key;
+      other[i] = '\xE9';
+      EXPECT_FALSE(SameWordKey(key, other)) << n << " differs at " << i;
+    }
+  }
+}
+
 TEST(WordTableTest, FirstSpellingKeptAndCountsShared) {
   WordTable table;
   EXPECT_EQ(table.Add("Caf\xE9"), WordTable::AddResult::New);
