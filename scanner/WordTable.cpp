@@ -3,6 +3,7 @@
 #include <sys/random.h>
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstring>
 #include <new>
@@ -41,6 +42,13 @@ void SetRecordCount(char* record, std::int64_t count) { std::memcpy(record, &cou
 
 std::string_view RecordKey(const char* record) {
   return {record + word_record::kHeader, static_cast<unsigned char>(record[8])};
+}
+
+// The word of a record: its key unless the word follows the key.
+std::string_view RecordWord(const char* record) {
+  const auto w = static_cast<unsigned char>(record[9]);
+  if ((w & 0x80) == 0) return RecordKey(record);
+  return {record + word_record::kHeader + static_cast<unsigned char>(record[8]), w & 0x7Fu};
 }
 
 // KeyPrefix of a key stored in a record: eight bytes may be read from its
@@ -191,10 +199,42 @@ WordTable::AddResult WordTable::Insert(std::size_t pos, std::string_view word,
 
 void WordTable::MergeFrom(const WordTable& later) {
   assert(&later != this);
-  for (std::size_t i = 0; i < later.size(); ++i) {
-    const WordEntry& e = later[i];
-    Count(e.strWord(), e.strKey(), KeyHash(e.strKey()), e.lngCount);
+  if (later.entries_.data() != nullptr) {
+    // Being read: its counts are in the entries, which may have changed them.
+    for (std::size_t i = 0; i < later.size(); ++i) {
+      const WordEntry& e = later[i];
+      Count(e.strWord(), e.strKey(), KeyHash(e.strKey()), e.lngCount);
+    }
+    return;
   }
+  // Still counting: its records are taken in the order they were stored.
+  // Putting them in key order first cost a sort and 24 bytes a word, and
+  // made counting the distinct text on two threads slower than on one
+  // (1.76 s of processor time against 0.95 s). The order changes nothing:
+  // keys are unique and a shared key keeps this table's spelling. Each
+  // key's slot is asked for a few keys ahead, since most of a big merge's
+  // keys are new and their slots are nowhere in the caches.
+  struct Pending {
+    std::string_view word;
+    std::string_view key;
+    std::uint32_t hash = 0;
+    std::int64_t count = 0;
+  };
+  constexpr std::size_t kAhead = 8;
+  std::array<Pending, kAhead> ring{};
+  std::size_t n = 0;
+  auto count = [this](const Pending& p) { Count(p.word, p.key, p.hash, p.count); };
+  later.ForEachRecord([&](std::uint32_t, const char* record) {
+    Pending& p = ring[n % kAhead];
+    if (n >= kAhead) count(p);
+    p.key = RecordKey(record);
+    p.word = RecordWord(record);
+    p.hash = KeyHash(p.key);
+    p.count = RecordCount(record);
+    Prefetch(p.hash);
+    ++n;
+  });
+  for (std::size_t i = n > kAhead ? n - kAhead : 0; i < n; ++i) count(ring[i % kAhead]);
 }
 
 const WordEntry* WordTable::FindKey(std::string_view key) const {

@@ -126,8 +126,8 @@ class WordTable {
 
   /// Adds every word of `later` with its count, as if the text it counted
   /// came after this table's: counts of a key add up, and a key both tables
-  /// hold keeps this table's spelling. `later` is read (so put in key order)
-  /// but not changed otherwise; it must not be this table.
+  /// hold keeps this table's spelling. `later` is not changed (a table still
+  /// counting is not put in key order either); it must not be this table.
   void MergeFrom(const WordTable& later);
 
   /// Number of different words (entries).
