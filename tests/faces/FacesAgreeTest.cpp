@@ -223,6 +223,16 @@ TEST_F(FacesAgreeTest, UnicodeCountsAlike) {
     args.insert(args.end() - 1, {"-o", cliFile});
     EXPECT_EQ(Cli(args).status, 0) << c.name;
     EXPECT_EQ(TempDir::Read(desktopFile), TempDir::Read(cliFile)) << c.name;
+
+    // The same text from the clipboard lists the same.
+    frm->txbFile1.SetText("");
+    hp.clipboard.SetText(c.text);
+    ASSERT_TRUE(frm->optInTextBox.UserClick());
+    Count();
+    std::string fromClipboard = frm->txbOutput.Text();
+    std::erase(fromClipboard, '\r');
+    EXPECT_EQ(fromClipboard, shown) << c.name;
+    ASSERT_TRUE(frm->optInFile.UserClick());
   }
   if (saved != nullptr) ::setenv("LC_ALL", before.c_str(), 1);
   else ::unsetenv("LC_ALL");
