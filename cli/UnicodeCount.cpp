@@ -43,10 +43,10 @@ bool CountInputUnicode(const CountOptions& options, const ParameterSet& params, 
     ByteSource& raw = env.stdinFd >= 0 ? static_cast<ByteSource&>(fdSource) : streamSource;
     SourceHead head(raw);
     const Encoding encoding = options.encoding == Encoding::Auto ? head.Decide() : options.encoding;
-    return Counted(CountUnicodeSource(head, encoding,
-                                      SourceSettings(params, type.empty() ? "txt" : type), table,
-                                      quiet),
-                   err);
+    return Counted(
+        CountUnicodeSource(head, encoding, SourceSettings(params, type.empty() ? "txt" : type),
+                           table, quiet),
+        err);
   }
   const std::string& path = *options.inputFile;
   const Outcome<InputFacts> checked = CheckInputFile(path, options.outputFile.value_or(""), false);

@@ -81,8 +81,11 @@ Outcome<std::shared_ptr<const WordSet>> ReadUnicodeCommonWordsFile(
     }
   }
   if (!words) {
-    return Problem{ProblemKind::CannotRead, std::string(texts::kCommonWordsErrorFrom) + path,
-                   std::string(texts::kTitleError), path, {}};
+    return Problem{ProblemKind::CannotRead,
+                   std::string(texts::kCommonWordsErrorFrom) + path,
+                   std::string(texts::kTitleError),
+                   path,
+                   {}};
   }
   return std::make_shared<const WordSet>(std::move(*words));
 }
@@ -106,10 +109,12 @@ UnicodeSettings UnicodeSettingsFor(const ParameterSet& params, std::string local
 Outcome<std::unique_ptr<UnicodeTable>> OpenUnicodeTable(const UnicodeSettings& settings) {
   std::unique_ptr<UnicodeTable> table = UnicodeTable::Create(settings);
   if (table) return table;
-  return Problem{ProblemKind::CannotRead,
-                 "The Unicode word model could not open a collator for locale '" +
-                     settings.locale + "'.",
-                 std::string(texts::kTitleError), {}, {}};
+  return Problem{
+      ProblemKind::CannotRead,
+      "The Unicode word model could not open a collator for locale '" + settings.locale + "'.",
+      std::string(texts::kTitleError),
+      {},
+      {}};
 }
 
 ReadOutcome CountUnicodeSource(ByteSource& source, Encoding encoding, ScanSettings scan,

@@ -37,8 +37,7 @@ struct ModelSettings {
 /// Writes `settings` to the side file of `path` by the write policy
 /// (params/AtomicFile.h). Returns an empty text, or "Error when attempting
 /// to save parameters: " and the system's reason, as SaveState does.
-[[nodiscard]] std::string SaveModelSettings(const std::string& path,
-                                            const ModelSettings& settings);
+[[nodiscard]] std::string SaveModelSettings(const std::string& path, const ModelSettings& settings);
 
 /// The settings of the side file of `path`: the defaults when there is
 /// none, or when it cannot be read (it holds only choices an older version

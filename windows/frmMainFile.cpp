@@ -189,7 +189,8 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
   ReadOutcome outcome;
   if (unicode_.table) {
     observer.ShowWordsAsUtf8();
-    outcome = CountUnicodeSource(source, inputEncoding_, settings, *unicode_.table, observer, progress);
+    outcome =
+        CountUnicodeSource(source, inputEncoding_, settings, *unicode_.table, observer, progress);
   } else {
     Scanner scanner(settings, table_, observer);
     outcome = ScanLines(source, scanner, inputEncoding_, progress);

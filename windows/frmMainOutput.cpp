@@ -108,13 +108,12 @@ void frmMain::ListInTextbox(const ParameterSet& params) {
   const ListingOptions options = ListingOptionsFor(params, ListingTarget::Textbox);
   const DisplayFormat format = options.format;
   WinTextboxSink sink(txbOutput);
-  const ListingOutcome outcome =
-      HeldListing([this](const ListingProgress& progress) {
-        if (progress.blnLineWritten)
-          lblTwirler.SetCaption(std::string(TwirlerCharacter(progress.entry + 1)));
-        if (progress.blnScrollDue) txbOutput.MoveCaretToEnd();
-        return ListingGoesOn();
-      })(options, sink);
+  const ListingOutcome outcome = HeldListing([this](const ListingProgress& progress) {
+    if (progress.blnLineWritten)
+      lblTwirler.SetCaption(std::string(TwirlerCharacter(progress.entry + 1)));
+    if (progress.blnScrollDue) txbOutput.MoveCaretToEnd();
+    return ListingGoesOn();
+  })(options, sink);
   if (outcome == ListingOutcome::Stopped) {
     AppendOutputText("\r\n" + std::string(kListingStopped) + "\r\n");
     txbOutput.MoveCaretToEnd();

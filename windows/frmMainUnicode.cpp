@@ -15,9 +15,9 @@ bool frmMain::StartUnicodeCount(const ParameterSet& params) {
   std::string locale = CollationLocaleOfEnvironment();
   if (CheckCollationLocale(locale) == LocaleStatus::Unknown) {
     if (strLocaleWarned_ != locale) {
-      platform_.messageBoxes.Show(UnknownLocaleMessage(locale) + "\r\n\r\nThe root collation is used.",
-                                  texts::kTitleWarning, MessageIcon::kExclamation,
-                                  MessageButtons::kOk);
+      platform_.messageBoxes.Show(
+          UnknownLocaleMessage(locale) + "\r\n\r\nThe root collation is used.",
+          texts::kTitleWarning, MessageIcon::kExclamation, MessageButtons::kOk);
       strLocaleWarned_ = locale;
     }
     locale.clear();

@@ -234,8 +234,10 @@ TEST_F(FacesAgreeTest, UnicodeCountsAlike) {
     EXPECT_EQ(fromClipboard, shown) << c.name;
     ASSERT_TRUE(frm->optInFile.UserClick());
   }
-  if (saved != nullptr) ::setenv("LC_ALL", before.c_str(), 1);
-  else ::unsetenv("LC_ALL");
+  if (saved != nullptr)
+    ::setenv("LC_ALL", before.c_str(), 1);
+  else
+    ::unsetenv("LC_ALL");
 }
 
 }  // namespace
