@@ -168,10 +168,10 @@ class WordTable {
   [[gnu::always_inline]] AddResult Probe(std::string_view word, std::string_view key, std::uint32_t hash,
                   std::int64_t count) {
     assert(entries_.data() == nullptr && count_ < growAt_ && "the index is built and has room");
-    auto* slots = static_cast<std::uint64_t*>(slots_.data());
+    auto* slotArray = static_cast<std::uint64_t*>(slots_.data());
     const std::size_t mask = slotCount_ - 1;
     for (std::size_t pos = hash >> (32 - slotBits_);; pos = (pos + 1) & mask) {
-      const std::uint64_t s = slots[pos];
+      const std::uint64_t s = slotArray[pos];
       if (s == 0) return Insert(pos, word, key, hash, count);
       if ((s >> 32) != hash) continue;
       char* record = Record(static_cast<std::uint32_t>(s));
