@@ -3,7 +3,9 @@
 # otherwise it names the missing packages and stops).
 
 PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libcli11-dev nlohmann-json3-dev
-GUI_PACKAGES  := qt6-base-dev qt6-charts-dev qt6-svg-dev
+# Bookworm's qt6-charts-dev lacks its dependency on Qt OpenGL's headers, so
+# without libqt6opengl6-dev CMake finds no Qt Charts and leaves the plot out.
+GUI_PACKAGES  := qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 BENCH_PACKAGES := python3 time
 FUZZ_PACKAGES := clang libclang-rt-dev
 # What the tests alone need: the Dask test runs on Python's distributed.

@@ -181,6 +181,10 @@ std::vector<std::string> ItemNames(ParamId id) {
   return names;
 }
 
+// The word order takes one value the parameter set does not hold: code
+// point order, which only the Unicode model lists in.
+constexpr std::string_view kCodepointOrder = "codepoint";
+
 std::optional<int> ParseInt(std::string_view text) {
   int value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -241,6 +245,8 @@ std::string HelpText(const ParamOption& o) {
     case Arg::List:
       text += " " + OneOf(ItemNames(o.id)) + " (default " +
               std::string(ShortItem(info.items[static_cast<std::size_t>(info.defaultValue)])) + ")";
+      if (o.id == P::cboWordOrder)
+        text += ", or " + std::string(kCodepointOrder) + " with --unicode (code point order)";
       break;
     case Arg::Format:
       for (std::size_t i = 0; i < info.items.size(); ++i)
@@ -358,8 +364,9 @@ CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "z
       "as one corpus, each read with its own encoding and comment markers. A value may follow its option "
       "or be joined to it by \"=\" (--format=8); the words after \"--\" are file names.");
   app_.footer(
-      "Exit status: 0 when the list was produced, 1 when the input, the output or a parameter or "
-      "common-words file could not be used, 2 for a usage error.");
+      "Exit status: 0 when the list was produced (also an empty one), 1 when an input, output, "
+      "parameter, partial-count or common-words file could not be used or standard output was "
+      "closed early, 2 for a usage error (also no FILE while standard input is a terminal).");
   // FILEs are what the parser leaves over (see Parse): a positional option
   // of its own would split a file named "[a,b]" into "a" and "b".
 
@@ -579,8 +586,7 @@ void CommandLine::Apply(const ParamOption& o, const std::vector<std::string>& va
     case Arg::List:
     case Arg::Format: break;
   }
-  if (o.id == P::cboWordOrder && value == "codepoint") {
-    // Alphabetical by code point, which only the Unicode model offers.
+  if (o.id == P::cboWordOrder && value == kCodepointOrder) {
     options_.codepointOrder = true;
     Set(o.id, 1);
     return;
@@ -592,9 +598,11 @@ void CommandLine::Apply(const ParamOption& o, const std::vector<std::string>& va
       index.reset();
   }
   if (!index) {
+    std::vector<std::string> names = ItemNames(o.id);
+    if (o.id == P::cboWordOrder) names.emplace_back(kCodepointOrder);
     const std::string allowed = o.arg == Arg::Format
                                     ? "a number from 0 to 9 or a format such as \"rank frequency word\""
-                                    : OneOf(ItemNames(o.id));
+                                    : OneOf(names);
     throw UsageError("option '" + name + "' takes " + allowed + ", not " + Quoted(value));
   }
   if (o.arg == Arg::Size) Set(o.box, 1);

@@ -137,7 +137,8 @@ TEST(CountOptionsTest, UsageErrorsNameTheProblem) {
       {{"--min-length", "1"}, "option '--min-length' takes 2, 3, 4, 5, 6, 7, 8 or 9, not '1'"},
       {{"--min-count=x"}, "option '--min-count' takes 2, 3, 4, 5, 6, 7, 8 or 9, not 'x'"},
       {{"--max-length", "55"}, "option '--max-length' takes 20, 30, 40, 50, 60, 70 or 80, not '55'"},
-      {{"--order", "random"}, "option '--order' takes frequency or alphabetical, not 'random'"},
+      {{"--order", "random"},
+       "option '--order' takes frequency, alphabetical or codepoint, not 'random'"},
       {{"--format", "10"},
        "option '--format' takes a number from 0 to 9 or a format such as \"rank frequency word\", not '10'"},
       {{"--allow", "hyphens,dots"},
@@ -180,7 +181,8 @@ TEST(CountOptionsTest, HelpShowsEveryOptionWithItsChoicesAndDefaults) {
     EXPECT_TRUE(shown) << name;
   }
   for (const char* text : {"20, 30, 40, 50, 60, 70 or 80 (default 50)", "9 \"word (+ commas)\"",
-                           "0 \"rank frequency word\" (default)", "frequency or alphabetical",
+                           "0 \"rank frequency word\" (default)",
+                           "frequency or alphabetical (default frequency), or codepoint with --unicode",
                            "(default: hyphens)", "/* */ and // to the end of the line",
                            "--type text|html|c", "--comment-markers START END"})
     EXPECT_NE(Unwrapped(help).find(text), std::string::npos) << text;
