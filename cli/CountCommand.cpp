@@ -20,6 +20,7 @@
 #include "engine/RunTimeError.h"
 #include "params/AppDataPath.h"
 #include "params/ListingParams.h"
+#include "params/ParamOptions.h"
 #include "params/ScanSnapshot.h"
 #include "params/SettingsFile.h"
 #include "results/Export.h"
