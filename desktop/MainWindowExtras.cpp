@@ -55,7 +55,7 @@ MainWindowExtras::MainWindowExtras(QtWindow& window, frmMain& main, Platform& pl
       main_(main),
       platform_(platform),
       state_(std::move(state)),
-      drops_(main, platform.messageBoxes) {
+      drops_(main) {
   MakePages();
   MakeMenus();
   window_.AssignAccelerators(kMenuLetters);

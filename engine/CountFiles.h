@@ -20,14 +20,14 @@ namespace zet {
 /// What to count and under which parameters.
 struct CountInputRequest {
   const ParameterSet& params;
-  std::string inputFile;   ///< empty: the stream handed to CountInput
-  std::string outputFile;  ///< may be empty; must not name the input file
+  std::string inputFile{};  ///< empty: the stream handed to CountInput
+  std::string outputFile{};  ///< may be empty; must not name the input file
   /// Progress is reported (a corpus then looks up the size of each file).
   bool reportProgress = false;
   int stdinFd = -1;  ///< not negative: standard input is this descriptor, not the stream
   /// The extension whose comment markers the input is read with; empty: a
   /// file's own, and those of a text file for standard input.
-  std::string typeExtension;
+  std::string typeExtension{};
   /// How the input's bytes are read; Auto: decided on the input.
   Encoding encoding = Encoding::Auto;
   /// Threads for a regular file; 0: one per core.

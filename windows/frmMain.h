@@ -9,8 +9,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/Catalogue.h"
+#include "engine/FileWrites.h"
 #include "windows/MainProcs.h"
 #include "windows/frmHelp.h"
 #include "windows/ParamsHost.h"
@@ -135,6 +137,23 @@ class frmMain final : public ParamsHost {
   /// another order or format), once the controls are back.
   std::function<void()> onListed;
 
+  /// Makes `paths` (UTF-8 files and folders, as dropped on the window) the
+  /// source, as one corpus: the files named and every file below the
+  /// folders, but the output file. The file count and size take the file
+  /// size's place, the input file box is emptied, and the words are counted
+  /// and listed as the count button does; a file that cannot be counted is
+  /// skipped and named in a box after the count. Choosing an input file
+  /// makes that file the source again.
+  void CountCorpus(const std::vector<std::string>& paths);
+  /// The files of the corpus that is the source, or none while the input
+  /// file is.
+  [[nodiscard]] const std::vector<std::string>& CorpusFiles() const noexcept {
+    return corpusFiles_;
+  }
+  /// The files the words now listed were counted from (the input file or
+  /// the corpus, the common words): what an export must not replace.
+  [[nodiscard]] FilesRead FilesCounted() const;
+
   /// Runs when the help window has just been made, before it is first
   /// shown: the platform attaches its views here.
   std::function<void(frmHelp&)> onHelpWindowCreated;
@@ -254,6 +273,11 @@ class frmMain final : public ParamsHost {
   void cmdClearFile_Click(int index);
   void txbFile_LostFocus(int index);
 
+  // A corpus of files (frmMainCorpus.cpp).
+  [[nodiscard]] bool CountWordsInCorpus();
+  [[nodiscard]] bool AcceptsLargeInput(std::int64_t bytes, const std::string& input);
+  void ShowCorpusNotes(const std::vector<std::string>& notes);
+
   // The clipboard (frmMainClipboard.cpp).
   [[nodiscard]] bool GetClipboardText(bool blnShowText);
   void ShowClipboardSize(std::int64_t characters);
@@ -284,6 +308,12 @@ class frmMain final : public ParamsHost {
   bool blnCommonWordsPending_ = false;
   // The encoding the input file's check decided on, for the count after it.
   Encoding inputEncoding_ = Encoding::Utf8;
+
+  // The corpus that is the source (empty: the input file is), its bytes,
+  // and what was said of it before its count.
+  std::vector<std::string> corpusFiles_;
+  std::int64_t corpusBytes_ = 0;
+  std::vector<std::string> corpusNotes_;
 
   std::string strUserSettingsFile_;
   std::string strClipboardText_;  // Windows-1252

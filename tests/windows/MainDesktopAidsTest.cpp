@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -194,7 +195,7 @@ TEST_F(MainDropsTest, OneFileIsTheInputFileWithItsChecks) {
   Start();
   const std::string text = Write("book.txt", "one two two\n");
   ASSERT_TRUE(frm->optInTextBox.UserClick());
-  MainDrops drops(*frm, hp.platform.messageBoxes);
+  MainDrops drops(*frm);
   ASSERT_TRUE(drops.Drop({text}));
   EXPECT_EQ(frm->txbFile0.Text(), text);
   EXPECT_THAT(frm->lblFilesize.Caption(), HasSubstr("12 bytes"));
@@ -208,7 +209,7 @@ TEST_F(MainDropsTest, AMissingFileIsReportedAsWhenTyped) {
   Start();
   const std::string missing = temp.File("gone.txt");
   hp.messageBoxes.AnswerOk();
-  MainDrops drops(*frm, hp.platform.messageBoxes);
+  MainDrops drops(*frm);
   ASSERT_TRUE(drops.Drop({missing}));
   EXPECT_EQ(frm->lblFilesize.Caption(), "");
   ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
@@ -216,21 +217,67 @@ TEST_F(MainDropsTest, AMissingFileIsReportedAsWhenTyped) {
   hp.messageBoxes.ClearShown();
 }
 
-TEST_F(MainDropsTest, SeveralFilesOrAFolderAreACorpusForLater) {
+// Several files, or a folder, are counted as the one text they would make
+// together: the list is the list of their concatenation.
+TEST_F(MainDropsTest, SeveralFilesOrAFolderAreCountedAsOneCorpus) {
   Start();
-  const std::string a = Write("a.txt", "a\n");
-  const std::string b = Write("b.txt", "b\n");
-  std::vector<CorpusDrop> corpora;
-  MainDrops drops(*frm, hp.platform.messageBoxes);
-  const auto showMessage = drops.onCorpus;
-  drops.onCorpus = [&corpora](const CorpusDrop& drop) { corpora.push_back(drop); };
+  std::filesystem::create_directories(temp.File("c/sub"));
+  const std::string a = Write("c/a.txt", "one two two\n");
+  const std::string b = Write("c/sub/b.txt", "two three\n");
+  const std::string picture = Write("c/sub/pic.png", std::string("\x89PNG\x01\x02", 6));
+  const std::string all = Write("all.txt", "one two two\ntwo three\n");
+  TypeInputFile(all);
+  Count();
+  const std::string expected = frm->txbOutput.Text();
+  ASSERT_THAT(expected, HasSubstr("three"));
+  struct Row {
+    std::vector<std::string> dropped;
+    std::string size;
+    std::vector<std::string> notes;  // in the box after the count
+  };
+  const std::vector<Row> rows = {
+      {{a, b}, "Corpus:   2 files    22 bytes", {}},
+      {{temp.File("c")}, "Corpus:   3 files    28 bytes    (1 skipped)",
+       {"warning: skipped: This is not a text file. (" + picture + ")"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.size);
+    hp.messageBoxes.ClearShown();
+    if (!row.notes.empty()) hp.messageBoxes.AnswerOk();
+    MainDrops drops(*frm);
+    ASSERT_TRUE(drops.Drop(row.dropped));
+    EXPECT_EQ(frm->txbOutput.Text(), expected);
+    EXPECT_EQ(frm->lblFilesize.Caption(), row.size);
+    EXPECT_EQ(frm->txbFile0.Text(), "");
+    ASSERT_EQ(hp.messageBoxes.Shown().size(), row.notes.size());
+    for (const std::string& note : row.notes)
+      EXPECT_THAT(hp.messageBoxes.Shown()[0].text, HasSubstr(note));
+    // The corpus stays the source: counting again lists the same words.
+    Count();
+    EXPECT_EQ(frm->txbOutput.Text(), expected);
+  }
+  // Choosing a file makes it the source again.
+  TypeInputFile(a);
+  EXPECT_TRUE(frm->CorpusFiles().empty());
+  EXPECT_THAT(frm->lblFilesize.Caption(), HasSubstr("Filesize:   12 bytes"));
+}
+
+// Stop ends a corpus where it is: the files after it are not read, and the
+// question whether to list what was counted is the one a file gets.
+TEST_F(MainDropsTest, StopEndsACorpusCountInTheFileItIsIn) {
+  Start();
+  const std::string a = Write("a.txt", "alpha beta gamma delta\n");
+  const std::string b = Write("b.txt", "omega\n");
+  hp.eventPump.ResetCounts();
+  hp.eventPump.At(2, [&] { ASSERT_TRUE(frm->cmdListWords.UserClick()); });
+  hp.messageBoxes.Answer(MessageAnswer::kYes);
+  MainDrops drops(*frm);
   ASSERT_TRUE(drops.Drop({a, b}));
-  ASSERT_TRUE(drops.Drop({temp.File("")}));
-  ASSERT_EQ(corpora.size(), 2U);
-  EXPECT_THAT(corpora[0].paths, ElementsAre(a, b));
-  EXPECT_EQ(frm->txbFile0.Text(), "");  // the input file is left alone
-  EXPECT_THAT(CorpusComingMessage(corpora[0]), HasSubstr("several files"));
-  EXPECT_THAT(CorpusComingMessage(corpora[1]), HasSubstr("a folder"));
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
+  EXPECT_EQ(hp.messageBoxes.Shown()[0].title, "Counting interrupted");
+  EXPECT_TRUE(frm->CountIncomplete());
+  EXPECT_EQ(frm->Words().FindKey("omega"), nullptr);
+  EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("alpha"));
 }
 
 }  // namespace
