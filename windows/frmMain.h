@@ -121,6 +121,8 @@ class frmMain final : public ParamsHost {
   [[nodiscard]] const WordTable& Words() const noexcept { return table_; }
   /// The common words in force (lower-case, Windows-1252), or null.
   [[nodiscard]] const WordSet* CommonWords() const noexcept { return commonWords_.get(); }
+  /// The same, shared: for filter settings that outlive a change of them.
+  [[nodiscard]] std::shared_ptr<const WordSet> CommonWordsInForce() const { return commonWords_; }
   /// The help window, or nullptr before it was first opened.
   [[nodiscard]] frmHelp* HelpWindow() const noexcept { return help_.get(); }
   /// The parameters window and this window's settings as one parameter set.
