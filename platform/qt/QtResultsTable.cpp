@@ -72,7 +72,7 @@ void QtRowsModel::sort(int column, Qt::SortOrder order) {
 QtResultsTable::QtResultsTable(QWidget* parent)
     : QWidget(parent),
       filter_(new QLineEdit(this)),
-      explainButton_(new QPushButton(QStringLiteral("Explain"), this)),
+      explainButton_(new QPushButton(QStringLiteral("Explain this word"), this)),
       leftOut_(new QCheckBox(QStringLiteral("Left-out words"), this)),
       count_(new QLabel(this)),
       answer_(new QLabel(this)),
