@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/windows/MainWindowFixture.h"
+#include "windows/LeftOutWordsTable.h"
 #include "windows/ListedWordsTable.h"
 #include "windows/MainDrops.h"
 #include "windows/RecentFiles.h"
@@ -36,7 +37,7 @@ struct Counted {
   ListResults results;
 };
 
-std::vector<std::string> Column(const ListedWordsTable& rows, std::size_t column) {
+std::vector<std::string> Column(const TableRows& rows, std::size_t column) {
   std::vector<std::string> cells;
   for (std::size_t row = 0; row < rows.RowCount(); ++row) cells.push_back(rows.Cell(row, column));
   return cells;
@@ -95,6 +96,39 @@ TEST(ListedWordsTableTest, FilterKeepsTheSortAndIgnoresCase) {
   rows.Sort(ListedWordsTable::kFrequency, false);
   EXPECT_EQ(Column(rows, ListedWordsTable::kWord),
             (std::vector<std::string>{"\xC3\xA9pat\xC3\xA9", "apple", "grape", "Paris"}));
+}
+
+// The left-out words sort by each column, the reason keeping frequency
+// order within it, and filter on the word as the listed words do.
+TEST(LeftOutWordsTableTest, SortsByEachColumnAndFiltersOnTheWord) {
+  WordTable table;
+  for (const auto& [word, count] : std::vector<std::pair<std::string, int>>{
+           {"zz", 1}, {"mm", 3}, {"xiv", 2}, {"ok", 5}, {"ab", 4}, {"kept", 9}})
+    for (int i = 0; i < count; ++i) (void)table.Add(word);
+  FilterSettings filters;  // repetitions, Roman numerals and no-vowel words go
+  filters.blnIgnoreShortWords = true;  // so do words of fewer than 3 letters
+  (void)RunResultsStages(table, filters);
+  LeftOutWordsTable rows(table, filters);
+  struct Row {
+    std::size_t column;
+    bool ascending;
+    std::vector<std::string> words;
+  };
+  const std::vector<Row> cases = {
+      {LeftOutWordsTable::kWord, true, {"ab", "mm", "ok", "xiv", "zz"}},
+      {LeftOutWordsTable::kFrequency, false, {"ok", "ab", "mm", "xiv", "zz"}},
+      {LeftOutWordsTable::kFrequency, true, {"zz", "xiv", "mm", "ab", "ok"}},
+      // Short words are tested before repetitions and numerals.
+      {LeftOutWordsTable::kReason, true, {"ok", "ab", "mm", "zz", "xiv"}},
+  };
+  for (const Row& row : cases) {
+    rows.Sort(row.column, row.ascending);
+    EXPECT_EQ(Column(rows, LeftOutWordsTable::kWord), row.words) << row.column;
+  }
+  rows.Filter("M");
+  EXPECT_EQ(Column(rows, LeftOutWordsTable::kWord), (std::vector<std::string>{"mm"}));
+  EXPECT_EQ(rows.Cell(0, LeftOutWordsTable::kReason), "shorter than 3");
+  EXPECT_EQ(rows.RowsAsTsv({0}), "Word\tFrequency\tLeft out because\nmm\t3\tshorter than 3\n");
 }
 
 TEST(ListedWordsTableTest, SelectedRowsAsTabSeparatedValues) {
