@@ -152,8 +152,8 @@ class frmMain final : public ParamsHost {
   [[nodiscard]] const std::vector<std::string>& CorpusFiles() const noexcept {
     return corpusFiles_;
   }
-  /// The files the words now listed were counted from (the input file or
-  /// the corpus, the common words): what an export must not replace.
+  /// The files a count reads (the input file or the corpus, the common
+  /// words): what neither the output file nor an export may replace.
   [[nodiscard]] FilesRead FilesCounted() const;
 
   /// Runs when the help window has just been made, before it is first

@@ -101,7 +101,7 @@ bool frmMain::RefusesOutputFile() {
   const ParameterSet params = CurrentParameters();
   if (!IsOutputToFile(params)) return false;
   const std::string& output = txbFile1.Text();
-  Outcome<Done> checked = FilesRead::Of(params).CheckNotRead(output, kOutputFile);
+  Outcome<Done> checked = FilesCounted().CheckNotRead(output, kOutputFile);
   if (checked) checked = CheckWritable(output, kOutputFile);
   if (checked) return false;
   platform_.messageBoxes.Show(checked.problem().message, checked.problem().title,

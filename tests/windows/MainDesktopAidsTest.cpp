@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -294,6 +295,23 @@ TEST_F(MainDropsTest, SeveralFilesOrAFolderAreCountedAsOneCorpus) {
   TypeInputFile(a);
   EXPECT_TRUE(frm->CorpusFiles().empty());
   EXPECT_THAT(frm->lblFilesize.Caption(), HasSubstr("Filesize:   12 bytes"));
+}
+
+// Was: an output file that was one of the dropped files was skipped as
+// input and then replaced by the list.
+TEST_F(MainDropsTest, TheOutputFileIsNeverAFileOfTheCorpus) {
+  Start();
+  const std::string a = Write("a.txt", "alpha\n");
+  const std::string b = Write("b.txt", "beta\n");
+  TypeOutputFile(b);
+  hp.messageBoxes.AnswerOk();
+  MainDrops drops(*frm);
+  ASSERT_TRUE(drops.Drop({a, b}));
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
+  EXPECT_THAT(hp.messageBoxes.Shown()[0].text, HasSubstr("cannot be the same as the input file"));
+  std::ifstream kept(b, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "beta\n");
+  EXPECT_EQ(frm->Words().size(), 0U);
 }
 
 // Stop ends a corpus where it is: the files after it are not read, and the
