@@ -17,10 +17,14 @@ LeftOutWordsTable::LeftOutWordsTable(const WordTable& table, FilterSettings filt
 
 std::string LeftOutWordsTable::Header(std::size_t column) const {
   switch (column) {
-    case kWord: return "Word";
-    case kFrequency: return "Frequency";
-    case kReason: return "Left out because";
-    default: return {};
+    case kWord:
+      return "Word";
+    case kFrequency:
+      return "Frequency";
+    case kReason:
+      return "Left out because";
+    default:
+      return {};
   }
 }
 
@@ -28,10 +32,14 @@ std::string LeftOutWordsTable::Cell(std::size_t row, std::size_t column) const {
   const LeftOutEntry& left = shown_[row];
   const WordEntry& entry = table_[left.entry];
   switch (column) {
-    case kWord: return EncodeUtf8(entry.strWord());
-    case kFrequency: return std::to_string(entry.lngCount);
-    case kReason: return ExclusionReason(left.exclusion, filters_);
-    default: return {};
+    case kWord:
+      return EncodeUtf8(entry.strWord());
+    case kFrequency:
+      return std::to_string(entry.lngCount);
+    case kReason:
+      return ExclusionReason(left.exclusion, filters_);
+    default:
+      return {};
   }
 }
 
@@ -45,14 +53,18 @@ void LeftOutWordsTable::Sort(std::size_t column, bool ascending) {
 // counts in key order) and key order the table's own, so only the reason
 // needs a comparison, kept stable within it.
 void LeftOutWordsTable::Order() {
-  const auto byEntry = [](const LeftOutEntry& a, const LeftOutEntry& b) { return a.entry < b.entry; };
+  const auto byEntry = [](const LeftOutEntry& a, const LeftOutEntry& b) {
+    return a.entry < b.entry;
+  };
   const auto rank = [this] {
     std::vector<std::uint32_t> position(table_.size(), 0);
     for (std::uint32_t k = 0; k < byFrequency_.size(); ++k) position[byFrequency_[k].entry] = k;
     return position;
   };
   switch (sortColumn_) {
-    case kWord: std::sort(shown_.begin(), shown_.end(), byEntry); break;
+    case kWord:
+      std::sort(shown_.begin(), shown_.end(), byEntry);
+      break;
     case kReason: {
       const std::vector<std::uint32_t> position = rank();
       std::sort(shown_.begin(), shown_.end(), [&](const LeftOutEntry& a, const LeftOutEntry& b) {

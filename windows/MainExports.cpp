@@ -16,9 +16,12 @@ struct FormatTexts {
 
 FormatTexts TextsOf(ExportFormat format) {
   switch (format) {
-    case ExportFormat::Tsv: return {"TSV", "Tab-separated values", "tsv"};
-    case ExportFormat::Csv: return {"CSV", "Comma-separated values", "csv"};
-    case ExportFormat::Json: return {"JSON", "JSON", "json"};
+    case ExportFormat::Tsv:
+      return {"TSV", "Tab-separated values", "tsv"};
+    case ExportFormat::Csv:
+      return {"CSV", "Comma-separated values", "csv"};
+    case ExportFormat::Json:
+      return {"JSON", "JSON", "json"};
   }
   return {"TSV", "Tab-separated values", "tsv"};
 }

@@ -14,8 +14,9 @@ std::string LowerCp1252(std::string_view text) {
 
 bool ContainsFolded(std::string_view word, std::string_view lowerNeedle) {
   if (lowerNeedle.size() > word.size()) return false;
-  const auto it = std::search(word.begin(), word.end(), lowerNeedle.begin(), lowerNeedle.end(),
-                              [](char a, char b) { return cp1252::ToLower(a) == static_cast<unsigned char>(b); });
+  const auto it = std::search(
+      word.begin(), word.end(), lowerNeedle.begin(), lowerNeedle.end(),
+      [](char a, char b) { return cp1252::ToLower(a) == static_cast<unsigned char>(b); });
   return it != word.end() || lowerNeedle.empty();
 }
 

@@ -59,7 +59,8 @@ void frmMain::CountCorpus(const std::vector<std::string>& paths) {
   corpusFiles_ = std::move(files);
   corpusNotes_ = std::move(listing.notes);
   corpusBytes_ = 0;
-  for (const std::string& file : corpusFiles_) corpusBytes_ += std::max<std::int64_t>(FileLength(file), 0);
+  for (const std::string& file : corpusFiles_)
+    corpusBytes_ += std::max<std::int64_t>(FileLength(file), 0);
   txbFile0.SetText("");
   lblFilesize.SetCaption(CorpusSizeText(corpusFiles_.size(), corpusBytes_));
   blnWordsGot = false;
@@ -90,14 +91,14 @@ bool frmMain::CountWordsInCorpus() {
   if (showProgress) ShowProgressBar();
   WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, &platform_.eventPump,
                            blnStopRequested_, &intSavedSuppressWords_);
-  CorpusNotes notes([this, showProgress, shown = -1](std::uint64_t done,
-                                                     std::uint64_t total) mutable {
-    const int position = ProgressPosition(done, total);
-    if (!showProgress || position == shown) return;
-    shown = position;
-    lblTotalNumOccurrences.SetCaption(ProgressBarCaption(position));
-    lblTotalNumOccurrences.Repaint();
-  });
+  CorpusNotes notes(
+      [this, showProgress, shown = -1](std::uint64_t done, std::uint64_t total) mutable {
+        const int position = ProgressPosition(done, total);
+        if (!showProgress || position == shown) return;
+        shown = position;
+        lblTotalNumOccurrences.SetCaption(ProgressBarCaption(position));
+        lblTotalNumOccurrences.Repaint();
+      });
   notes.notes = std::move(corpusNotes_);
   const CountInputRequest request{.params = params,
                                   .outputFile = txbFile1.Text(),
