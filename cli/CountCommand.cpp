@@ -6,13 +6,14 @@
 #include <new>
 #include <ostream>
 
-#include "cli/CountInput.h"
 #include "cli/CountOptions.h"
 #include "cli/LedgerOutput.h"
 #include "cli/ListingOutput.h"
 #include "cli/PartialCommand.h"
+#include "cli/TerminalReport.h"
 #include "cli/UnicodeCount.h"
 #include "engine/CommonWordsFile.h"
+#include "engine/CountFiles.h"
 #include "engine/FileTexts.h"
 #include "engine/FileWrites.h"
 #include "engine/ListingFile.h"
@@ -20,6 +21,7 @@
 #include "engine/RunTimeError.h"
 #include "params/AppDataPath.h"
 #include "params/ListingParams.h"
+#include "params/ParamOptions.h"
 #include "params/ScanSnapshot.h"
 #include "params/SettingsFile.h"
 #include "results/Export.h"
@@ -256,17 +258,18 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
                               std::string(ExtensionForType(options.type)), options.encoding,
                               options.jobs};
     if (options.spellings) request.observer = &spellings;
+    TerminalReport report(err, env.stderrIsTerminal);
     if (options.partial.Active()) {
       if (const std::optional<int> status =
               RunPartialModes(options, request, read, in, out, err, table))
         return *status;
     } else if (corpus) {
       const auto files = CorpusFiles(options.inputFiles, options.recursive, options.keepGoing,
-                                     request.outputFile, counted.filesSkipped, err);
+                                     request.outputFile, counted.filesSkipped, report);
       if (!files || !CountCorpus(request, *files, options.keepGoing,
-                                 options.range || options.minRange > 0, table, counted, err))
+                                 options.range || options.minRange > 0, table, counted, report))
         return 1;
-    } else if (!CountInput(request, in, table, err)) {
+    } else if (!CountInput(request, in, table, report)) {
       return 1;
     } else if (options.range || options.minRange > 0) {
       counted.ranges.assign(table.size(), 1);  // standard input is one file

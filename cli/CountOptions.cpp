@@ -11,12 +11,14 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "params/ParamOptions.h"
 #include "params/ScanSnapshot.h"
 
 namespace zet {
 namespace {
 
 using P = ParamId;
+using namespace param_options;
 
 // A problem with the command line, raised inside CLI11's callbacks so
 // that parsing stops at the first one.
@@ -24,119 +26,6 @@ class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-// What an option that sets parameters takes, and how.
-enum class Arg : std::uint8_t {
-  Flag,         // no value: `id` becomes `value`
-  Size,         // N, an item of list `id`; also checks `box`
-  List,         // an item of list `id`; an item "by X" may be given as "X"
-  Format,       // an item of list `id`, or its index
-  Text,         // any text, into `id`
-  CommonWords,  // FILE: checks `box` and names the file
-  Allow,        // a comma-separated list of character classes, each set to `value`
-  Markers,      // START END
-};
-
-struct ParamOption {
-  std::string_view group;
-  std::string_view name;       // the long name, as CLI11 takes it
-  Arg arg;
-  ParamId id;
-  int value;                   // Flag, Allow
-  ParamId box;                 // Size, CommonWords
-  std::string_view valueName;  // shown after the name in --help
-  std::string_view help;       // the defaults and choices are added from the table
-};
-
-constexpr std::string_view kWord = "What a word is";
-constexpr std::string_view kLeftOut = "Which words are left out";
-constexpr std::string_view kList = "The list";
-constexpr std::string_view kInput = "The input";
-constexpr std::string_view kCorpus = "A corpus of files";
-constexpr std::string_view kParameters = "Parameters";
-constexpr std::string_view kOther = "Other";
-
-constexpr ParamOption Flag(std::string_view group, std::string_view name, ParamId id, int value,
-                           std::string_view help) {
-  return {group, name, Arg::Flag, id, value, id, {}, help};
-}
-constexpr ParamOption Valued(std::string_view group, std::string_view name, Arg arg, ParamId id,
-                             std::string_view valueName, std::string_view help, ParamId box) {
-  return {group, name, arg, id, 0, box, valueName, help};
-}
-constexpr ParamOption Valued(std::string_view group, std::string_view name, Arg arg, ParamId id,
-                             std::string_view valueName, std::string_view help) {
-  return Valued(group, name, arg, id, valueName, help, id);
-}
-constexpr ParamOption Allow(std::string_view name, int value, std::string_view help) {
-  return {kWord, name, Arg::Allow, P::chkAllowWordsWithHyphens, value, P::chkAllowWordsWithHyphens,
-          "LIST", help};
-}
-
-// Every option that sets a parameter, in the order of --help.
-constexpr ParamOption kParamOptions[] = {
-    Flag(kWord, "--case-sensitive", P::chkCaseSignificant, 1, "upper and lower case are told apart"),
-    Flag(kWord, "--ignore-case", P::chkCaseSignificant, 0, "upper and lower case are the same"),
-    Allow("--allow", 1, "characters allowed inside words, a comma-separated list of:"),
-    Allow("--disallow", 0, "characters not allowed inside words, from the same list"),
-    Flag(kWord, "--keep-final-s", P::chkDropFinalS, 0, "keep a final \"s\""),
-    Flag(kWord, "--drop-final-s", P::chkDropFinalS, 1,
-         "drop a final \"s\" unless \"ss\" or vowel+\"s\""),
-    Valued(kWord, "--comment-markers", Arg::Markers, P::chkAllowCommentMarkers, "START END",
-           "skip text from START to END (END \"\": to the end of the line). The pair replaces "
-           "both pairs of markers; the option given a second time sets the second pair. Both "
-           "arguments are taken as they are, even when they begin with \"-\": "
-           "--comment-markers -[ ]-"),
-    Flag(kWord, "--use-comment-markers", P::chkAllowCommentMarkers, 1,
-         "skip text between the comment markers already set, as --params or --settings left them"),
-    Flag(kWord, "--no-comment-markers", P::chkAllowCommentMarkers, 0,
-         "skip no comments but those of HTML and C files (by extension or --type), which always "
-         "skip their own"),
-    Valued(kLeftOut, "--common-words", Arg::CommonWords, P::strCommonWordsFile, "FILE",
-           "the words of FILE (cut as counted words are)", P::chkIgnoreCommonWords),
-    Flag(kLeftOut, "--no-common-words", P::chkIgnoreCommonWords, 0, "keep common words"),
-    Valued(kLeftOut, "--ignore", Arg::Text, P::txbWordsToIgnore, "\"WORDS\"",
-           "these words, separated by spaces or commas"),
-    Flag(kLeftOut, "--keep-repetitions", P::chkIgnoreRepetitions, 0,
-         "keep words that repeat one letter, like \"mm\""),
-    Flag(kLeftOut, "--ignore-repetitions", P::chkIgnoreRepetitions, 1, "leave them out"),
-    Flag(kLeftOut, "--keep-roman-numerals", P::chkIgnoreRomNum40, 0,
-         "keep Roman numerals below 40: i, ii, xiv ..."),
-    Flag(kLeftOut, "--ignore-roman-numerals", P::chkIgnoreRomNum40, 1, "leave them out"),
-    Flag(kLeftOut, "--keep-no-vowel", P::chkIgnoreNoVowelOrY, 0, "keep words without a vowel or \"y\""),
-    Flag(kLeftOut, "--ignore-no-vowel", P::chkIgnoreNoVowelOrY, 1, "leave them out"),
-    Valued(kLeftOut, "--min-length", Arg::Size, P::cboShortWordSize, "N",
-           "leave out words of fewer than N characters,", P::chkIgnoreShortWords),
-    Flag(kLeftOut, "--no-min-length", P::chkIgnoreShortWords, 0, "keep short words"),
-    Valued(kLeftOut, "--max-length", Arg::List, P::cboLongWordSize, "N",
-           "leave out words of more than N characters, N one of"),
-    Valued(kLeftOut, "--min-count", Arg::Size, P::cboThresholdFrequency, "N",
-           "leave out words found fewer than N times,", P::chkIgnoreInfrequentWords),
-    Flag(kLeftOut, "--no-min-count", P::chkIgnoreInfrequentWords, 0, "keep rare words"),
-    Valued(kList, "--order", Arg::List, P::cboWordOrder, "ORDER", "the order of the list:"),
-    Valued(kList, "--format", Arg::Format, P::cboDisplayFormat, "N|TEXT",
-           "the columns of the list, by number or text:"),
-    Flag(kList, "--commas", P::chkOutputWithCommas, 1, "comma-delimited columns in the output file"),
-    Flag(kList, "--no-commas", P::chkOutputWithCommas, 0, "columns without commas"),
-};
-
-// The names --allow and --disallow take, in the order of --help.
-struct AllowName {
-  std::string_view name;
-  ParamId id;
-};
-
-constexpr std::array<AllowName, 9> kAllowNames = {{
-    {"hyphens", P::chkAllowWordsWithHyphens},
-    {"apostrophes", P::chkAllowWordsWithApostrophes},
-    {"underscores", P::chkAllowWordsWithUnderscores},
-    {"colons", P::chkAllowWordsWithColons},
-    {"backslashes", P::chkAllowWordsWithBackslashes},
-    {"slashes", P::chkAllowWordsWithForwardslashes},
-    {"periods", P::chkAllowWordsWithPeriods},
-    {"at-signs", P::chkAllowWordsWithAtSigns},
-    {"numerals", P::chkAllowWordsWithNumerals},
-}};
 
 template <typename E>
 struct Choice {
@@ -169,11 +58,6 @@ std::string OneOf(std::span<const std::string> names) {
   return text;
 }
 
-// What a list item may be typed as: "by frequency" also as "frequency".
-std::string_view ShortItem(std::string_view item) {
-  constexpr std::string_view kBy = "by ";
-  return item.starts_with(kBy) ? item.substr(kBy.size()) : item;
-}
 
 std::vector<std::string> ItemNames(ParamId id) {
   std::vector<std::string> names;
@@ -713,45 +597,6 @@ ParsedCountOptions ParseCountOptions(const std::vector<std::string>& args) {
     parsed.error = line.Explain(e);
   }
   return parsed;
-}
-
-std::vector<std::pair<std::string, std::string>> ParametersInForce(const ParameterSet& params) {
-  std::vector<std::pair<std::string, std::string>> in;
-  for (const ParamOption& o : kParamOptions) {
-    const std::string name(o.name.substr(2));
-    const ParamInfo& info = GetParamInfo(o.id);
-    const auto item = [&] {
-      return std::string(ShortItem(info.items[static_cast<std::size_t>(params.Value(o.id))]));
-    };
-    switch (o.arg) {
-      case Arg::Flag:
-        if (params.Value(o.id) == o.value) in.emplace_back(name, "true");
-        break;
-      case Arg::Size:
-        if (params.IsChecked(o.box)) in.emplace_back(name, item());
-        break;
-      case Arg::List:
-      case Arg::Format: in.emplace_back(name, item()); break;
-      case Arg::Text: in.emplace_back(name, params.Text(o.id)); break;
-      case Arg::CommonWords:
-        if (params.IsChecked(o.box)) in.emplace_back(name, params.Text(o.id));
-        break;
-      case Arg::Allow: {
-        std::string list;
-        for (const AllowName& a : kAllowNames)
-          if (params.IsChecked(a.id) == (o.value == 1))
-            list += (list.empty() ? "" : ",") + std::string(a.name);
-        in.emplace_back(name, list);
-        break;
-      }
-      case Arg::Markers:
-        if (params.IsChecked(P::chkAllowCommentMarkers))
-          in.emplace_back(name, params.Text(P::txbStartComment0) + " " +
-                                    params.Text(P::txbEndComment0));
-        break;
-    }
-  }
-  return in;
 }
 
 std::string CountUsage() {

@@ -74,12 +74,6 @@ struct ParsedCountOptions {
 /// std::bad_alloc.
 [[nodiscard]] ParsedCountOptions ParseCountOptions(const std::vector<std::string>& args);
 
-/// The parameters in force in `params`, by their option names without the
-/// dashes, for an export: the value a valued option would take, "true" for
-/// the flag that is in effect. Options that are off are left out.
-[[nodiscard]] std::vector<std::pair<std::string, std::string>> ParametersInForce(
-    const ParameterSet& params);
-
 /// The text of --help.
 [[nodiscard]] std::string CountUsage();
 

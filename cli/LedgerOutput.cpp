@@ -11,38 +11,6 @@
 namespace zet {
 namespace {
 
-std::string SpellingsColumn(const SpellingLedger& spellings, const WordEntry& entry) {
-  return "[" + EncodeUtf8(FormatSpellings(spellings.SpellingsOf(entry))) + "]";
-}
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-std::string Times(std::int64_t count) {
-  return std::to_string(count) + (count == 1 ? " time" : " times");
-}
-
-std::string Explain(const std::string& typed, const ScanSettings& scan, const WordTable& table,
-                    const FilterSettings& filters, const SpellingLedger* spellings) {
-  using Kind = WordExplanation::Kind;
-  const WordExplanation answer = ExplainWord(DecodeToCp1252(typed), scan, table, filters);
-  const std::string word = Quoted(EncodeUtf8(answer.word));
-  std::string text = Quoted(ToValidUtf8(typed)) + ": ";
-  switch (answer.kind) {
-    case Kind::NotAWord: return text + "not a word under the current rules";
-    case Kind::SeveralWords:
-      return text + "more than one word under the current rules (the first is " + word + ")";
-    case Kind::NotFound: return text + "not found (looked up as " + word + ")";
-    case Kind::Listed:
-    case Kind::LeftOut: break;
-  }
-  const WordEntry& entry = *answer.entry;
-  text += "found " + Times(entry.lngCount) + " under the entry " +
-          Quoted(EncodeUtf8(entry.strWord()));
-  if (spellings != nullptr) text += " " + SpellingsColumn(*spellings, entry);
-  if (answer.kind == Kind::Listed) return text + ", listed at rank " + std::to_string(entry.lngRank);
-  return text + ", left out: " + ExclusionReason(answer.exclusion, filters);
-}
-
 // Passes a listing on, each entry's line with the spellings column added
 // before its line end (or before the separator of a one-line list).
 class SpellingsSink final : public ListingSink {
@@ -95,7 +63,7 @@ void PrintExplanations(const std::vector<std::string>& typed, const ScanSettings
                        const WordTable& table, const FilterSettings& filters,
                        const SpellingLedger* spellings, std::ostream& out) {
   for (const std::string& word : typed)
-    out << Explain(word, scan, table, filters, spellings) << '\n';
+    out << ExplanationText(word, scan, table, filters, spellings) << '\n';
 }
 
 ListingWriter ListWithSpellings(const WordTable& table, const ListResults& results,

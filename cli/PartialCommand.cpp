@@ -10,6 +10,7 @@
 #include <ostream>
 #include <unordered_map>
 
+#include "cli/TerminalReport.h"
 #include "engine/FdCloser.h"
 #include "engine/PartialCount.h"
 #include "engine/RunTimeError.h"
@@ -233,7 +234,8 @@ std::optional<int> RunPartialModes(const CountOptions& options, const CountInput
   if (p.output && !PartialOutputUsable(*p.output, request, read, err)) return 1;
   if (p.merge) return RunMerge(options, rules, err, table);
   if (p.reduce) return RunReduce(options, rules, in, out, err, table);
-  if (!CountInput(request, in, table, err)) return 1;
+  TerminalReport report(err, request.reportProgress);
+  if (!CountInput(request, in, table, report)) return 1;
   const PartialCount count = PartialFromTable(table, rules, p.source, p.offset);
   if (p.map) {
     const std::string digest = RulesDigest(rules);

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "cli/CountInput.h"
 #include "cli/CountOptions.h"
+#include "engine/CountFiles.h"
 #include "engine/FileWrites.h"
 #include "scanner/WordTable.h"
 

@@ -1,6 +1,8 @@
 #include "desktop/MainWindowExtras.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -55,10 +57,13 @@ MainWindowExtras::MainWindowExtras(QtWindow& window, frmMain& main, Platform& pl
       main_(main),
       platform_(platform),
       state_(std::move(state)),
-      drops_(main, platform.messageBoxes) {
+      drops_(main),
+      exports_(main, platform),
+      ledger_(main) {
   MakePages();
   MakeMenus();
   window_.AssignAccelerators(kMenuLetters);
+  if (table_ != nullptr) GiveFreeAccelerators({table_->ExplainButton(), table_->LeftOutBox()});
   AcceptDropsEverywhere();
   main_.onResultsChanging = [this] { ResultsChanging(); };
   main_.onListed = [this] { Listed(); };
@@ -88,7 +93,8 @@ void MainWindowExtras::MakePages() {
   // The pages' controls come in the tab order where the textbox is.
   QWidget* previous = output;
   for (QWidget* widget :
-       {static_cast<QWidget*>(table_->FilterBox()), static_cast<QWidget*>(table_->View()),
+       {static_cast<QWidget*>(table_->FilterBox()), static_cast<QWidget*>(table_->ExplainButton()),
+        static_cast<QWidget*>(table_->LeftOutBox()), static_cast<QWidget*>(table_->View()),
         static_cast<QWidget*>(profile_->findChild<QPushButton*>(QStringLiteral("savePlotPng"))),
         static_cast<QWidget*>(profile_->findChild<QPushButton*>(QStringLiteral("savePlotSvg")))}) {
     if (widget == nullptr) continue;
@@ -96,6 +102,44 @@ void MainWindowExtras::MakePages() {
     previous = widget;
   }
   if (next != nullptr && next != output) QWidget::setTabOrder(previous, next);
+  ConnectTable();
+}
+
+void MainWindowExtras::ConnectTable() {
+  table_->makeRows = [this](bool leftOut) -> std::unique_ptr<TableRows> {
+    if (!ledger_.Available()) return nullptr;
+    if (leftOut) return ledger_.LeftOutRows();
+    return std::make_unique<ListedWordsTable>(main_.Words(), main_.Results());
+  };
+  table_->explain = [this](const std::string& typed) { return ledger_.Explain(typed); };
+  // Return in the filter box filters; Explain is its button, or Ctrl+Return.
+  auto* explain = new QAction(table_->FilterBox());
+  explain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+  explain->setShortcutContext(Qt::WidgetShortcut);
+  connect(explain, &QAction::triggered, table_, [this] { table_->Explain(); });
+  table_->FilterBox()->addAction(explain);
+}
+
+// Letters for buttons the window logic does not know of: the first letter
+// of each caption that no button or menu of the window has taken.
+void MainWindowExtras::GiveFreeAccelerators(std::initializer_list<QAbstractButton*> buttons) {
+  QString used;
+  auto take = [&used](const QString& text) {
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    if (!key.isEmpty()) used += key.toString().toLower();
+  };
+  for (QAbstractButton* button : window_.Widget()->findChildren<QAbstractButton*>()) take(button->text());
+  used += QString::fromLatin1(kMenuLetters);
+  for (QAbstractButton* button : buttons) {
+    QString text = button->text();
+    for (int k = 0; k < text.size(); ++k) {
+      if (!text[k].isLetterOrNumber() || used.contains(text[k].toLower())) continue;
+      used += text[k].toLower();
+      text.insert(k, QLatin1Char('&'));
+      button->setText(text);
+      break;
+    }
+  }
 }
 
 void MainWindowExtras::MakeMenus() {
@@ -110,6 +154,8 @@ void MainWindowExtras::MakeMenus() {
   recentMenu_ = file->addMenu(QStringLiteral("&Recent files"));
   recentMenu_->setObjectName(QStringLiteral("recentMenu"));
   file->addAction(QStringLiteral("Choose &output file…"), this, click(main_.cmdFile1));
+  file->addSeparator();
+  MakeExportActions(file);
   file->addSeparator();
   file->addAction(QStringLiteral("&Save state"), this, click(main_.cmdSaveState));
   file->addSeparator();
@@ -155,6 +201,22 @@ void MainWindowExtras::MakeMenus() {
   window_.SetMenuBar(bar);
 }
 
+void MainWindowExtras::MakeExportActions(QMenu* file) {
+  struct Item {
+    const char* title;
+    const char* name;
+    ExportFormat format;
+  };
+  for (const Item& item : {Item{"&Export as TSV…", "actionExportTsv", ExportFormat::Tsv},
+                           Item{"Export as &CSV…", "actionExportCsv", ExportFormat::Csv},
+                           Item{"Export as &JSON…", "actionExportJson", ExportFormat::Json}}) {
+    const ExportFormat format = item.format;
+    QAction* action = file->addAction(QString::fromUtf8(item.title), this,
+                                      [this, format] { (void)exports_.Export(format); });
+    action->setObjectName(QString::fromLatin1(item.name));
+  }
+}
+
 void MainWindowExtras::ShowPage(Page page) {
   if (pages_ != nullptr) pages_->setCurrentIndex(page);
 }
@@ -183,6 +245,8 @@ std::vector<std::string> MainWindowExtras::RecentFiles() const {
 }
 
 void MainWindowExtras::ResultsChanging() {
+  exports_.ResultsChanging();
+  ledger_.ResultsChanging();
   if (table_ != nullptr) table_->SetRows(nullptr);
   if (profile_ != nullptr) profile_->Show({});
 }
@@ -191,7 +255,9 @@ void MainWindowExtras::Listed() {
   if (main_.optInFile.Value() && !main_.txbFile0.Text().empty())
     state_.SetList(kRecentFilesKey, WithRecentFile(state_.List(kRecentFilesKey), main_.txbFile0.Text()));
   if (!ResultsMatchTable(main_.Words(), main_.Results())) return;
-  if (table_ != nullptr) table_->SetRows(std::make_unique<ListedWordsTable>(main_.Words(), main_.Results()));
+  exports_.Listed();
+  ledger_.Listed();
+  if (table_ != nullptr) table_->Refill();
   if (profile_ != nullptr) profile_->Show(ProfileOf(main_.Words(), main_.Results()));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What the desktop program adds around the main window's own controls: a
 // menu bar, the results as a table and as a vocabulary profile beside the
-// textbox, files dropped on the window, and the recent input files.
+// textbox, files dropped on the window, the recent input files, and the
+// list's exports.
 
 #include <QObject>
 
@@ -10,8 +11,12 @@
 #include <vector>
 
 #include "platform/qt/QtStateFile.h"
+#include "results/Export.h"
+#include "windows/ListedLedger.h"
 #include "windows/MainDrops.h"
+#include "windows/MainExports.h"
 
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QTabWidget;
@@ -34,6 +39,7 @@ class MainWindowExtras final : public QObject {
   /// The recent input files, newest first.
   [[nodiscard]] std::vector<std::string> RecentFiles() const;
   [[nodiscard]] MainDrops& Drops() noexcept { return drops_; }
+  [[nodiscard]] MainExports& Exports() noexcept { return exports_; }
 
   /// The letters the menu bar's titles take (File, Edit, View, Help).
   static constexpr const char* kMenuLetters = "fevh";
@@ -46,7 +52,10 @@ class MainWindowExtras final : public QObject {
 
  private:
   void MakeMenus();
+  void MakeExportActions(QMenu* file);
   void MakePages();
+  void ConnectTable();
+  void GiveFreeAccelerators(std::initializer_list<QAbstractButton*> buttons);
   void AcceptDropsEverywhere();
   void ShowRecentFiles();
   void ResultsChanging();
@@ -58,6 +67,8 @@ class MainWindowExtras final : public QObject {
   Platform& platform_;
   QtStateFile state_;
   MainDrops drops_;
+  MainExports exports_;
+  ListedLedger ledger_;
   QTabWidget* pages_ = nullptr;
   QtResultsTable* table_ = nullptr;
   QtProfileView* profile_ = nullptr;

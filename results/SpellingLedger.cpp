@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "scanner/Folding.h"
+#include "scanner/TextCodec.h"
 
 namespace zet {
 
@@ -43,6 +44,10 @@ std::string FormatSpellings(const std::vector<CountedSpelling>& spellings) {
     text += s.text + ' ' + std::to_string(s.count);
   }
   return text;
+}
+
+std::string SpellingsColumn(const SpellingLedger& spellings, const WordEntry& entry) {
+  return "[" + EncodeUtf8(FormatSpellings(spellings.SpellingsOf(entry))) + "]";
 }
 
 }  // namespace zet

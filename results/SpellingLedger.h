@@ -55,4 +55,8 @@ class SpellingLedger final : public ScanObserver {
 /// "cafe 5, café 3" (Windows-1252): the spellings with their counts.
 [[nodiscard]] std::string FormatSpellings(const std::vector<CountedSpelling>& spellings);
 
+/// The spellings of `entry` as listings and answers show them: "[" then
+/// FormatSpellings in UTF-8, then "]".
+[[nodiscard]] std::string SpellingsColumn(const SpellingLedger& spellings, const WordEntry& entry);
+
 }  // namespace zet

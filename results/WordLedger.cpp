@@ -4,6 +4,7 @@
 
 #include "scanner/Folding.h"
 #include "scanner/Scanner.h"
+#include "scanner/TextCodec.h"
 
 namespace zet {
 
@@ -101,6 +102,39 @@ WordExplanation ExplainWord(std::string_view typed, const ScanSettings& scan,
   answer.kind = answer.entry->blnIncluded ? WordExplanation::Kind::Listed
                                           : WordExplanation::Kind::LeftOut;
   return answer;
+}
+
+namespace {
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string Times(std::int64_t count) {
+  return std::to_string(count) + (count == 1 ? " time" : " times");
+}
+
+}  // namespace
+
+std::string ExplanationText(std::string_view typed, const ScanSettings& scan,
+                            const WordTable& table, const FilterSettings& filters,
+                            const SpellingLedger* spellings) {
+  using Kind = WordExplanation::Kind;
+  const WordExplanation answer = ExplainWord(DecodeToCp1252(typed), scan, table, filters);
+  const std::string word = Quoted(EncodeUtf8(answer.word));
+  std::string text = Quoted(ToValidUtf8(typed)) + ": ";
+  switch (answer.kind) {
+    case Kind::NotAWord: return text + "not a word under the current rules";
+    case Kind::SeveralWords:
+      return text + "more than one word under the current rules (the first is " + word + ")";
+    case Kind::NotFound: return text + "not found (looked up as " + word + ")";
+    case Kind::Listed:
+    case Kind::LeftOut: break;
+  }
+  const WordEntry& entry = *answer.entry;
+  text += "found " + Times(entry.lngCount) + " under the entry " +
+          Quoted(EncodeUtf8(entry.strWord()));
+  if (spellings != nullptr) text += " " + SpellingsColumn(*spellings, entry);
+  if (answer.kind == Kind::Listed) return text + ", listed at rank " + std::to_string(entry.lngRank);
+  return text + ", left out: " + ExclusionReason(answer.exclusion, filters);
 }
 
 }  // namespace zet

@@ -10,6 +10,7 @@
 #include "results/ExclusionFilters.h"
 #include "results/FilterSettings.h"
 #include "results/Ranking.h"
+#include "results/SpellingLedger.h"
 #include "scanner/ScanSettings.h"
 #include "scanner/WordTable.h"
 
@@ -57,5 +58,14 @@ struct WordExplanation {
 /// stays valid as long as the table is not changed.
 [[nodiscard]] WordExplanation ExplainWord(std::string_view typed, const ScanSettings& scan,
                                           const WordTable& table, const FilterSettings& filters);
+
+/// The answer for one word `typed` (UTF-8, as the user gave it), one line
+/// of UTF-8: "\"typed\": " then not a word, more than one word, not found
+/// (and what it was looked up as), or the count and entry it was found
+/// under, its spellings when `spellings` is not null, and its rank or the
+/// reason it was left out. Cut and looked up as ExplainWord does.
+[[nodiscard]] std::string ExplanationText(std::string_view typed, const ScanSettings& scan,
+                                          const WordTable& table, const FilterSettings& filters,
+                                          const SpellingLedger* spellings);
 
 }  // namespace zet

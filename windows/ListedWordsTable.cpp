@@ -3,27 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "scanner/Cp1252.h"
 #include "scanner/TextCodec.h"
+#include "windows/RowText.h"
 
 namespace zet {
-
-namespace {
-
-std::string LowerCp1252(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(cp1252::ToLower(c));
-  return lower;
-}
-
-bool ContainsFolded(std::string_view word, std::string_view lowerNeedle) {
-  if (lowerNeedle.size() > word.size()) return false;
-  const auto it = std::search(word.begin(), word.end(), lowerNeedle.begin(), lowerNeedle.end(),
-                              [](char a, char b) { return cp1252::ToLower(a) == static_cast<unsigned char>(b); });
-  return it != word.end() || lowerNeedle.empty();
-}
-
-}  // namespace
 
 bool ResultsMatchTable(const WordTable& table, const ListResults& results) noexcept {
   const std::int64_t size = static_cast<std::int64_t>(table.size());
@@ -125,21 +108,7 @@ void ListedWordsTable::Filter(std::string_view text) {
 }
 
 std::string ListedWordsTable::RowsAsTsv(const std::vector<std::size_t>& rows) const {
-  std::string tsv;
-  for (std::size_t column = 0; column < kColumns; ++column) {
-    if (column > 0) tsv += '\t';
-    tsv += Header(column);
-  }
-  tsv += '\n';
-  for (std::size_t row : rows) {
-    if (row >= shown_.size()) continue;
-    for (std::size_t column = 0; column < kColumns; ++column) {
-      if (column > 0) tsv += '\t';
-      tsv += Cell(row, column);
-    }
-    tsv += '\n';
-  }
-  return tsv;
+  return RowsAsTsvOf(*this, rows);
 }
 
 }  // namespace zet

@@ -12,19 +12,8 @@ DropKind KindOfDrop(const std::vector<std::string>& paths,
   return DropKind::Corpus;
 }
 
-std::string CorpusComingMessage(const CorpusDrop& drop) {
-  const std::string what = drop.paths.size() == 1 ? "a folder" : "several files or folders";
-  return "You dropped " + what +
-         ". Counting the words of many files together, as one corpus, is coming in a later "
-         "version.\n\nFor now, drop one file, or choose it with the Input file button.";
-}
-
-MainDrops::MainDrops(frmMain& main, MessageBoxes& messageBoxes)
-    : main_(main), messageBoxes_(messageBoxes) {
-  onCorpus = [this](const CorpusDrop& drop) {
-    messageBoxes_.Show(CorpusComingMessage(drop), kCorpusComingTitle, MessageIcon::kInformation,
-                       MessageButtons::kOk);
-  };
+MainDrops::MainDrops(frmMain& main) : main_(main) {
+  onCorpus = [this](const CorpusDrop& drop) { main_.CountCorpus(drop.paths); };
 }
 
 bool MainDrops::Accepting() const {

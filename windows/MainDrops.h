@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/MessageBoxes.h"
 
 namespace zet {
 
@@ -26,14 +25,10 @@ struct CorpusDrop {
   std::vector<std::string> paths;  // as dropped: files and folders
 };
 
-/// The texts a corpus drop shows until corpora can be counted.
-inline constexpr const char* kCorpusComingTitle = "Several files";
-[[nodiscard]] std::string CorpusComingMessage(const CorpusDrop& drop);
-
 /// Takes the drops of one main window.
 class MainDrops {
  public:
-  MainDrops(frmMain& main, MessageBoxes& messageBoxes);
+  explicit MainDrops(frmMain& main);
 
   /// Whether a drop would be taken now: not while a run holds the controls.
   [[nodiscard]] bool Accepting() const;
@@ -42,15 +37,14 @@ class MainDrops {
   /// Makes `path` the input file as a drop of it does (a recent file).
   bool OpenInputFile(const std::string& path);
 
-  /// What a corpus drop does. By default it says that counting several
-  /// files as one corpus is coming; counting corpora replaces it.
+  /// What a corpus drop does: by default, the main window counts it
+  /// (frmMain::CountCorpus).
   std::function<void(const CorpusDrop&)> onCorpus;
 
  private:
   void UseInputFile(const std::string& path);
 
   frmMain& main_;
-  MessageBoxes& messageBoxes_;
 };
 
 }  // namespace zet

@@ -9,8 +9,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/Catalogue.h"
+#include "engine/FileWrites.h"
 #include "engine/ListingFile.h"
 #include "engine/UnicodeRun.h"
 #include "windows/MainProcs.h"
@@ -121,6 +123,8 @@ class frmMain final : public ParamsHost {
   [[nodiscard]] const WordTable& Words() const noexcept { return table_; }
   /// The common words in force (lower-case, Windows-1252), or null.
   [[nodiscard]] const WordSet* CommonWords() const noexcept { return commonWords_.get(); }
+  /// The same, shared: for filter settings that outlive a change of them.
+  [[nodiscard]] std::shared_ptr<const WordSet> CommonWordsInForce() const { return commonWords_; }
   /// The help window, or nullptr before it was first opened.
   [[nodiscard]] frmHelp* HelpWindow() const noexcept { return help_.get(); }
   /// The parameters window and this window's settings as one parameter set.
@@ -136,6 +140,23 @@ class frmMain final : public ParamsHost {
   /// Runs when the words were listed (after a count, or listed again in
   /// another order or format), once the controls are back.
   std::function<void()> onListed;
+
+  /// Makes `paths` (UTF-8 files and folders, as dropped on the window) the
+  /// source, as one corpus: the files named and every file below the
+  /// folders, but the output file. The file count and size take the file
+  /// size's place, the input file box is emptied, and the words are counted
+  /// and listed as the count button does; a file that cannot be counted is
+  /// skipped and named in a box after the count. Choosing an input file
+  /// makes that file the source again.
+  void CountCorpus(const std::vector<std::string>& paths);
+  /// The files of the corpus that is the source, or none while the input
+  /// file is.
+  [[nodiscard]] const std::vector<std::string>& CorpusFiles() const noexcept {
+    return corpusFiles_;
+  }
+  /// The files a count reads (the input file or the corpus, the common
+  /// words): what neither the output file nor an export may replace.
+  [[nodiscard]] FilesRead FilesCounted() const;
 
   /// Runs when the help window has just been made, before it is first
   /// shown: the platform attaches its views here.
@@ -256,6 +277,11 @@ class frmMain final : public ParamsHost {
   void cmdClearFile_Click(int index);
   void txbFile_LostFocus(int index);
 
+  // A corpus of files (frmMainCorpus.cpp).
+  [[nodiscard]] bool CountWordsInCorpus();
+  [[nodiscard]] bool AcceptsLargeInput(std::int64_t bytes, const std::string& input);
+  void ShowCorpusNotes(const std::vector<std::string>& notes);
+
   // The clipboard (frmMainClipboard.cpp).
   [[nodiscard]] bool GetClipboardText(bool blnShowText);
   void ShowClipboardSize(std::int64_t characters);
@@ -301,6 +327,12 @@ class frmMain final : public ParamsHost {
   std::string strLocaleWarned_;
   // The encoding the input file's check decided on, for the count after it.
   Encoding inputEncoding_ = Encoding::Utf8;
+
+  // The corpus that is the source (empty: the input file is), its bytes,
+  // and what was said of it before its count.
+  std::vector<std::string> corpusFiles_;
+  std::int64_t corpusBytes_ = 0;
+  std::vector<std::string> corpusNotes_;
 
   std::string strUserSettingsFile_;
   std::string strClipboardText_;  // Windows-1252

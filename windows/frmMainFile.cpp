@@ -77,17 +77,23 @@ bool frmMain::ValidateInputForCount(const std::string& input) {
     return false;
   }
   if (!CheckInputFile(input) || RefusesSameFile(input)) return false;
-  if (txbFile1.Text().empty() && FileLength(input) > kLargeInputFile) {
-    const MessageAnswer answer =
-        platform_.messageBoxes.Show(texts::kLargeInputFileQuestion, texts::kTitleLargeInputFile,
-                                    MessageIcon::kNone, MessageButtons::kYesNoCancel);
-    if (answer == MessageAnswer::kCancel) return false;
-    if (answer == MessageAnswer::kYes) {
-      cmdFile_Click(1);
-      if (RefusesSameFile(input)) return false;
-    }
+  return AcceptsLargeInput(FileLength(input), input) && !RefusesOutputFile();
+}
+
+// A large input listed in the textbox may be better listed in a file: the
+// user is asked, and may name one. False when the user cancelled, or named
+// the input file `input` (when not empty).
+bool frmMain::AcceptsLargeInput(std::int64_t bytes, const std::string& input) {
+  if (!txbFile1.Text().empty() || bytes <= kLargeInputFile) return true;
+  const MessageAnswer answer =
+      platform_.messageBoxes.Show(texts::kLargeInputFileQuestion, texts::kTitleLargeInputFile,
+                                  MessageIcon::kNone, MessageButtons::kYesNoCancel);
+  if (answer == MessageAnswer::kCancel) return false;
+  if (answer == MessageAnswer::kYes) {
+    cmdFile_Click(1);
+    if (!input.empty() && RefusesSameFile(input)) return false;
   }
-  return !RefusesOutputFile();
+  return true;
 }
 
 // Refuses, before a count that may be long, an output file that could not
@@ -97,7 +103,7 @@ bool frmMain::RefusesOutputFile() {
   const ParameterSet params = CurrentParameters();
   if (!IsOutputToFile(params)) return false;
   const std::string& output = txbFile1.Text();
-  Outcome<Done> checked = FilesRead::Of(params).CheckNotRead(output, kOutputFile);
+  Outcome<Done> checked = FilesCounted().CheckNotRead(output, kOutputFile);
   if (checked) checked = CheckWritable(output, kOutputFile);
   if (checked) return false;
   platform_.messageBoxes.Show(checked.problem().message, checked.problem().title,
@@ -220,6 +226,7 @@ void frmMain::RestoreProgressLabel() {
 bool frmMain::CheckInputFile(const std::string& name) {
   const Outcome<InputFacts> checked = zet::CheckInputFile(name, "", false);
   if (checked) {
+    corpusFiles_.clear();  // the file chosen is the source now
     lblFilesize.SetCaption(FileSizeText(checked.value().size));
     ChangeFolder(GetFolderOfPath(name));
     return true;

@@ -87,8 +87,10 @@ void frmMain::OutputResultsOnce() {
 // replaced only by a whole list, or by the lines written before a stop: a
 // full disk halfway leaves the previous file as it was.
 void frmMain::WriteOutputFileNamed(const std::string& path, const ParameterSet& params) {
+  // The files of a corpus are read as the input file is: never written over.
   const Outcome<ListingOutcome> written = WriteListingFileWith(
-      path, params, HeldListing([this](const ListingProgress&) { return ListingGoesOn(); }));
+      path, params, HeldListing([this](const ListingProgress&) { return ListingGoesOn(); }),
+      FilesCounted());
   if (!written) {
     const Problem& problem = written.problem();
     if (problem.kind == ProblemKind::SameFile) {

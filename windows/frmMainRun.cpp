@@ -57,7 +57,7 @@ bool frmMain::CountSource() {
   blnPassFailed_ = false;
   const bool fromFile = optInFile.Value();
   if (fromFile) {
-    if (!CountWordsInFile()) return false;
+    if (!(corpusFiles_.empty() ? CountWordsInFile() : CountWordsInCorpus())) return false;
   } else {
     if (!GetClipboardText(false)) {
       optInFile.SetValue(true);

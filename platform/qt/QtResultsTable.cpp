@@ -1,6 +1,7 @@
 #include "platform/qt/QtResultsTable.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -70,7 +72,10 @@ void QtRowsModel::sort(int column, Qt::SortOrder order) {
 QtResultsTable::QtResultsTable(QWidget* parent)
     : QWidget(parent),
       filter_(new QLineEdit(this)),
+      explainButton_(new QPushButton(QStringLiteral("Explain this word"), this)),
+      leftOut_(new QCheckBox(QStringLiteral("Left-out words"), this)),
       count_(new QLabel(this)),
+      answer_(new QLabel(this)),
       view_(new QTableView(this)),
       filterDelay_(new QTimer(this)) {
   setObjectName(QStringLiteral("resultsTable"));
@@ -100,12 +105,27 @@ QtResultsTable::QtResultsTable(QWidget* parent)
   connect(filter_, &QLineEdit::textChanged, filterDelay_, qOverload<>(&QTimer::start));
   connect(filter_, &QLineEdit::returnPressed, this, [this] { ApplyFilter(); });
 
+  explainButton_->setObjectName(QStringLiteral("explainWord"));
+  explainButton_->setToolTip(QStringLiteral("Why is the word typed in the filter box listed or not?"));
+  connect(explainButton_, &QPushButton::clicked, this, [this] { Explain(); });
+  leftOut_->setObjectName(QStringLiteral("showLeftOut"));
+  leftOut_->setToolTip(QStringLiteral("Show the words the filters left out, with the reason"));
+  connect(leftOut_, &QCheckBox::toggled, this, [this] { Refill(); });
+  answer_->setObjectName(QStringLiteral("explainAnswer"));
+  answer_->setWordWrap(true);
+  answer_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  answer_->setTextFormat(Qt::PlainText);
+  answer_->hide();
+
   auto* top = new QHBoxLayout;
   top->addWidget(filter_, 1);
+  top->addWidget(explainButton_);
+  top->addWidget(leftOut_);
   top->addWidget(count_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addLayout(top);
+  layout->addWidget(answer_);
   layout->addWidget(view_, 1);
   setFocusProxy(filter_);
   ShowCount();
@@ -120,8 +140,17 @@ void QtResultsTable::SetRows(std::unique_ptr<TableRows> rows) {
     const bool ascending = view_->horizontalHeader()->sortIndicatorOrder() == Qt::AscendingOrder;
     if (column > 0 || !ascending) rows->Sort(static_cast<std::size_t>(column), ascending);
   }
+  if (rows == nullptr) answer_->hide();  // it was about the list gone
   model_.SetRows(std::move(rows));
   ShowCount();
+}
+
+void QtResultsTable::Refill() { SetRows(makeRows ? makeRows(leftOut_->isChecked()) : nullptr); }
+
+void QtResultsTable::Explain() {
+  if (!explain) return;
+  answer_->setText(QString::fromStdString(explain(filter_->text().trimmed().toStdString())));
+  answer_->show();
 }
 
 void QtResultsTable::ApplyFilter() {

@@ -1,17 +1,23 @@
 #pragma once
 // The listed words as a table: a filter box over a table view of rows the
 // model only reads on demand, sortable by any column, with the selected
-// rows copied as tab-separated values.
+// rows copied as tab-separated values. Beside the filter, Explain says what
+// became of the word typed, and a check box shows the words left out
+// instead of those listed.
 
 #include <QAbstractTableModel>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/TableRows.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class QTimer;
 
@@ -49,9 +55,22 @@ class QtResultsTable final : public QWidget {
   /// Copies the selected rows, headers first, as tab-separated values.
   void CopySelection() const;
 
+  /// Makes the rows to show: the left-out words (`leftOut`) or the listed
+  /// ones; null when there is no list.
+  std::function<std::unique_ptr<TableRows>(bool leftOut)> makeRows;
+  /// The answer for the word typed (UTF-8) into the filter box.
+  std::function<std::string(const std::string& typed)> explain;
+  /// Shows what makeRows makes for the check box's state now.
+  void Refill();
+  /// Shows explain's answer for the filter box's text.
+  void Explain();
+
   [[nodiscard]] QtRowsModel& Model() noexcept { return model_; }
   [[nodiscard]] QTableView* View() const noexcept { return view_; }
   [[nodiscard]] QLineEdit* FilterBox() const noexcept { return filter_; }
+  [[nodiscard]] QPushButton* ExplainButton() const noexcept { return explainButton_; }
+  [[nodiscard]] QCheckBox* LeftOutBox() const noexcept { return leftOut_; }
+  [[nodiscard]] QLabel* Answer() const noexcept { return answer_; }
 
  private:
   void ApplyFilter();
@@ -59,7 +78,10 @@ class QtResultsTable final : public QWidget {
 
   QtRowsModel model_;
   QLineEdit* filter_;
+  QPushButton* explainButton_;
+  QCheckBox* leftOut_;
   QLabel* count_;
+  QLabel* answer_;
   QTableView* view_;
   QTimer* filterDelay_;
 };

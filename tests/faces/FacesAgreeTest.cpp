@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -13,6 +14,10 @@
 #include "cli/CountCommand.h"
 #include "params/SettingsFile.h"
 #include "tests/windows/MainWindowFixture.h"
+#include "windows/LeftOutWordsTable.h"
+#include "windows/ListedLedger.h"
+#include "windows/MainDrops.h"
+#include "windows/MainExports.h"
 
 namespace zet::test {
 namespace {
@@ -238,6 +243,72 @@ TEST_F(FacesAgreeTest, UnicodeCountsAlike) {
     ::setenv("LC_ALL", before.c_str(), 1);
   else
     ::unsetenv("LC_ALL");
+}
+
+// Files dropped together are one corpus as they are for zet-count -r
+// --keep-going: the same list, the same file skipped.
+TEST_F(FacesAgreeTest, CorporaAreCountedAlike) {
+  std::filesystem::create_directories(temp.File("corpus/sub"));
+  const std::string a = Write("corpus/a.txt", "the cat sat\r\n");
+  Write("corpus/sub/b.html", "<p>the dog &amp; the cat</p>\n");
+  Write("corpus/sub/c.bin", std::string("\x01\x02\x03", 3));
+  hp.messageBoxes.AnswerOk();
+  MainDrops drops(*frm);
+  ASSERT_TRUE(drops.Drop({a, temp.File("corpus/sub")}));
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
+  std::string desktop = frm->txbOutput.Text();
+  std::erase(desktop, '\r');
+  const CliRun run = Cli({"-r", "--keep-going", a, temp.File("corpus/sub")});
+  EXPECT_EQ(run.out, desktop);
+  EXPECT_THAT(desktop, HasSubstr("dog"));
+  EXPECT_THAT(desktop, ::testing::Not(HasSubstr("amp")));  // HTML, by its extension
+  const std::size_t skipped = run.err.find("warning: skipped");
+  ASSERT_NE(skipped, std::string::npos);
+  EXPECT_THAT(hp.messageBoxes.Shown()[0].text,
+              HasSubstr(run.err.substr(skipped, run.err.find('\n', skipped) - skipped)));
+}
+
+// Explain gives zet-count --explain's answers, and the left-out words are
+// --excluded's rows.
+TEST_F(FacesAgreeTest, ExplainAndLeftOutWordsReadAlike) {
+  const std::string text = Write("ledger.txt", "the cat sat on the mat; cats xiv mm zzz Cat\n");
+  EXPECT_EQ(DesktopCount(text, "").text, "");
+  ListedLedger ledger(*frm);
+  ledger.Listed();
+  const std::vector<std::string> typed = {"cat", "CATS", "on", "xiv", "mm", "dog", "two words", "--"};
+  std::vector<std::string> args;
+  for (const std::string& word : typed) args.insert(args.end(), {"--explain", word});
+  args.push_back(text);
+  const CliRun explained = Cli(args);
+  std::string answers;
+  for (const std::string& word : typed) answers += ledger.Explain(word) + "\n";
+  EXPECT_EQ(explained.out, answers);
+  EXPECT_THAT(answers, HasSubstr("left out: Roman numeral"));
+
+  std::unique_ptr<TableRows> rows = ledger.LeftOutRows();
+  ASSERT_NE(rows, nullptr);
+  rows->Sort(LeftOutWordsTable::kFrequency, false);
+  std::vector<std::size_t> all(rows->RowCount());
+  for (std::size_t k = 0; k < all.size(); ++k) all[k] = k;
+  std::string tsv = rows->RowsAsTsv(all);
+  tsv.erase(0, tsv.find('\n') + 1);  // the headers
+  EXPECT_EQ(Cli({"--excluded", text}).out, tsv);
+}
+
+// An export from the desktop is zet-count --export's, byte for byte.
+TEST_F(FacesAgreeTest, ExportsAreWrittenAlike) {
+  EXPECT_EQ(DesktopCount(input, "").text, "");
+  MainExports exports(*frm, hp.platform);
+  exports.Listed();
+  for (const char* format : {"tsv", "csv", "json"}) {
+    const std::string path = temp.File(std::string("desktop.") + format);
+    hp.fileDialogs.Answer(path);
+    ASSERT_EQ(exports.Export(*ExportFormatNamed(format)), path) << format;
+    std::ifstream written(path, std::ios::binary);
+    EXPECT_EQ(Cli({"--export", format, input}).out,
+              std::string(std::istreambuf_iterator<char>(written), {}))
+        << format;
+  }
 }
 
 }  // namespace

@@ -1,13 +1,19 @@
 // What the desktop program adds around the windows' own controls, used as
 // a user uses it: resizing, the keyboard, drops, recent files, the menu
-// bar, the results table and the vocabulary profile.
+// bar, the results table with Explain, the exports and the vocabulary
+// profile.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -324,17 +330,19 @@ TEST_F(DesktopExtrasTest, OneDroppedFileBecomesTheInputFileAndIsRemembered) {
   EXPECT_TRUE(QFile::exists(QString::fromStdString(ConfigFolder()) + "/zet/zet-desktop.ini"));
 }
 
-TEST_F(DesktopExtrasTest, SeveralDroppedFilesSayCorporaAreComing) {
-  const QString a = Write("a.txt", "a\n");
-  const QString b = Write("b.txt", "b\n");
-  QString seen;
-  test::WhenModalOpens([&seen](QWidget* modal) {
-    seen = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-    modal->close();
-  });
+TEST_F(DesktopExtrasTest, TwoDroppedFilesAreCountedAsOneCorpus) {
+  const QString a = Write("a.txt", "alpha beta\n");
+  const QString b = Write("b.txt", "beta gamma gamma\n");
   ASSERT_TRUE(Drop({a, b}));
-  EXPECT_THAT(seen.toStdString(), HasSubstr("corpus"));
+  ASSERT_TRUE(WaitFor([this] { return Table()->View()->model()->rowCount() == 3; }));
+  EXPECT_THAT(Main<QLabel>("lblFilesize")->text().toStdString(), HasSubstr("Corpus:   2 files"));
   EXPECT_TRUE(Main<QLineEdit>("txbFile(0)")->text().isEmpty());
+  const QString listing = Main<QPlainTextEdit>("txbOutput")->toPlainText();
+  for (const char* word : {"alpha", "beta", "gamma"}) EXPECT_TRUE(listing.contains(word)) << word;
+  // beta is found in both files: twice in the corpus.
+  QAbstractItemModel* model = Table()->View()->model();
+  EXPECT_EQ(model->index(0, 1).data().toString(), "beta");
+  EXPECT_EQ(model->index(0, 2).data().toString(), "2");
 }
 
 TEST_F(DesktopExtrasTest, WindowPlacesAreRememberedOutsideTheSettingsFile) {
@@ -440,6 +448,128 @@ TEST_F(DesktopExtrasTest, CtrlOChoosesTheInputFileAndCtrlQQuits) {
   // application loop run to its end clears it.
   QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
   (void)QCoreApplication::exec();
+}
+
+// The cells of a CSV text (RFC 4180: quoted fields may hold commas, quotes
+// doubled and line breaks).
+std::vector<QStringList> ParseCsv(const QString& text) {
+  std::vector<QStringList> rows(1);
+  QString field;
+  bool quoted = false;
+  for (int k = 0; k < text.size(); ++k) {
+    const QChar c = text[k];
+    if (quoted) {
+      if (c == '"' && k + 1 < text.size() && text[k + 1] == '"') {
+        field += '"';
+        ++k;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        field += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      rows.back() << field;
+      field.clear();
+    } else if (c == '\n') {
+      rows.back() << field;
+      field.clear();
+      rows.emplace_back();
+    } else {
+      field += c;
+    }
+  }
+  if (rows.back().isEmpty()) rows.pop_back();
+  return rows;
+}
+
+TEST_F(DesktopExtrasTest, EachExportReadsBackAsTheTable) {
+  ASSERT_NO_FATAL_FAILURE(CountFile(Write("fruit.txt", "apple, pear \"apple\" fig apple pear\n")));
+  QAbstractItemModel* model = Table()->View()->model();
+  ASSERT_EQ(model->rowCount(), 3);
+  auto exportAs = [this](const char* action, const QString& path) {
+    test::WhenModalOpens([path](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      dialog->selectFile(path);
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    QAction* export_ = Child<QAction>(action);
+    ASSERT_NE(export_, nullptr) << action;
+    export_->trigger();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  };
+  auto read = [](const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(file.readAll());
+  };
+  const QString tsv = files_.filePath("words.tsv");
+  const QString csv = files_.filePath("words.csv");
+  const QString json = files_.filePath("words.json");
+  ASSERT_NO_FATAL_FAILURE(exportAs("actionExportTsv", tsv));
+  ASSERT_NO_FATAL_FAILURE(exportAs("actionExportCsv", csv));
+  ASSERT_NO_FATAL_FAILURE(exportAs("actionExportJson", json));
+  const QStringList tsvLines = read(tsv).split('\n', Qt::SkipEmptyParts);
+  const std::vector<QStringList> csvRows = ParseCsv(read(csv));
+  const QJsonDocument document = QJsonDocument::fromJson(read(json).toUtf8());
+  const QJsonArray words = document.object().value("words").toArray();
+  ASSERT_EQ(tsvLines.size(), 4);
+  ASSERT_EQ(csvRows.size(), 4U);
+  ASSERT_EQ(words.size(), 3);
+  EXPECT_EQ(csvRows[0], (QStringList{"rank", "word", "frequency", "percentage"}));
+  EXPECT_EQ(document.object().value("totals").toObject().value("listed").toInt(), 3);
+  for (int row = 0; row < 3; ++row) {
+    const QString rank = model->index(row, 0).data().toString();
+    const QString word = model->index(row, 1).data().toString();
+    const QString frequency = model->index(row, 2).data().toString();
+    const QStringList fromTsv = tsvLines[row + 1].split('\t');
+    EXPECT_EQ(fromTsv.mid(0, 3), (QStringList{rank, word, frequency}));
+    EXPECT_EQ(csvRows[static_cast<std::size_t>(row) + 1].mid(0, 3), (QStringList{rank, word, frequency}));
+    const QJsonObject entry = words[row].toObject();
+    EXPECT_EQ(entry.value("word").toString(), word);
+    EXPECT_EQ(QString::number(entry.value("frequency").toInt()), frequency);
+    EXPECT_EQ(QString::number(entry.value("rank").toInt()), rank);
+  }
+}
+
+TEST_F(DesktopExtrasTest, ExplainSaysWhyAWordIsMissingAndLeftOutWordsShowTheirReason) {
+  ASSERT_NO_FATAL_FAILURE(CountFile(Write("ledger.txt", "the cat sat xiv cats mm\n")));
+  Pages()->setCurrentIndex(1);
+  QtResultsTable* table = Table();
+  struct Row {
+    const char* typed;
+    const char* answer;
+  };
+  for (const Row& row : {Row{"Cats", "\"Cats\": found 2 times under the entry \"cat\", listed at rank 1"},
+                         Row{"xiv", "\"xiv\": found 1 time under the entry \"xiv\", left out: "
+                                    "Roman numeral under 40"},
+                         Row{"dog", "\"dog\": not found (looked up as \"dog\")"}}) {
+    table->FilterBox()->setText(QString::fromUtf8(row.typed));
+    QTest::mouseClick(table->ExplainButton(), Qt::LeftButton);
+    EXPECT_EQ(table->Answer()->text().toStdString(), row.answer);
+    EXPECT_TRUE(table->Answer()->isVisible());
+  }
+  // Ctrl+Return in the filter box explains too.
+  table->FilterBox()->setText(QStringLiteral("sat"));
+  table->FilterBox()->setFocus();
+  QTest::keyClick(table->FilterBox(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_THAT(table->Answer()->text().toStdString(), HasSubstr("listed at rank"));
+  // The left-out words, with their reasons, instead of the listed ones.
+  table->FilterBox()->clear();
+  QTest::mouseClick(table->LeftOutBox(), Qt::LeftButton);
+  QAbstractItemModel* model = table->View()->model();
+  ASSERT_EQ(model->rowCount(), 2);
+  EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Left out because");
+  std::map<QString, QString> reasons;
+  for (int row = 0; row < 2; ++row)
+    reasons[model->index(row, 0).data().toString()] = model->index(row, 2).data().toString();
+  EXPECT_EQ(reasons["mm"], "repetition of one letter");
+  EXPECT_EQ(reasons["xiv"], "Roman numeral under 40");
+  QTest::mouseClick(table->LeftOutBox(), Qt::LeftButton);
+  EXPECT_EQ(model->rowCount(), 3);  // the, cat, sat
 }
 
 }  // namespace

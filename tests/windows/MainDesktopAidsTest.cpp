@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "tests/windows/MainWindowFixture.h"
+#include "windows/LeftOutWordsTable.h"
 #include "windows/ListedWordsTable.h"
 #include "windows/MainDrops.h"
 #include "windows/RecentFiles.h"
@@ -35,7 +38,7 @@ struct Counted {
   ListResults results;
 };
 
-std::vector<std::string> Column(const ListedWordsTable& rows, std::size_t column) {
+std::vector<std::string> Column(const TableRows& rows, std::size_t column) {
   std::vector<std::string> cells;
   for (std::size_t row = 0; row < rows.RowCount(); ++row) cells.push_back(rows.Cell(row, column));
   return cells;
@@ -94,6 +97,39 @@ TEST(ListedWordsTableTest, FilterKeepsTheSortAndIgnoresCase) {
   rows.Sort(ListedWordsTable::kFrequency, false);
   EXPECT_EQ(Column(rows, ListedWordsTable::kWord),
             (std::vector<std::string>{"\xC3\xA9pat\xC3\xA9", "apple", "grape", "Paris"}));
+}
+
+// The left-out words sort by each column, the reason keeping frequency
+// order within it, and filter on the word as the listed words do.
+TEST(LeftOutWordsTableTest, SortsByEachColumnAndFiltersOnTheWord) {
+  WordTable table;
+  for (const auto& [word, count] : std::vector<std::pair<std::string, int>>{
+           {"zz", 1}, {"mm", 3}, {"xiv", 2}, {"ok", 5}, {"ab", 4}, {"kept", 9}})
+    for (int i = 0; i < count; ++i) (void)table.Add(word);
+  FilterSettings filters;  // repetitions, Roman numerals and no-vowel words go
+  filters.blnIgnoreShortWords = true;  // so do words of fewer than 3 letters
+  (void)RunResultsStages(table, filters);
+  LeftOutWordsTable rows(table, filters);
+  struct Row {
+    std::size_t column;
+    bool ascending;
+    std::vector<std::string> words;
+  };
+  const std::vector<Row> cases = {
+      {LeftOutWordsTable::kWord, true, {"ab", "mm", "ok", "xiv", "zz"}},
+      {LeftOutWordsTable::kFrequency, false, {"ok", "ab", "mm", "xiv", "zz"}},
+      {LeftOutWordsTable::kFrequency, true, {"zz", "xiv", "mm", "ab", "ok"}},
+      // Short words are tested before repetitions and numerals.
+      {LeftOutWordsTable::kReason, true, {"ok", "ab", "mm", "zz", "xiv"}},
+  };
+  for (const Row& row : cases) {
+    rows.Sort(row.column, row.ascending);
+    EXPECT_EQ(Column(rows, LeftOutWordsTable::kWord), row.words) << row.column;
+  }
+  rows.Filter("M");
+  EXPECT_EQ(Column(rows, LeftOutWordsTable::kWord), (std::vector<std::string>{"mm"}));
+  EXPECT_EQ(rows.Cell(0, LeftOutWordsTable::kReason), "shorter than 3");
+  EXPECT_EQ(rows.RowsAsTsv({0}), "Word\tFrequency\tLeft out because\nmm\t3\tshorter than 3\n");
 }
 
 TEST(ListedWordsTableTest, SelectedRowsAsTabSeparatedValues) {
@@ -194,7 +230,7 @@ TEST_F(MainDropsTest, OneFileIsTheInputFileWithItsChecks) {
   Start();
   const std::string text = Write("book.txt", "one two two\n");
   ASSERT_TRUE(frm->optInTextBox.UserClick());
-  MainDrops drops(*frm, hp.platform.messageBoxes);
+  MainDrops drops(*frm);
   ASSERT_TRUE(drops.Drop({text}));
   EXPECT_EQ(frm->txbFile0.Text(), text);
   EXPECT_THAT(frm->lblFilesize.Caption(), HasSubstr("12 bytes"));
@@ -208,7 +244,7 @@ TEST_F(MainDropsTest, AMissingFileIsReportedAsWhenTyped) {
   Start();
   const std::string missing = temp.File("gone.txt");
   hp.messageBoxes.AnswerOk();
-  MainDrops drops(*frm, hp.platform.messageBoxes);
+  MainDrops drops(*frm);
   ASSERT_TRUE(drops.Drop({missing}));
   EXPECT_EQ(frm->lblFilesize.Caption(), "");
   ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
@@ -216,21 +252,84 @@ TEST_F(MainDropsTest, AMissingFileIsReportedAsWhenTyped) {
   hp.messageBoxes.ClearShown();
 }
 
-TEST_F(MainDropsTest, SeveralFilesOrAFolderAreACorpusForLater) {
+// Several files, or a folder, are counted as the one text they would make
+// together: the list is the list of their concatenation.
+TEST_F(MainDropsTest, SeveralFilesOrAFolderAreCountedAsOneCorpus) {
   Start();
-  const std::string a = Write("a.txt", "a\n");
-  const std::string b = Write("b.txt", "b\n");
-  std::vector<CorpusDrop> corpora;
-  MainDrops drops(*frm, hp.platform.messageBoxes);
-  const auto showMessage = drops.onCorpus;
-  drops.onCorpus = [&corpora](const CorpusDrop& drop) { corpora.push_back(drop); };
+  std::filesystem::create_directories(temp.File("c/sub"));
+  const std::string a = Write("c/a.txt", "one two two\n");
+  const std::string b = Write("c/sub/b.txt", "two three\n");
+  const std::string picture = Write("c/sub/pic.png", std::string("\x89PNG\x01\x02", 6));
+  const std::string all = Write("all.txt", "one two two\ntwo three\n");
+  TypeInputFile(all);
+  Count();
+  const std::string expected = frm->txbOutput.Text();
+  ASSERT_THAT(expected, HasSubstr("three"));
+  struct Row {
+    std::vector<std::string> dropped;
+    std::string size;
+    std::vector<std::string> notes;  // in the box after the count
+  };
+  const std::vector<Row> rows = {
+      {{a, b}, "Corpus:   2 files    22 bytes", {}},
+      {{temp.File("c")}, "Corpus:   3 files    28 bytes    (1 skipped)",
+       {"warning: skipped: This is not a text file. (" + picture + ")"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.size);
+    hp.messageBoxes.ClearShown();
+    if (!row.notes.empty()) hp.messageBoxes.AnswerOk();
+    MainDrops drops(*frm);
+    ASSERT_TRUE(drops.Drop(row.dropped));
+    EXPECT_EQ(frm->txbOutput.Text(), expected);
+    EXPECT_EQ(frm->lblFilesize.Caption(), row.size);
+    EXPECT_EQ(frm->txbFile0.Text(), "");
+    ASSERT_EQ(hp.messageBoxes.Shown().size(), row.notes.size());
+    for (const std::string& note : row.notes)
+      EXPECT_THAT(hp.messageBoxes.Shown()[0].text, HasSubstr(note));
+    // The corpus stays the source: counting again lists the same words.
+    Count();
+    EXPECT_EQ(frm->txbOutput.Text(), expected);
+  }
+  // Choosing a file makes it the source again.
+  TypeInputFile(a);
+  EXPECT_TRUE(frm->CorpusFiles().empty());
+  EXPECT_THAT(frm->lblFilesize.Caption(), HasSubstr("Filesize:   12 bytes"));
+}
+
+// Was: an output file that was one of the dropped files was skipped as
+// input and then replaced by the list.
+TEST_F(MainDropsTest, TheOutputFileIsNeverAFileOfTheCorpus) {
+  Start();
+  const std::string a = Write("a.txt", "alpha\n");
+  const std::string b = Write("b.txt", "beta\n");
+  TypeOutputFile(b);
+  hp.messageBoxes.AnswerOk();
+  MainDrops drops(*frm);
   ASSERT_TRUE(drops.Drop({a, b}));
-  ASSERT_TRUE(drops.Drop({temp.File("")}));
-  ASSERT_EQ(corpora.size(), 2U);
-  EXPECT_THAT(corpora[0].paths, ElementsAre(a, b));
-  EXPECT_EQ(frm->txbFile0.Text(), "");  // the input file is left alone
-  EXPECT_THAT(CorpusComingMessage(corpora[0]), HasSubstr("several files"));
-  EXPECT_THAT(CorpusComingMessage(corpora[1]), HasSubstr("a folder"));
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
+  EXPECT_THAT(hp.messageBoxes.Shown()[0].text, HasSubstr("cannot be the same as the input file"));
+  std::ifstream kept(b, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "beta\n");
+  EXPECT_EQ(frm->Words().size(), 0U);
+}
+
+// Stop ends a corpus where it is: the files after it are not read, and the
+// question whether to list what was counted is the one a file gets.
+TEST_F(MainDropsTest, StopEndsACorpusCountInTheFileItIsIn) {
+  Start();
+  const std::string a = Write("a.txt", "alpha beta gamma delta\n");
+  const std::string b = Write("b.txt", "omega\n");
+  hp.eventPump.ResetCounts();
+  hp.eventPump.At(2, [&] { ASSERT_TRUE(frm->cmdListWords.UserClick()); });
+  hp.messageBoxes.Answer(MessageAnswer::kYes);
+  MainDrops drops(*frm);
+  ASSERT_TRUE(drops.Drop({a, b}));
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
+  EXPECT_EQ(hp.messageBoxes.Shown()[0].title, "Counting interrupted");
+  EXPECT_TRUE(frm->CountIncomplete());
+  EXPECT_EQ(frm->Words().FindKey("omega"), nullptr);
+  EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("alpha"));
 }
 
 }  // namespace

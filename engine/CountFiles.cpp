@@ -1,4 +1,4 @@
-#include "cli/CountInput.h"
+#include "engine/CountFiles.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,10 +7,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <ostream>
 #include <sstream>
 
-#include "cli/ProgressBar.h"
 #include "engine/FdCloser.h"
 #include "engine/FileProc.h"
 #include "engine/FileTexts.h"
@@ -25,181 +23,183 @@
 namespace zet {
 namespace {
 
-// Inputs larger than this get a progress bar on a terminal.
-constexpr std::uint64_t kProgressThreshold = std::uint64_t{4} << 20;
-
-void Fail(std::ostream& err, std::string_view message) {
-  err << "zet-count: ";
+// Messages have LF line breaks, whatever the text they were made from.
+void Fail(CountReport& report, std::string_view message) {
+  std::string text;
   for (char c : message)
-    if (c != '\r') err << c;
-  err << '\n';
+    if (c != '\r') text += c;
+  report.Say(text);
 }
 
 // A stream reports no error number of its own: its failures are I/O errors.
-void FailErrno(std::ostream& err, int errnum) {
+void FailErrno(CountReport& report, int errnum) {
   const RunTimeError e = RunTimeErrorFromErrno(errnum != 0 ? errnum : EIO);
-  Fail(err, "Error " + std::to_string(e.number) + ": " + e.description);
+  Fail(report, "Error " + std::to_string(e.number) + ": " + e.description);
 }
+
+// Keeps one file's messages, to be said with its name once it is counted;
+// its progress goes on at once.
+class FileMessages final : public CountReport {
+ public:
+  explicit FileMessages(CountReport& corpus) : corpus_(corpus) {}
+  void Say(std::string_view message) override {
+    text_ += message;
+    text_ += '\n';
+  }
+  void Progress(std::uint64_t done, std::uint64_t total) override { corpus_.Progress(done, total); }
+  [[nodiscard]] const std::string& Text() const noexcept { return text_; }
+
+ private:
+  CountReport& corpus_;
+  std::string text_;
+};
 
 // Refuses what is not text; warns of CR-only line endings (LF is this
 // system's own ending, so it gets no warning).
-bool AcceptText(TextCheck check, std::ostream& err) {
+bool AcceptText(TextCheck check, CountReport& report) {
   if (check == TextCheck::NotText) {
-    Fail(err, texts::kNotTextFile);
+    Fail(report, texts::kNotTextFile);
     return false;
   }
   if (check == TextCheck::MacLineEndings)
-    Fail(err, std::string("warning: ") + std::string(texts::kLineEndingsPrefix) +
+    Fail(report, std::string("warning: ") + std::string(texts::kLineEndingsPrefix) +
                   std::string(texts::kMacintoshLineEndings));
   return true;
 }
 
-bool ChooseMarkers(const ParameterSet& params, MarkerChoice choice, std::ostream& err) {
+bool ChooseMarkers(const ParameterSet& params, MarkerChoice choice, CountReport& report) {
   if (choice != MarkerChoice::User) return true;
   const MarkerValidation v = ValidateUserMarkers(params);
-  if (!v.ok()) Fail(err, v.message);
+  if (!v.ok()) Fail(report, v.message);
   return v.ok();
 }
 
-// Where a scan shows its progress: its own bar over `size` bytes, or the
-// corpus's bar, from the bytes of the files before it.
+// Where a scan shows its progress: over its own `size` bytes, or in a
+// corpus of `total` bytes, from the bytes of the files before it.
 struct Progress {
-  ProgressBar* corpusBar = nullptr;
+  bool inCorpus = false;
   std::uint64_t before = 0;
+  std::uint64_t total = 0;
 };
 
 // Reports how a read ended; true when it went to the end.
-bool ReadEnded(const ReadOutcome& outcome, std::ostream& err) {
+bool ReadEnded(const ReadOutcome& outcome, CountReport& report) {
   if (outcome.firstInvalidUtf8)
-    Fail(err, "warning: the input is not UTF-8 from byte " +
+    Fail(report, "warning: the input is not UTF-8 from byte " +
                   std::to_string(*outcome.firstInvalidUtf8) +
                   " on; such bytes were read as Windows-1252");
-  if (outcome.failed) FailErrno(err, outcome.errorNumber);
+  if (outcome.failed) FailErrno(report, outcome.errorNumber);
   return !outcome.failed;
 }
 
+// How far a file got: refused before any of its words were counted, failed
+// while they were being counted, or stopped by the observer.
+enum class FileCount : std::uint8_t { Counted, Refused, ReadFailed, Stopped };
+
 // A fresh Scanner for each source, so that no comment stays open from the
 // one before.
-bool Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice choice,
-          Encoding encoding, std::uint64_t size, WordTable& table, std::ostream& err,
-          Progress progress = {}) {
+FileCount Scan(ByteSource& source, const CountInputRequest& request, MarkerChoice choice,
+               Encoding encoding, std::uint64_t size, WordTable& table, CountReport& report,
+               Progress progress = {}) {
   QuietObserver quiet;
   Scanner scanner(ScanSettingsFor(request.params, choice), table,
                   request.observer != nullptr ? *request.observer : quiet);
-  ProgressBar ownBar(err, size, !progress.corpusBar && request.showProgress && size > kProgressThreshold);
-  ProgressBar& bar = progress.corpusBar ? *progress.corpusBar : ownBar;
+  const std::uint64_t total = progress.inCorpus ? progress.total : size;
   // A small file of a corpus reads into a buffer its own size (it grows
   // for a longer line): mapping and touching the full one for each of
   // thousands of files cost more than their words.
   const std::size_t capacity =
-      progress.corpusBar && size > 0 && size < LineReader::kDefaultCapacity
+      progress.inCorpus && size > 0 && size < LineReader::kDefaultCapacity
           ? std::max<std::size_t>(static_cast<std::size_t>(size) + 1, 4096)
           : LineReader::kDefaultCapacity;
   const ReadOutcome outcome = ScanLines(
-      source, scanner, encoding, [&](std::uint64_t done) { bar.Update(progress.before + done); },
-      capacity);
-  if (!progress.corpusBar || outcome.firstInvalidUtf8 || outcome.failed) bar.Clear();
-  return ReadEnded(outcome, err);
+      source, scanner, encoding,
+      [&](std::uint64_t done) { report.Progress(progress.before + done, total); }, capacity);
+  if (!progress.inCorpus) report.EndProgress();
+  if (!ReadEnded(outcome, report)) return FileCount::ReadFailed;
+  return scanner.StopRequested() ? FileCount::Stopped : FileCount::Counted;
 }
 
 // A regular file, on as many threads as asked for.
-bool ScanFile(int fd, const CountInputRequest& request, MarkerChoice choice, Encoding encoding,
-              std::uint64_t size, WordTable& table, std::ostream& err) {
-  ProgressBar bar(err, size, request.showProgress && size > kProgressThreshold);
+FileCount ScanFile(int fd, const CountInputRequest& request, MarkerChoice choice,
+                   Encoding encoding, std::uint64_t size, WordTable& table, CountReport& report) {
   const unsigned jobs = request.jobs == 0 ? DefaultJobs() : request.jobs;
   const ReadOutcome outcome =
       ScanFileParallel(fd, size, ScanSettingsFor(request.params, choice), encoding, jobs, table,
-                       [&](std::uint64_t done) { bar.Update(done); });
-  bar.Clear();
-  return ReadEnded(outcome, err);
+                       [&](std::uint64_t done) { report.Progress(done, size); });
+  report.EndProgress();
+  return ReadEnded(outcome, report) ? FileCount::Counted : FileCount::ReadFailed;
 }
 
 // Standard input, a pipe or a device: its encoding is decided on its first
 // MiB and its text checked on its first bytes.
-bool CountStream(ByteSource& source, const CountInputRequest& request, WordTable& table,
-                 std::ostream& err, Progress progress = {}) {
+FileCount CountStream(ByteSource& source, const CountInputRequest& request, WordTable& table,
+                      CountReport& report, Progress progress = {}) {
   SourceHead head(source);
   if (head.Failed()) {
-    FailErrno(err, source.ErrorNumber());
-    return false;
+    FailErrno(report, source.ErrorNumber());
+    return FileCount::ReadFailed;
   }
   const Encoding encoding = request.encoding == Encoding::Auto ? head.Decide() : request.encoding;
   const std::string_view sample = head.Bytes().substr(0, kTextCheckSample);
-  if (!AcceptText(LineEndingsOf(CheckDecodedText(sample, encoding), sample.empty()), err))
-    return false;
+  if (!AcceptText(LineEndingsOf(CheckDecodedText(sample, encoding), sample.empty()), report))
+    return FileCount::ReadFailed;
   const MarkerChoice choice = ChooseMarkersForExtension(
       request.typeExtension.empty() ? "txt" : request.typeExtension,
       request.params.IsChecked(ParamId::chkAllowCommentMarkers));
-  if (!ChooseMarkers(request.params, choice, err)) return false;
-  return Scan(head, request, choice, encoding, 0, table, err, progress);
+  if (!ChooseMarkers(request.params, choice, report)) return FileCount::ReadFailed;
+  return Scan(head, request, choice, encoding, 0, table, report, progress);
 }
 
-// How far a file got: refused before any of its words were counted, or
-// failed while they were being counted.
-enum class FileCount : std::uint8_t { Counted, Refused, ReadFailed };
-
-FileCount CountOneFile(const CountInputRequest& request, WordTable& table, std::ostream& err,
-                       Progress progress);
-
-bool CountFile(const CountInputRequest& request, WordTable& table, std::ostream& err) {
-  return CountOneFile(request, table, err, {}) == FileCount::Counted;
-}
-
-FileCount CountOneFile(const CountInputRequest& request, WordTable& table, std::ostream& err,
+FileCount CountOneFile(const CountInputRequest& request, WordTable& table, CountReport& report,
                        Progress progress) {
   const std::string& path = request.inputFile;
   const Outcome<InputFacts> checked = CheckInputFile(path, request.outputFile, true);
   if (!checked) {
-    Fail(err, checked.problem().message);
+    Fail(report, checked.problem().message);
     return FileCount::Refused;
   }
   InputText text;
   if (checked.value().regular) {
     const Outcome<InputText> checkedText = CheckInputText(path, request.encoding);
     if (!checkedText) {
-      Fail(err, checkedText.problem().message);
+      Fail(report, checkedText.problem().message);
       return FileCount::Refused;
     }
     text = checkedText.value();
-    if (!AcceptText(text.check, err)) return FileCount::Refused;
+    if (!AcceptText(text.check, report)) return FileCount::Refused;
   }
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    FailErrno(err, errno);
+    FailErrno(report, errno);
     return FileCount::Refused;
   }
   const FdCloser closer(fd);
   FdByteSource source(fd);
   if (!checked.value().regular)
-    return CountStream(source, request, table, err, progress)  // a pipe or a device
-               ? FileCount::Counted
-               : FileCount::ReadFailed;
+    return CountStream(source, request, table, report, progress);  // a pipe or a device
   const MarkerChoice choice = ChooseMarkersForExtension(
       request.typeExtension.empty() ? GetFileExtension(path, true) : request.typeExtension,
       request.params.IsChecked(ParamId::chkAllowCommentMarkers));
-  if (!ChooseMarkers(request.params, choice, err)) return FileCount::Refused;
+  if (!ChooseMarkers(request.params, choice, report)) return FileCount::Refused;
   const auto size = static_cast<std::uint64_t>(checked.value().size);
   // One file on its own is counted on every core; a corpus's files one
   // after the other.
   // (Spellings are gathered by an observer of one scanner: one thread then.)
-  const bool counted = progress.corpusBar == nullptr && request.observer == nullptr
-                           ? ScanFile(fd, request, choice, text.encoding, size, table, err)
-                           : Scan(source, request, choice, text.encoding, size, table, err, progress);
-  return counted ? FileCount::Counted : FileCount::ReadFailed;
+  return !progress.inCorpus && request.observer == nullptr
+             ? ScanFile(fd, request, choice, text.encoding, size, table, report)
+             : Scan(source, request, choice, text.encoding, size, table, report, progress);
 }
 
-// Every message a file's count wrote, as lines that name the file.
+// Every message a file's count said, as lines that name the file.
 void Relay(const std::string& messages, const std::string& path, std::string_view prefix,
-           std::ostream& err) {
+           CountReport& report) {
   std::istringstream lines(messages);
   std::string line;
   while (std::getline(lines, line)) {
-    constexpr std::string_view kProgram = "zet-count: ";
-    std::string_view text(line);
-    if (text.starts_with(kProgram)) text.remove_prefix(kProgram.size());
-    err << kProgram << prefix << text;
-    if (text.find(path) == std::string_view::npos) err << " (" << path << ")";
-    err << '\n';
+    std::string text = std::string(prefix) + line;
+    if (line.find(path) == std::string::npos) text += " (" + path + ")";
+    report.Say(text);
   }
 }
 
@@ -226,7 +226,7 @@ void Merge(const WordTable& file, WordTable& corpus, WordTable& ranges) {
 std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::string>& arguments,
                                                     bool recursive, bool keepGoing,
                                                     const std::string& outputFile,
-                                                    std::uint64_t& skipped, std::ostream& err) {
+                                                    std::uint64_t& skipped, CountReport& report) {
   namespace fs = std::filesystem;
   // The output file of an earlier run may lie in the folder: it is not
   // part of the corpus (named on its own, it is refused as always).
@@ -252,10 +252,10 @@ std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::strin
       const RunTimeError e = RunTimeErrorFromErrno(error.value());
       const std::string message = "Error " + std::to_string(e.number) + ": " + e.description;
       if (!keepGoing) {
-        Relay(message, argument, "", err);
+        Relay(message, argument, "", report);
         return std::nullopt;
       }
-      Relay(message, argument, "warning: skipped a folder that cannot be read: ", err);
+      Relay(message, argument, "warning: skipped a folder that cannot be read: ", report);
       ++skipped;
     }
     std::sort(below.begin(), below.end());
@@ -266,15 +266,14 @@ std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::strin
 
 bool CountCorpus(const CountInputRequest& request, const std::vector<std::string>& files,
                  bool keepGoing, bool countRanges, WordTable& table, CorpusCount& count,
-                 std::ostream& err) {
-  // The sizes are only needed for the bar: a stat per file is a tenth of
-  // the cost of counting a small one.
+                 CountReport& report) {
+  // The sizes are only needed for the progress: a stat per file is a tenth
+  // of the cost of counting a small one.
   std::vector<std::uint64_t> sizes(files.size());
-  if (request.showProgress)
+  if (request.reportProgress)
     for (std::size_t k = 0; k < files.size(); ++k) sizes[k] = SizeOf(files[k]);
   std::uint64_t total = 0;
   for (const std::uint64_t size : sizes) total += size;
-  ProgressBar bar(err, total, request.showProgress && total > kProgressThreshold);
   WordTable fileTable;
   WordTable rangeTable;
   std::uint64_t before = 0;
@@ -282,29 +281,31 @@ bool CountCorpus(const CountInputRequest& request, const std::vector<std::string
     const std::string& path = files[k];
     CountInputRequest one = request;
     one.inputFile = path;
-    std::ostringstream messages;
+    FileMessages messages(report);
     if (countRanges) fileTable.Clear();
     const FileCount counted =
-        CountOneFile(one, countRanges ? fileTable : table, messages, {&bar, before});
+        CountOneFile(one, countRanges ? fileTable : table, messages, {true, before, total});
     before += sizes[k];
-    if (!messages.str().empty()) bar.Clear();
-    if (counted == FileCount::Counted) {
-      Relay(messages.str(), path, "", err);
+    if (counted == FileCount::Counted || counted == FileCount::Stopped) {
+      Relay(messages.Text(), path, "", report);
       if (countRanges) Merge(fileTable, table, rangeTable);
       ++count.filesCounted;
-      continue;
+      if (counted == FileCount::Counted) continue;
+      count.stopped = true;
+      break;
     }
     // A file that failed half-way has put some of its words into the table
     // already: skipping it would leave a count that matches no set of files.
     if (keepGoing && (counted == FileCount::Refused || countRanges)) {
-      Relay(messages.str(), path, "warning: skipped: ", err);
+      Relay(messages.Text(), path, "warning: skipped: ", report);
       ++count.filesSkipped;
       continue;
     }
-    Relay(messages.str(), path, "", err);
+    Relay(messages.Text(), path, "", report);
+    report.EndProgress();
     return false;
   }
-  bar.Clear();
+  report.EndProgress();
   if (countRanges) {
     count.ranges.resize(rangeTable.size());
     for (std::size_t i = 0; i < rangeTable.size(); ++i) count.ranges[i] = rangeTable[i].lngCount;
@@ -313,14 +314,15 @@ bool CountCorpus(const CountInputRequest& request, const std::vector<std::string
 }
 
 bool CountInput(const CountInputRequest& request, std::istream& in, WordTable& table,
-                std::ostream& err) {
-  if (!request.inputFile.empty()) return CountFile(request, table, err);
+                CountReport& report) {
+  if (!request.inputFile.empty())
+    return CountOneFile(request, table, report, {}) == FileCount::Counted;
   if (request.stdinFd >= 0) {
     FdByteSource source(request.stdinFd);
-    return CountStream(source, request, table, err);
+    return CountStream(source, request, table, report) == FileCount::Counted;
   }
   StreamByteSource source(in);
-  return CountStream(source, request, table, err);
+  return CountStream(source, request, table, report) == FileCount::Counted;
 }
 
 }  // namespace zet
