@@ -556,8 +556,23 @@ void CommandLine::Parse(const std::vector<std::string>& args) {
     throw UsageError("standard input (\"-\") cannot be part of a corpus of files");
   if (!files_.empty()) options_.inputFile = files_.front();
   options_.inputFiles = files_;
-  if (options_.unicode && (options_.excluded || options_.spellings || !options_.explain.empty()))
-    throw UsageError("--excluded, --explain and --spellings are not available with --unicode");
+  // The Unicode model counts one source and lists it; refused rather than
+  // silently ignored, so nobody takes one file's list for a corpus's.
+  if (options_.unicode) {
+    const char* const refused = options_.excluded            ? "--excluded"
+                                : options_.spellings         ? "--spellings"
+                                : !options_.explain.empty()  ? "--explain"
+                                : options_.exportFormat      ? "--export"
+                                : options_.range             ? "--range"
+                                : options_.minRange > 0      ? "--min-range"
+                                : options_.recursive         ? "--recursive"
+                                : options_.keepGoing         ? "--keep-going"
+                                : files_.size() > 1          ? "a corpus of several FILEs"
+                                                             : nullptr;
+    if (refused != nullptr)
+      throw UsageError(std::string(refused) + " is not available with --unicode, which counts one "
+                       "FILE (or standard input)");
+  }
 }
 
 std::vector<std::string> CommandLine::Names() const {

@@ -14,6 +14,10 @@ namespace zet {
 namespace {
 
 constexpr std::string_view kCorpusTitle = "Several files";
+constexpr std::string_view kUnicodeCorpusRefused =
+    "Several files are counted as one text with the default word model only.\r\n\r\n"
+    "Untick 'Unicode letters (all scripts)' in the parameters window to count them, or "
+    "count one file at a time.";
 // A box lists this many notes at most; the rest are counted.
 constexpr std::size_t kNotesShown = 15;
 
@@ -75,6 +79,11 @@ FilesRead frmMain::FilesCounted() const {
 }
 
 bool frmMain::CountWordsInCorpus() {
+  if (paramsWindow.chkUnicodeLetters.Checked()) {
+    platform_.messageBoxes.Show(std::string(kUnicodeCorpusRefused), kCorpusTitle,
+                                MessageIcon::kExclamation, MessageButtons::kOk);
+    return false;
+  }
   if (!AcceptsLargeInput(corpusBytes_, "") || RefusesOutputFile()) return false;
   const ParameterSet params = CurrentParameters();
   // Checked once here rather than refused for every text file of the corpus.
@@ -84,6 +93,7 @@ bool frmMain::CountWordsInCorpus() {
   lblSizeOfClipboardContents.SetCaption("");
   intSavedSuppressWords_ = chkSuppressWords.Value();
   table_.Clear();
+  unicode_ = {};  // the list to come is this count's, not an earlier Unicode one
   blnIsCodeFile = false;
   blnStopRequested_ = false;
   BeginRun();

@@ -129,6 +129,11 @@ TEST(CountOptionsTest, UsageErrorsNameTheProblem) {
       {{"--bogus"}, "unknown option '--bogus'"},
       {{"--format=8", "--bogus=1"}, "unknown option '--bogus=1'"},
       {{"-r---x", "in.txt"}, "unknown option '-r---x'"},  // no file "----x" out of a flag cluster
+      {{"--unicode", "--export", "csv", "a"},
+       "--export is not available with --unicode, which counts one FILE (or standard input)"},
+      {{"--unicode", "a", "b"},
+       "a corpus of several FILEs is not available with --unicode, which counts one FILE (or "
+       "standard input)"},
       {{"-o"}, "option '--output' needs a value (FILE)"},
       {{"--comment-markers", "#"}, "option '--comment-markers' needs 2 values (START END)"},
       {{"--comment-markers", "a", "b", "--comment-markers", "c", "d", "--comment-markers", "e", "f"},

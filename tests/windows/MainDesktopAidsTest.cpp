@@ -332,5 +332,29 @@ TEST_F(MainDropsTest, StopEndsACorpusCountInTheFileItIsIn) {
   EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("alpha"));
 }
 
+// A corpus is counted with the default word model only: refused while
+// "Unicode letters" is ticked, and listed as itself after a Unicode count
+// (was: the earlier Unicode list came back).
+TEST_F(MainDropsTest, ACorpusIsCountedWithTheDefaultModelOnly) {
+  Start();
+  const std::string a = Write("a.txt", "alpha gamma\n");
+  const std::string b = Write("b.txt", "beta\n");
+  frm->paramsWindow.chkUnicodeLetters.SetValue(CheckBox::kChecked);
+  MainDrops drops(*frm);
+  ASSERT_TRUE(drops.Drop({a}));
+  ASSERT_TRUE(frm->cmdListWords.UserClick());
+  EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("gamma"));
+
+  hp.messageBoxes.AnswerOk();
+  drops.Drop({a, b});
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
+  EXPECT_THAT(hp.messageBoxes.Shown()[0].text, HasSubstr("default word model only"));
+
+  frm->paramsWindow.chkUnicodeLetters.SetValue(CheckBox::kUnchecked);
+  ASSERT_TRUE(drops.Drop({a, b}));
+  EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("beta"));
+  EXPECT_NE(frm->Words().FindKey("beta"), nullptr);
+}
+
 }  // namespace
 }  // namespace zet
