@@ -313,7 +313,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
     return StandardOutputFailed(err);
   }
   if (report)
-    PrintLedgerReports(options, params, table, filters, options.spellings ? &spellings : nullptr, out);
+    PrintLedgerReports(options, params, table, filters, {counted.ranges, options.minRange},
+                       options.spellings ? &spellings : nullptr, out);
   // An export on standard output stays data that a program can read whole.
   if (options.totals)
     PrintTotals(totals, corpus ? &counted : nullptr,

@@ -22,9 +22,10 @@ std::string Times(std::int64_t count) {
 }
 
 std::string Explain(const std::string& typed, const ScanSettings& scan, const WordTable& table,
-                    const FilterSettings& filters, const SpellingLedger* spellings) {
+                    const FilterSettings& filters, const RangeLimit& limit,
+                    const SpellingLedger* spellings) {
   using Kind = WordExplanation::Kind;
-  const WordExplanation answer = ExplainWord(DecodeToCp1252(typed), scan, table, filters);
+  const WordExplanation answer = ExplainWord(DecodeToCp1252(typed), scan, table, filters, limit);
   const std::string word = Quoted(EncodeUtf8(answer.word));
   std::string text = Quoted(ToValidUtf8(typed)) + ": ";
   switch (answer.kind) {
@@ -40,7 +41,7 @@ std::string Explain(const std::string& typed, const ScanSettings& scan, const Wo
           Quoted(EncodeUtf8(entry.strWord()));
   if (spellings != nullptr) text += " " + SpellingsColumn(*spellings, entry);
   if (answer.kind == Kind::Listed) return text + ", listed at rank " + std::to_string(entry.lngRank);
-  return text + ", left out: " + ExclusionReason(answer.exclusion, filters);
+  return text + ", left out: " + ExclusionReason(answer.exclusion, filters, limit);
 }
 
 // Passes a listing on, each entry's line with the spellings column added
@@ -82,20 +83,21 @@ class SpellingsSink final : public ListingSink {
 
 }  // namespace
 
-void PrintLeftOut(const WordTable& table, const FilterSettings& filters, WordOrder order,
-                  std::ostream& out) {
-  for (const LeftOutEntry& left : ListLeftOut(table, filters, order)) {
+void PrintLeftOut(const WordTable& table, const FilterSettings& filters, const RangeLimit& limit,
+                  WordOrder order, std::ostream& out) {
+  for (const LeftOutEntry& left : ListLeftOut(table, filters, order, limit)) {
     const WordEntry& entry = table[left.entry];
     out << EncodeUtf8(entry.strWord()) << '\t' << entry.lngCount << '\t'
-        << ExclusionReason(left.exclusion, filters) << '\n';
+        << ExclusionReason(left.exclusion, filters, limit) << '\n';
   }
 }
 
 void PrintExplanations(const std::vector<std::string>& typed, const ScanSettings& scan,
                        const WordTable& table, const FilterSettings& filters,
-                       const SpellingLedger* spellings, std::ostream& out) {
+                       const RangeLimit& limit, const SpellingLedger* spellings,
+                       std::ostream& out) {
   for (const std::string& word : typed)
-    out << Explain(word, scan, table, filters, spellings) << '\n';
+    out << Explain(word, scan, table, filters, limit, spellings) << '\n';
 }
 
 ListingWriter ListWithSpellings(const WordTable& table, const ListResults& results,
@@ -113,12 +115,13 @@ bool WantsLedgerReport(const CountOptions& options) noexcept {
 
 void PrintLedgerReports(const CountOptions& options, const ParameterSet& params,
                         const WordTable& table, const FilterSettings& filters,
-                        const SpellingLedger* spellings, std::ostream& out) {
+                        const RangeLimit& limit, const SpellingLedger* spellings,
+                        std::ostream& out) {
   // A typed word is not a file: no comment markers apply to it.
   if (!options.explain.empty())
     PrintExplanations(options.explain, ScanSettingsFor(params, MarkerChoice::None), table, filters,
-                      spellings, out);
-  if (options.excluded) PrintLeftOut(table, filters, OrderOf(params), out);
+                      limit, spellings, out);
+  if (options.excluded) PrintLeftOut(table, filters, limit, OrderOf(params), out);
 }
 
 }  // namespace zet
