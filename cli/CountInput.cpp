@@ -211,16 +211,6 @@ std::uint64_t SizeOf(const std::string& path) {
   return error ? 0 : static_cast<std::uint64_t>(size);
 }
 
-// Adds the words of one file's table to the corpus's, and one file to the
-// range of each of them.
-void Merge(const WordTable& file, WordTable& corpus, WordTable& ranges) {
-  corpus.MergeFrom(file);
-  for (std::size_t i = 0; i < file.size(); ++i) {
-    const WordEntry& entry = file[i];
-    ranges.AddWithKey(entry.strKey(), entry.strKey());
-  }
-}
-
 }  // namespace
 
 std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::string>& arguments,
@@ -276,7 +266,7 @@ bool CountCorpus(const CountInputRequest& request, const std::vector<std::string
   for (const std::uint64_t size : sizes) total += size;
   ProgressBar bar(err, total, request.showProgress && total > kProgressThreshold);
   WordTable fileTable;
-  WordTable rangeTable;
+  if (countRanges) table.TrackFiles();
   std::uint64_t before = 0;
   for (std::size_t k = 0; k < files.size(); ++k) {
     const std::string& path = files[k];
@@ -290,7 +280,7 @@ bool CountCorpus(const CountInputRequest& request, const std::vector<std::string
     if (!messages.str().empty()) bar.Clear();
     if (counted == FileCount::Counted) {
       Relay(messages.str(), path, "", err);
-      if (countRanges) Merge(fileTable, table, rangeTable);
+      if (countRanges) table.MergeFileFrom(fileTable, k);
       ++count.filesCounted;
       continue;
     }
@@ -306,8 +296,8 @@ bool CountCorpus(const CountInputRequest& request, const std::vector<std::string
   }
   bar.Clear();
   if (countRanges) {
-    count.ranges.resize(rangeTable.size());
-    for (std::size_t i = 0; i < rangeTable.size(); ++i) count.ranges[i] = rangeTable[i].lngCount;
+    count.ranges.resize(table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) count.ranges[i] = table.FilesOf(i);
   }
   return true;
 }

@@ -60,14 +60,15 @@ struct CorpusCount {
     const std::vector<std::string>& arguments, bool recursive, bool keepGoing,
     const std::string& outputFile, std::uint64_t& skipped, std::ostream& err);
 
-/// Counts `files` into `table` as one corpus, each as CountInput counts a
-/// file (its own encoding, its extension's comment markers, a fresh
-/// scanner), with one progress bar over their total size. A file that
+/// Counts `files` into `table` (empty) as one corpus, each as CountInput
+/// counts a file (its own encoding, its extension's comment markers, a
+/// fresh scanner), with one progress bar over their total size. A file that
 /// cannot be used stops the count (false), its messages naming it; with
 /// `keepGoing` a file refused before its words were counted is skipped
 /// with a warning instead. With `countRanges` each file is counted apart
-/// and then added, so that `count.ranges` can be kept (and a file that
-/// fails half-way can be skipped too).
+/// and then merged into a table that tracks files (ordinals are positions
+/// in `files`), so that `count.ranges` can be kept (and a file that fails
+/// half-way can be skipped too).
 [[nodiscard]] bool CountCorpus(const CountInputRequest& request,
                                const std::vector<std::string>& files, bool keepGoing,
                                bool countRanges, WordTable& table, CorpusCount& count,

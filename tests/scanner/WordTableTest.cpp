@@ -107,6 +107,24 @@ TEST_P(MergeFromTest, EqualsCountingThePiecesInOrder) {
   EXPECT_EQ(test::Entries(earlier), test::Entries(whole));
   EXPECT_EQ(earlier.TotalOccurrences(), whole.TotalOccurrences());
   EXPECT_EQ(test::Entries(later), laterBefore);
+
+  // A corpus of the two pieces as files 4 and 5: the same words, and each
+  // key's files and the first of them.
+  WordTable corpus;
+  corpus.TrackFiles();
+  WordTable pieces[2];
+  for (const auto& w : row.earlier) pieces[0].Add(w);
+  for (const auto& w : row.later) pieces[1].Add(w);
+  corpus.MergeFileFrom(pieces[0], 4);
+  corpus.MergeFileFrom(pieces[1], 5);
+  EXPECT_EQ(test::Entries(corpus), test::Entries(whole));
+  EXPECT_EQ(corpus.TotalOccurrences(), whole.TotalOccurrences());
+  for (std::size_t i = 0; i < corpus.size(); ++i) {
+    const bool inEarlier = pieces[0].FindKey(corpus[i].strKey()) != nullptr;
+    const bool inLater = pieces[1].FindKey(corpus[i].strKey()) != nullptr;
+    EXPECT_EQ(corpus.FilesOf(i), int{inEarlier} + int{inLater}) << corpus[i].strKey();
+    EXPECT_EQ(corpus.FirstFileOf(i), inEarlier ? 4u : 5u) << corpus[i].strKey();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,8 +150,20 @@ TEST(WordTableTest, MergeOfLargeTablesMatchesOneTable) {
     (i < 60000 ? earlier : later).Add(w);
     whole.Add(w);
   }
+  // The same as files of a corpus, the table read between them: its
+  // records and their tags span blocks, its index is built again.
+  WordTable corpus;
+  corpus.TrackFiles();
+  corpus.MergeFileFrom(earlier, 0);
+  ASSERT_EQ(corpus.size(), earlier.size());
+  corpus.MergeFileFrom(later, 1);
+  const auto inFiles = static_cast<std::int64_t>(earlier.size() + later.size());
   earlier.MergeFrom(later);
   EXPECT_EQ(test::Entries(earlier), test::Entries(whole));
+  EXPECT_EQ(test::Entries(corpus), test::Entries(whole));
+  std::int64_t files = 0;
+  for (std::size_t i = 0; i < corpus.size(); ++i) files += corpus.FilesOf(i);
+  EXPECT_EQ(files, inFiles);
 }
 
 // The table's order must equal a plain sort of the keys, for many keys
