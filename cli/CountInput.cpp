@@ -273,7 +273,7 @@ bool CountCorpus(const CountInputRequest& request, const std::vector<std::string
     CountInputRequest one = request;
     one.inputFile = path;
     std::ostringstream messages;
-    if (countRanges) fileTable.Clear();
+    if (countRanges) fileTable.ClearToReuse();
     const FileCount counted =
         CountOneFile(one, countRanges ? fileTable : table, messages, {&bar, before});
     before += sizes[k];

@@ -120,6 +120,19 @@ void WordTable::Clear() {
   tagUnits_ = 0;
 }
 
+void WordTable::ClearToReuse() {
+  if (blocks_.size() != 1 || slotCount_ == 0 || slotCount_ > kCacheSlots || TracksFiles()) {
+    Clear();
+    return;
+  }
+  std::memset(slots_.data(), 0, slotCount_ * sizeof(std::uint64_t));
+  blockUsed_[0] = 1;  // unit 0 is never a record
+  count_ = 0;
+  total_ = 0;
+  entries_ = HugeBuffer();
+  sorted_ = true;
+}
+
 void WordTable::TrackFiles() {
   assert(count_ == 0);
   tagUnits_ = kFileTagUnits;

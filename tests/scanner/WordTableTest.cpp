@@ -47,12 +47,26 @@ TEST(WordTableTest, LigatureKeyMayBeLongerThanTheWord) {
   EXPECT_EQ(table[0].strKey(), std::string(160, 's'));
 }
 
+// Both ways of emptying, from a small table, a read one and one that grew
+// past a block: nothing of the old words is counted or found again.
 TEST(WordTableTest, ClearEmptiesTheTable) {
-  WordTable table;
-  table.Add("one");
-  table.Clear();
-  EXPECT_TRUE(table.empty());
-  EXPECT_EQ(table.Add("one"), WordTable::AddResult::New);
+  for (const bool reuse : {false, true}) {
+    for (const int words : {1, 3, 200000}) {
+      for (const bool read : {false, true}) {
+        WordTable table;
+        for (int i = 0; i < words; ++i) table.Add("w" + std::to_string(i));
+        if (read) {
+          EXPECT_EQ(table[0].strKey(), "w0");
+        }
+        reuse ? table.ClearToReuse() : table.Clear();
+        EXPECT_TRUE(table.empty());
+        EXPECT_EQ(table.TotalOccurrences(), 0);
+        EXPECT_EQ(table.Add("w1"), WordTable::AddResult::New);
+        EXPECT_EQ(table.Add("x"), WordTable::AddResult::New);
+        EXPECT_EQ(test::Entries(table), test::Words({{"w1", 1}, {"x", 1}}));
+      }
+    }
+  }
 }
 
 TEST(WordTableTest, AddingAfterReadingKeepsOrderAndCounts) {
