@@ -154,21 +154,23 @@ FileCount CountOneFile(const CountInputRequest& request, WordTable& table, std::
     return FileCount::Refused;
   }
   InputText text;
+  int fd = -1;
   if (checked.value().regular) {
-    const Outcome<InputText> checkedText = CheckInputText(path, request.encoding);
+    const Outcome<InputText> checkedText = CheckInputText(path, request.encoding, fd);
     if (!checkedText) {
       Fail(err, checkedText.problem().message);
       return FileCount::Refused;
     }
     text = checkedText.value();
-    if (!AcceptText(text.check, err)) return FileCount::Refused;
-  }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    FailErrno(err, errno);
-    return FileCount::Refused;
+  } else {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      FailErrno(err, errno);
+      return FileCount::Refused;
+    }
   }
   const FdCloser closer(fd);
+  if (checked.value().regular && !AcceptText(text.check, err)) return FileCount::Refused;
   FdByteSource source(fd);
   if (!checked.value().regular)
     return CountStream(source, request, table, err, progress)  // a pipe or a device
@@ -219,10 +221,14 @@ std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::strin
                                                     std::uint64_t& skipped, std::ostream& err) {
   namespace fs = std::filesystem;
   // The output file of an earlier run may lie in the folder: it is not
-  // part of the corpus (named on its own, it is refused as always).
+  // part of the corpus (named on its own, it is refused as always). Only a
+  // file of its name is looked at, saving two stats a file; a link to it
+  // under another name is refused when it is counted, as a file named is.
+  const fs::path outputName = fs::path(outputFile).filename();
   const auto isOutput = [&](const fs::path& path) {
     std::error_code error;
-    return !outputFile.empty() && fs::equivalent(path, outputFile, error);
+    return !outputFile.empty() && path.filename() == outputName &&
+           fs::equivalent(path, outputFile, error);
   };
   std::vector<std::string> files;
   for (const std::string& argument : arguments) {
