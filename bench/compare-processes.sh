@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole-process comparison: zet-count (default parameters, format 0, by
-# frequency) listing to a file and into a pipe, beside a classic shell
-# pipeline and wc -w, all in one run. With ZET_BASE=OLD_ZET_COUNT an older
+# frequency) listing to a file on all cores and on one (--jobs 1) and into a
+# pipe, beside a classic shell pipeline and wc -w, all in one run. With ZET_BASE=OLD_ZET_COUNT an older
 # build is timed beside the new one the same way.
 # Usage: bench/compare-processes.sh ZET_COUNT FILE...
 # Each line gives the best wall time and the best processor time (user +
@@ -40,8 +40,10 @@ for file in "$@"; do
   mb=$(awk "BEGIN{printf \"%.1f\", $(stat -c %s "$file") / 1e6}")
   echo "== $name ($mb MB), best of $runs"
   read -r zt zc zm < <(measure "'$zet' -o '$out' '$file'")
+  read -r jt jc jm < <(measure "'$zet' --jobs 1 -o '$out' '$file'")
   read -r qt qc qm < <(measure "'$zet' '$file' | cat > /dev/null")
   row "zet-count -o FILE" "$zt" "$zc" "$zm"
+  row "zet-count --jobs 1" "$jt" "$jc" "$jm"
   row "zet-count | cat" "$qt" "$qc" "$qm"
   if [ -n "$base" ]; then
     read -r bt bc bm < <(measure "'$base' -o '$out' '$file'")
@@ -54,6 +56,7 @@ for file in "$@"; do
   row "pipeline" "$pt" "$pc" "$pm"
   row "wc -w" "$wt" "$wc" "$wm"
   echo "  zet-count -o FILE / wc -w = $(ratio "$zt" "$wt") wall, $(ratio "$zc" "$wc") cpu"
+  echo "  zet-count --jobs 1 / wc -w = $(ratio "$jt" "$wt") wall, $(ratio "$jc" "$wc") cpu"
   echo "  zet-count -o FILE / pipeline = $(ratio "$zt" "$pt") wall"
   if [ -n "$base" ]; then
     echo "  zet-count / base = $(ratio "$zt" "$bt") wall, $(ratio "$zc" "$bc") cpu"

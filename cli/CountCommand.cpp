@@ -26,7 +26,6 @@
 #include "results/ResultsStages.h"
 #include "results/StreamSink.h"
 #include "results/WordCounts.h"
-#include "unicode/UnicodeListing.h"
 #include "scanner/CommonWords.h"
 #include "scanner/TextCodec.h"
 
@@ -248,9 +247,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   if (options.unicode) {
     if (const int status = CountUnicodeInput(options, params, in, env, unicode, err); status != 0)
       return status;
-    list = [&](const ListingOptions& listing, ListingSink& sink) {
-      return WriteUnicodeListing(*unicode.table, unicode.results, listing, sink);
-    };
+    list = UnicodeListingWriter(unicode);
   } else {
     std::shared_ptr<const WordSet> commonWords;
     if (!LoadCommonWords(params, commonWords, err)) return 1;

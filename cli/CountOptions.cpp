@@ -360,7 +360,8 @@ CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "z
   app_.footer(
       "Exit status: 0 when the list was produced, 1 when the input, the output or a parameter or "
       "common-words file could not be used, 2 for a usage error.");
-  app_.add_option("FILE", files_)->group("");
+  // FILEs are what the parser leaves over (see Parse): a positional option
+  // of its own would split a file named "[a,b]" into "a" and "b".
 
   for (const ParamOption& o : kParamOptions) AddParamOption(o);
   AddFileOption(kList, "-o,--output", options_.outputFile,
@@ -640,16 +641,20 @@ void CommandLine::Markers(const std::string& start, const std::string& end) {
 void CommandLine::Parse(const std::vector<std::string>& args) {
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   app_.parse(reversed);
-  for (const std::string& unknown : app_.remaining())
-    if (unknown != "--") throw UsageError("unknown option " + Quoted(unknown));  // CLI11 keeps "--"
-  // A cluster of short flags ending in dashes ("-v---x") leaves its tail
-  // as a file name nobody typed; refuse the argument instead of counting it.
-  for (const std::string& file : files_) {
-    if (std::find(args.begin(), args.end(), file) != args.end()) continue;
-    const auto typed = std::find_if(args.begin(), args.end(), [&](const std::string& arg) {
-      return arg.size() > 1 && arg[0] == '-' && arg.ends_with(std::string_view(file).substr(1));
-    });
-    throw UsageError("unknown option " + Quoted(typed != args.end() ? *typed : file));
+  bool namesOnly = false;  // after "--"
+  for (const std::string& arg : app_.remaining()) {
+    if (!namesOnly && arg == "--") {
+      namesOnly = true;
+    } else if (namesOnly || arg.size() < 2 || arg[0] != '-') {
+      files_.push_back(arg);
+    } else {
+      // A cluster of short flags ending in dashes ("-r---x") leaves a piece
+      // nobody typed ("----x"); name the argument as it was typed.
+      const auto typed = std::find_if(args.begin(), args.end(), [&](const std::string& a) {
+        return a.size() > 1 && a[0] == '-' && a.ends_with(std::string_view(arg).substr(1));
+      });
+      throw UsageError("unknown option " + Quoted(typed != args.end() ? *typed : arg));
+    }
   }
   if (options_.partial.merge) {
     options_.partial.files = files_;

@@ -2,21 +2,13 @@
 // zet-count under the Unicode word model (--unicode).
 
 #include <iosfwd>
-#include <memory>
 
 #include "cli/CountCommand.h"
 #include "cli/CountOptions.h"
+#include "engine/UnicodeRun.h"
 #include "params/ParameterSet.h"
-#include "unicode/UnicodeResults.h"
-#include "unicode/UnicodeTable.h"
 
 namespace zet {
-
-/// A count under the Unicode word model and its results stages.
-struct UnicodeCounted {
-  std::unique_ptr<UnicodeTable> table;
-  UnicodeListResults results;
-};
 
 /// Counts the input of `options` under the Unicode word model, with the
 /// resolved `params`, and runs the results stages: letters of every script,

@@ -18,13 +18,19 @@ Problem SameFileProblem(const std::string& path, const FileRead& file) {
 }  // namespace
 
 Outcome<Done> SaveParameters(const std::string& path, const ParameterSet& params,
-                             const FilesRead& alsoRead) {
+                             const FilesRead& alsoRead, const ModelSettings* model) {
   FilesRead apart = FilesRead::Of(params);
   apart.Add(params.Text(ParamId::txbFileOutput), "output file");
   apart.Add(alsoRead);
   if (const FileRead* file = apart.WrittenOverBy(path)) return SameFileProblem(path, *file);
+  const std::string side = model != nullptr ? ModelSettingsPath(path) : std::string();
+  if (const FileRead* file = model != nullptr ? apart.WrittenOverBy(side) : nullptr)
+    return SameFileProblem(side, *file);
   if (std::string error = SaveState(path, params); !error.empty())
     return Problem{ProblemKind::CannotWrite, std::move(error), std::string(kSaveTitle), path, {}};
+  if (model == nullptr) return Done{};
+  if (std::string error = SaveModelSettings(path, *model); !error.empty())
+    return Problem{ProblemKind::CannotWrite, std::move(error), std::string(kSaveTitle), side, {}};
   return Done{};
 }
 

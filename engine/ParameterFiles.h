@@ -5,6 +5,7 @@
 
 #include "engine/FileWrites.h"
 #include "engine/Outcome.h"
+#include "params/ModelSettings.h"
 #include "params/ParameterSet.h"
 
 namespace zet {
@@ -16,8 +17,11 @@ namespace zet {
 /// file that `params` names, or any of `alsoRead` (a parameter file the run
 /// started from, standard input's file). Any other failure is a CannotWrite
 /// problem with SaveState's text.
+/// With `model`, its side file (params/ModelSettings.h) is written after
+/// the 37-line file, under the same refusals.
 [[nodiscard]] Outcome<Done> SaveParameters(const std::string& path, const ParameterSet& params,
-                                           const FilesRead& alsoRead = {});
+                                           const FilesRead& alsoRead = {},
+                                           const ModelSettings* model = nullptr);
 
 /// Reads the parameter file `path` into `params` (RestoreSavedState); a
 /// file that does not read is a BadFile problem with its text, and the

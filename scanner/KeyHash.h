@@ -19,6 +19,22 @@ inline std::uint32_t Load32(const char* p) noexcept {
   return v;
 }
 
+/// True when two keys hold the same bytes: a few overlapping loads instead
+/// of a call, since keys are short and compared once per word counted.
+[[gnu::always_inline]] inline bool SameWordKey(std::string_view x, std::string_view y) noexcept {
+  std::size_t n = x.size();
+  if (n != y.size()) return false;
+  const char* p = x.data();
+  const char* q = y.data();
+  for (; n > 16; n -= 8, p += 8, q += 8)
+    if (Load64(p) != Load64(q)) return false;
+  if (n >= 8) return Load64(p) == Load64(q) && Load64(p + n - 8) == Load64(q + n - 8);
+  if (n >= 4) return Load32(p) == Load32(q) && Load32(p + n - 4) == Load32(q + n - 4);
+  // The first, middle and last bytes are every byte of a key of 1 to 3 (a
+  // third of English words): no loop, whose exit the processor mispredicts.
+  return n == 0 || (p[0] == q[0] && p[n / 2] == q[n / 2] && p[n - 1] == q[n - 1]);
+}
+
 /// The secret that makes the hash of a run unpredictable. Without it a text
 /// can be made of words whose hashes share their top bits, which turns each
 /// lookup into a walk along one long cluster of slots (quadratic work).
@@ -41,7 +57,7 @@ inline std::uint64_t MixProduct(std::uint64_t a, std::uint64_t b) noexcept {
 /// A 32-bit keyed hash of a word key. Keys are short, so it reads them with
 /// at most a few overlapping loads instead of a byte loop or a library call,
 /// and mixes each sixteen bytes with one wide multiplication.
-inline std::uint32_t HashWordKey(std::string_view key, const HashKey& secret) noexcept {
+[[gnu::always_inline]] inline std::uint32_t HashWordKey(std::string_view key, const HashKey& secret) noexcept {
   const char* p = key.data();
   std::size_t n = key.size();
   std::uint64_t seed = secret.k0 ^ n;

@@ -3,6 +3,7 @@
 #include <sys/random.h>
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstring>
 #include <new>
@@ -16,15 +17,13 @@ namespace {
 
 constexpr unsigned kInitialBits = 10;
 constexpr std::uint64_t kUnitMask = 0xFFFFFFFFu;
-constexpr std::size_t kHeader = 10;  // count and the two length bytes
-constexpr std::size_t kMaxKeyLength = 255;  // one length byte
 // Units kept free at the end of a block, so that the first eight bytes of
 // any key can be loaded at once.
 constexpr std::size_t kBlockSlack = 2;
 constexpr std::size_t kMaxBlocks = std::size_t{1} << (32 - 18);
 
 std::size_t RecordUnits(std::size_t keyLen, std::size_t wordBytes) {
-  return (kHeader + keyLen + wordBytes + 7) / 8;
+  return (word_record::kHeader + keyLen + wordBytes + 7) / 8;
 }
 
 std::size_t RecordUnits(const char* record) {
@@ -42,14 +41,14 @@ std::int64_t RecordCount(const char* record) {
 void SetRecordCount(char* record, std::int64_t count) { std::memcpy(record, &count, 8); }
 
 std::string_view RecordKey(const char* record) {
-  return {record + kHeader, static_cast<unsigned char>(record[8])};
+  return {record + word_record::kHeader, static_cast<unsigned char>(record[8])};
 }
 
-// The spelling kept, when it differs from the key; else the key itself.
+// The word of a record: its key unless the word follows the key.
 std::string_view RecordWord(const char* record) {
   const auto w = static_cast<unsigned char>(record[9]);
   if ((w & 0x80) == 0) return RecordKey(record);
-  return {record + kHeader + static_cast<unsigned char>(record[8]), w & 0x7Fu};
+  return {record + word_record::kHeader + static_cast<unsigned char>(record[8]), w & 0x7Fu};
 }
 
 constexpr std::size_t kFileTagUnits = 2;
@@ -61,25 +60,11 @@ std::int64_t TagFiles(const char* record) {
   return files;
 }
 
-bool SameKey(std::string_view x, std::string_view y) {
-  std::size_t n = x.size();
-  if (n != y.size()) return false;
-  const char* p = x.data();
-  const char* q = y.data();
-  for (; n > 16; n -= 8, p += 8, q += 8)
-    if (Load64(p) != Load64(q)) return false;
-  if (n >= 8) return Load64(p) == Load64(q) && Load64(p + n - 8) == Load64(q + n - 8);
-  if (n >= 4) return Load32(p) == Load32(q) && Load32(p + n - 4) == Load32(q + n - 4);
-  for (; n > 0; --n)
-    if (*p++ != *q++) return false;
-  return true;
-}
-
 // KeyPrefix of a key stored in a record: eight bytes may be read from its
 // start (the block keeps slack), the bytes past the key are masked off.
 std::uint64_t StoredKeyPrefix(const char* record) {
   const std::size_t n = static_cast<unsigned char>(record[8]);
-  const std::uint64_t v = __builtin_bswap64(Load64(record + kHeader));
+  const std::uint64_t v = __builtin_bswap64(Load64(record + word_record::kHeader));
   return n >= 8 ? v : v & ~(~std::uint64_t{0} >> (8 * n));
 }
 
@@ -161,8 +146,8 @@ std::uint32_t WordTable::StoreRecord(std::string_view key, std::string_view word
   SetRecordCount(record, count);
   record[8] = static_cast<char>(key.size());
   record[9] = static_cast<char>(word.empty() ? key.size() : word.size() | 0x80);
-  std::memcpy(record + kHeader, key.data(), key.size());
-  if (!word.empty()) std::memcpy(record + kHeader + key.size(), word.data(), word.size());
+  std::memcpy(record + word_record::kHeader, key.data(), key.size());
+  if (!word.empty()) std::memcpy(record + word_record::kHeader + key.size(), word.data(), word.size());
   blockUsed_.back() = at + units - tagUnits_;
   return static_cast<std::uint32_t>(((blocks_.size() - 1) << kBlockUnitBits) | at);
 }
@@ -223,51 +208,65 @@ WordTable::AddResult WordTable::AddWithKey(std::string_view word, std::string_vi
   return AddHashed(word, key, KeyHash(key));
 }
 
-WordTable::AddResult WordTable::AddHashed(std::string_view word, std::string_view key,
-                                          std::uint32_t hash) {
-  assert(hash == KeyHash(key) && "the hash was made for another key or table");
-  if (word.size() > kMaxWordLength) return AddResult::TooLong;
-  return Count(word, key, hash, 1);
-}
-
 WordTable::AddResult WordTable::Count(std::string_view word, std::string_view key,
                                       std::uint32_t hash, std::int64_t count) {
-  if (key.size() > kMaxKeyLength) return AddResult::TooLong;  // folding at most doubles a word
+  if (key.size() > word_record::kMaxKeyLength) return AddResult::TooLong;  // folding at most doubles a word
   if (entries_.data() != nullptr) Unsort();
   if (count_ >= growAt_) Grow();
-  auto* slots = static_cast<std::uint64_t*>(slots_.data());
-  const std::size_t mask = slotCount_ - 1;
+  return Probe(word, key, hash, count);
+}
+
+WordTable::AddResult WordTable::Insert(std::size_t pos, std::string_view word,
+                                       std::string_view key, std::uint32_t hash,
+                                       std::int64_t count) {
+  if (count_ >= kUnitMask - 1) throw std::bad_alloc();
+  const bool sameText = key.data() == word.data() || key == word;
+  const std::uint32_t unit = StoreRecord(key, sameText ? std::string_view() : word, count);
+  static_cast<std::uint64_t*>(slots_.data())[pos] = (std::uint64_t{hash} << 32) | unit;
+  ++count_;
   total_ += count;
-  // The slot's hash is compared first; a record is read only when the 32
-  // bits agree, which for a word that is already counted is nearly always
-  // the one record that holds it.
-  for (std::size_t pos = hash >> (32 - slotBits_);; pos = (pos + 1) & mask) {
-    const std::uint64_t s = slots[pos];
-    if (s == 0) {
-      if (count_ >= kUnitMask - 1) throw std::bad_alloc();
-      const bool sameText = key.data() == word.data() || key == word;
-      const std::uint32_t unit = StoreRecord(key, sameText ? std::string_view() : word, count);
-      slots[pos] = (std::uint64_t{hash} << 32) | unit;
-      ++count_;
-      sorted_ = false;
-      return AddResult::New;
-    }
-    if ((s >> 32) == hash) {
-      char* record = Record(static_cast<std::uint32_t>(s & kUnitMask));
-      if (SameKey(RecordKey(record), key)) {
-        SetRecordCount(record, RecordCount(record) + count);
-        return AddResult::Counted;
-      }
-    }
-  }
+  sorted_ = false;
+  return AddResult::New;
 }
 
 void WordTable::MergeFrom(const WordTable& later) {
   assert(&later != this);
-  for (std::size_t i = 0; i < later.size(); ++i) {
-    const WordEntry& e = later[i];
-    Count(e.strWord(), e.strKey(), KeyHash(e.strKey()), e.lngCount);
+  if (later.entries_.data() != nullptr) {
+    // Being read: its counts are in the entries, which may have changed them.
+    for (std::size_t i = 0; i < later.size(); ++i) {
+      const WordEntry& e = later[i];
+      Count(e.strWord(), e.strKey(), KeyHash(e.strKey()), e.lngCount);
+    }
+    return;
   }
+  // Still counting: its records are taken in the order they were stored.
+  // Putting them in key order first cost a sort and 24 bytes a word, and
+  // made counting the distinct text on two threads slower than on one
+  // (1.76 s of processor time against 0.95 s). The order changes nothing:
+  // keys are unique and a shared key keeps this table's spelling. Each
+  // key's slot is asked for a few keys ahead, since most of a big merge's
+  // keys are new and their slots are nowhere in the caches.
+  struct Pending {
+    std::string_view word;
+    std::string_view key;
+    std::uint32_t hash = 0;
+    std::int64_t count = 0;
+  };
+  constexpr std::size_t kAhead = 8;
+  std::array<Pending, kAhead> ring{};
+  std::size_t n = 0;
+  auto count = [this](const Pending& p) { Count(p.word, p.key, p.hash, p.count); };
+  later.ForEachRecord([&](std::uint32_t, const char* record) {
+    Pending& p = ring[n % kAhead];
+    if (n >= kAhead) count(p);
+    p.key = RecordKey(record);
+    p.word = RecordWord(record);
+    p.hash = KeyHash(p.key);
+    p.count = RecordCount(record);
+    Prefetch(p.hash);
+    ++n;
+  });
+  for (std::size_t i = n > kAhead ? n - kAhead : 0; i < n; ++i) count(ring[i % kAhead]);
 }
 
 char* WordTable::FindRecord(std::string_view key, std::uint32_t hash) const noexcept {
@@ -278,7 +277,7 @@ char* WordTable::FindRecord(std::string_view key, std::uint32_t hash) const noex
     const std::uint64_t s = slots[pos];
     if ((s >> 32) != hash) continue;
     char* record = Record(static_cast<std::uint32_t>(s & kUnitMask));
-    if (SameKey(RecordKey(record), key)) return record;
+    if (SameWordKey(RecordKey(record), key)) return record;
   }
   return nullptr;
 }
@@ -306,7 +305,7 @@ void WordTable::MergeFileFrom(const WordTable& file, std::uint64_t ordinal) {
 
 const char* WordTable::RecordAt(std::size_t i) const {
   assert(TracksFiles());
-  return (*this)[i].key() - kHeader;
+  return (*this)[i].key() - word_record::kHeader;
 }
 
 std::int64_t WordTable::FilesOf(std::size_t i) const { return TagFiles(RecordAt(i)); }
@@ -363,7 +362,7 @@ void WordTable::SortIfNeeded() const {
     if (i >= kAhead) __builtin_prefetch(Record(items[i - kAhead].index));
     char* record = Record(items[i].index);
     WordEntry* e = new (&entries[i]) WordEntry();
-    e->text_ = reinterpret_cast<std::uintptr_t>(record + kHeader) |
+    e->text_ = reinterpret_cast<std::uintptr_t>(record + word_record::kHeader) |
                (std::uint64_t{static_cast<unsigned char>(record[8])} << 48) |
                (std::uint64_t{static_cast<unsigned char>(record[9])} << 56);
     e->lngCount = RecordCount(record);
@@ -377,7 +376,7 @@ void WordTable::Unsort() {
   // records, which are counted again from here on.
   const WordEntry* entries = Entries();
   for (std::size_t i = 0; i < count_; ++i)
-    SetRecordCount(const_cast<char*>(entries[i].key()) - kHeader, entries[i].lngCount);
+    SetRecordCount(const_cast<char*>(entries[i].key()) - word_record::kHeader, entries[i].lngCount);
   entries_ = HugeBuffer();
   sorted_ = false;
 }

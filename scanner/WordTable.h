@@ -1,8 +1,10 @@
 #pragma once
 // The word table: one entry per different word, with its count.
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,12 @@
 #include "scanner/KeyHash.h"
 
 namespace zet {
+
+// The layout of a word's record while it is counted (see WordTable).
+namespace word_record {
+inline constexpr std::size_t kHeader = 10;  // count and the two length bytes
+inline constexpr std::size_t kMaxKeyLength = 255;  // one length byte
+}  // namespace word_record
 
 /// One different word, as the table shows it once it is read. The texts live
 /// in the table's own storage (see WordTable for how long).
@@ -88,7 +96,7 @@ class WordTable {
 
   /// The hash AddHashed expects for a key. Keyed with a secret drawn once
   /// per process: no order the table shows depends on it.
-  [[nodiscard]] std::uint32_t KeyHash(std::string_view key) const noexcept {
+  [[nodiscard, gnu::always_inline]] std::uint32_t KeyHash(std::string_view key) const noexcept {
     return HashWordKey(key, secret_);
   }
   /// Hints that a key of this hash will be added soon, so that the memory
@@ -108,12 +116,22 @@ class WordTable {
 
   /// AddWithKey with the key's hash already computed (KeyHash; checked in
   /// builds with assertions).
-  AddResult AddHashed(std::string_view word, std::string_view key, std::uint32_t hash);
+  [[gnu::always_inline]] AddResult AddHashed(std::string_view word, std::string_view key,
+                                             std::uint32_t hash) {
+    assert(hash == KeyHash(key) && "the hash was made for another key or table");
+    if (word.size() > kMaxWordLength) return AddResult::TooLong;
+    // Inline, because nearly every word of a text is one already counted:
+    // a call with its checks cost more than the probe (12% of the
+    // instructions of a scan of kjvbible x10). Growing, a table being read
+    // and over-long keys take the full path.
+    if (count_ >= growAt_ || key.size() > word_record::kMaxKeyLength) return Count(word, key, hash, 1);
+    return Probe(word, key, hash, 1);
+  }
 
   /// Adds every word of `later` with its count, as if the text it counted
   /// came after this table's: counts of a key add up, and a key both tables
-  /// hold keeps this table's spelling. `later` is read (so put in key order)
-  /// but not changed otherwise; it must not be this table.
+  /// hold keeps this table's spelling. `later` is not changed (a table still
+  /// counting is not put in key order either); it must not be this table.
   void MergeFrom(const WordTable& later);
 
   /// Makes an empty table of a corpus keep, beside each key, how many of
@@ -164,6 +182,35 @@ class WordTable {
   [[nodiscard]] const char* RecordAt(std::size_t i) const;
   AddResult Count(std::string_view word, std::string_view key, std::uint32_t hash,
                   std::int64_t count);
+  // Counts `count` more of the key, or stores it in the empty slot its probe
+  // ends at; the index must be built and have room. The slot's hash is
+  // compared first; a record is read only when the 32 bits agree, which for
+  // a word already counted is nearly always the one record that holds it.
+  [[gnu::always_inline]] AddResult Probe(std::string_view word, std::string_view key, std::uint32_t hash,
+                  std::int64_t count) {
+    assert(entries_.data() == nullptr && count_ < growAt_ && "the index is built and has room");
+    auto* slotArray = static_cast<std::uint64_t*>(slots_.data());
+    const std::size_t mask = slotCount_ - 1;
+    for (std::size_t pos = hash >> (32 - slotBits_);; pos = (pos + 1) & mask) {
+      const std::uint64_t s = slotArray[pos];
+      if (s == 0) return Insert(pos, word, key, hash, count);
+      if ((s >> 32) != hash) continue;
+      char* record = Record(static_cast<std::uint32_t>(s));
+      const std::string_view stored(record + word_record::kHeader,
+                                    static_cast<unsigned char>(record[8]));
+      if (!SameWordKey(stored, key)) continue;
+      std::int64_t n;
+      std::memcpy(&n, record, 8);
+      n += count;
+      std::memcpy(record, &n, 8);
+      total_ += count;
+      return AddResult::Counted;
+    }
+  }
+  // Stores a new key in the empty slot `pos` its probe ended at. Out of
+  // line, so that the probe stays small enough to inline.
+  [[gnu::noinline]] AddResult Insert(std::size_t pos, std::string_view word, std::string_view key,
+                   std::uint32_t hash, std::int64_t count);
   template <typename Visit>
   void ForEachRecord(Visit visit) const;
   void Grow() const;

@@ -12,7 +12,7 @@ layers=(
   "scanner:scanner"
   "results:results scanner"
   "params:params results scanner"
-  "engine:engine params results scanner"
+  "engine:engine params unicode results scanner"
   "unicode:unicode results scanner"
   "platform:platform"
   "windows:windows engine params results scanner unicode platform"

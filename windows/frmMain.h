@@ -11,6 +11,8 @@
 #include <string_view>
 
 #include "engine/Catalogue.h"
+#include "engine/ListingFile.h"
+#include "engine/UnicodeRun.h"
 #include "windows/MainProcs.h"
 #include "windows/frmHelp.h"
 #include "windows/ParamsHost.h"
@@ -263,6 +265,15 @@ class frmMain final : public ParamsHost {
   /// The clipboard's text differs from the text last read from it.
   [[nodiscard]] bool ClipboardChangedSinceCount() const;
 
+  // The Unicode word model (frmMainUnicode.cpp). A count under it fills
+  // unicode_ and leaves table_ and results_ empty.
+  [[nodiscard]] bool StartUnicodeCount(const ParameterSet& params);
+  void RunUnicodeResultsStages(const ParameterSet& params);
+  /// The listing of the held count, under whichever model counted it.
+  [[nodiscard]] ListingWriter HeldListing(const ListingPump& pump);
+  [[nodiscard]] const ListTotals& HeldTotals() const;
+  [[nodiscard]] std::size_t HeldWordCount() const;
+
   // The common words (frmMainCommonWords.cpp).
   [[nodiscard]] bool ReadCommonWords();
   [[nodiscard]] bool LoadCommonWords(const std::string& path, const WordRules& rules);
@@ -282,11 +293,18 @@ class frmMain final : public ParamsHost {
   // before the next listing, so the old file's words are not applied under
   // the new name.
   bool blnCommonWordsPending_ = false;
+  // The last count under the Unicode word model; its table is null when the
+  // held words are the default model's.
+  UnicodeCounted unicode_;
+  // The unknown collation locale already warned about (the root collation
+  // is used in its place).
+  std::string strLocaleWarned_;
   // The encoding the input file's check decided on, for the count after it.
   Encoding inputEncoding_ = Encoding::Utf8;
 
   std::string strUserSettingsFile_;
   std::string strClipboardText_;  // Windows-1252
+  std::string strClipboardUtf8_;  // the same text as the clipboard gave it
   int intSavedSuppressWords_ = 0;
 
   bool blnStopRequested_ = false;

@@ -30,6 +30,7 @@ bool frmMain::GetClipboardText(bool blnShowText) {
     return false;
   }
   strClipboardText_ = std::move(counted);
+  strClipboardUtf8_ = text;
   bool result = true;
   if (blnShowText) {
     if (txbOutput.SetText(std::move(text)) == TextFit::kFull) {
@@ -60,6 +61,8 @@ bool frmMain::CountWordsInClipboardText() {
   const ParameterSet params = CurrentParameters();
   const MarkerChoice choice = ClipboardMarkerChoice(params);
   if (choice == MarkerChoice::User && !MarkersAccepted(params)) return false;
+  unicode_ = {};
+  if (paramsWindow.chkUnicodeLetters.Checked() && !StartUnicodeCount(params)) return false;
   intSavedSuppressWords_ = chkSuppressWords.Value();
   cmdClearOutput_Click();
   table_.Clear();
@@ -69,8 +72,15 @@ bool frmMain::CountWordsInClipboardText() {
   try {
     WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, &platform_.eventPump,
                              blnStopRequested_, &intSavedSuppressWords_);
-    Scanner scanner(ScanSettingsFor(params, choice), table_, observer);
-    scanner.ScanWholeText(strClipboardText_);
+    if (unicode_.table) {
+      observer.ShowWordsAsUtf8();
+      MemoryByteSource source(strClipboardUtf8_);
+      (void)CountUnicodeSource(source, Encoding::Utf8, ScanSettingsFor(params, choice),
+                               *unicode_.table, observer);
+    } else {
+      Scanner scanner(ScanSettingsFor(params, choice), table_, observer);
+      scanner.ScanWholeText(strClipboardText_);
+    }
   } catch (const std::bad_alloc&) {
     lblTwirler.SetCaption(" ");
     blnPassFailed_ = true;

@@ -54,10 +54,12 @@ bool frmMain::CountWordsInFile() {
   cmdClearOutput_Click();
   intSavedSuppressWords_ = chkSuppressWords.Value();
   table_.Clear();
+  unicode_ = {};
   const ParameterSet params = CurrentParameters();
   const MarkerChoice choice = ChooseMarkersForExtension(
       GetFileExtension(input, true), params.IsChecked(ParamId::chkAllowCommentMarkers));
   if (choice == MarkerChoice::User && !MarkersAccepted(params)) return false;
+  if (paramsWindow.chkUnicodeLetters.Checked() && !StartUnicodeCount(params)) return false;
   blnIsCodeFile = choice == MarkerChoice::Html || choice == MarkerChoice::C;
   blnStopRequested_ = false;
   BeginRun();
@@ -172,7 +174,6 @@ void frmMain::ReadInputFile(const std::string& input, const ScanSettings& settin
 void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& settings) {
   WinScanObserver observer(txbOutput, lblNumberOfWords, chkSuppressWords, &platform_.eventPump,
                            blnStopRequested_, &intSavedSuppressWords_);
-  Scanner scanner(settings, table_, observer);
   FdByteSource source(fd);
   LineProgress progress;
   if (fileLength > kProgressBarThreshold) {
@@ -185,7 +186,15 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
       lblTotalNumOccurrences.Repaint();
     };
   }
-  const ReadOutcome outcome = ScanLines(source, scanner, inputEncoding_, progress);
+  ReadOutcome outcome;
+  if (unicode_.table) {
+    observer.ShowWordsAsUtf8();
+    outcome =
+        CountUnicodeSource(source, inputEncoding_, settings, *unicode_.table, observer, progress);
+  } else {
+    Scanner scanner(settings, table_, observer);
+    outcome = ScanLines(source, scanner, inputEncoding_, progress);
+  }
   if (outcome.failed) {
     blnPassFailed_ = true;
     ReportError(RunTimeErrorFromErrno(outcome.errorNumber != 0 ? outcome.errorNumber : EIO));

@@ -50,8 +50,8 @@ void frmMain::OutputResultsOnce() {
   blnOutputFileWritten_ = false;
   blnStopRequested_ = false;
   const ParameterSet params = CurrentParameters();
-  if (results_.totals.lngNumListed == 0) {
-    SetOutputText(ReportNoWordsListed(table_.size(), params));
+  if (HeldTotals().lngNumListed == 0) {
+    SetOutputText(ReportNoWordsListed(HeldWordCount(), params));
     return;
   }
   const std::string& output = txbFile1.Text();
@@ -87,8 +87,8 @@ void frmMain::OutputResultsOnce() {
 // replaced only by a whole list, or by the lines written before a stop: a
 // full disk halfway leaves the previous file as it was.
 void frmMain::WriteOutputFileNamed(const std::string& path, const ParameterSet& params) {
-  const Outcome<ListingOutcome> written = WriteListingFile(
-      path, table_, results_, params, [this](const ListingProgress&) { return ListingGoesOn(); });
+  const Outcome<ListingOutcome> written = WriteListingFileWith(
+      path, params, HeldListing([this](const ListingProgress&) { return ListingGoesOn(); }));
   if (!written) {
     const Problem& problem = written.problem();
     if (problem.kind == ProblemKind::SameFile) {
@@ -108,13 +108,12 @@ void frmMain::ListInTextbox(const ParameterSet& params) {
   const ListingOptions options = ListingOptionsFor(params, ListingTarget::Textbox);
   const DisplayFormat format = options.format;
   WinTextboxSink sink(txbOutput);
-  const ListingOutcome outcome =
-      WriteListing(table_, results_, options, sink, [this](const ListingProgress& progress) {
-        if (progress.blnLineWritten)
-          lblTwirler.SetCaption(std::string(TwirlerCharacter(progress.entry + 1)));
-        if (progress.blnScrollDue) txbOutput.MoveCaretToEnd();
-        return ListingGoesOn();
-      });
+  const ListingOutcome outcome = HeldListing([this](const ListingProgress& progress) {
+    if (progress.blnLineWritten)
+      lblTwirler.SetCaption(std::string(TwirlerCharacter(progress.entry + 1)));
+    if (progress.blnScrollDue) txbOutput.MoveCaretToEnd();
+    return ListingGoesOn();
+  })(options, sink);
   if (outcome == ListingOutcome::Stopped) {
     AppendOutputText("\r\n" + std::string(kListingStopped) + "\r\n");
     txbOutput.MoveCaretToEnd();

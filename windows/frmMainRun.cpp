@@ -80,7 +80,7 @@ bool frmMain::CountSource() {
 
 bool frmMain::ListPartialCount() {
   std::string note = txbOutput.Empty() ? std::string() : std::string("\r\n\r\n");
-  note += StoppedNote(static_cast<std::int64_t>(table_.size()));
+  note += StoppedNote(static_cast<std::int64_t>(HeldWordCount()));
   AppendOutputText(note);
   ConcealNumWords();
   txbOutput.MoveCaretToEnd();
@@ -100,9 +100,14 @@ void frmMain::ShowResults() {
   cmdListWords.SetEnabled(false);  // filters, totals and ranks cannot be interrupted
   form.Repaint();
   const ParameterSet params = CurrentParameters();
-  RefreshCommonWords(params);
-  results_ = RunResultsStages(
-      table_, MakeFilterSettings(params, paramsWindow.strWordsToIgnore(), commonWords_));
+  if (unicode_.table) {
+    results_ = {};
+    RunUnicodeResultsStages(params);
+  } else {
+    RefreshCommonWords(params);
+    results_ = RunResultsStages(
+        table_, MakeFilterSettings(params, paramsWindow.strWordsToIgnore(), commonWords_));
+  }
   ShowWordCounts();
   blnListShown_ = true;
   cmdListWords.SetEnabled(true);
@@ -150,7 +155,7 @@ void frmMain::ReportError(int number, std::string_view description) {
 }
 
 void frmMain::ShowWordCounts() {
-  const WordCountCaptions captions = zet::ShowWordCounts(results_.totals, blnCountIncomplete_);
+  const WordCountCaptions captions = zet::ShowWordCounts(HeldTotals(), blnCountIncomplete_);
   lblNumberOfWords.SetCaption(captions.lblNumberOfWords);
   lblNumWordsExcluded.SetCaption(captions.lblNumWordsExcluded);
   lblNumOccurrences.SetCaption(captions.lblNumOccurrences);

@@ -65,7 +65,8 @@ void frmParams::SetupScanningBoxes() {
                              &chkAllowWordsWithAtSigns,
                              &chkAllowWordsWithNumerals,
                              &chkAllowCommentMarkers,
-                             &chkDropFinalS};
+                             &chkDropFinalS,
+                             &chkUnicodeLetters};
   static_assert(std::size(boxes) == std::tuple_size_v<decltype(scanningBoxes_)>);
   for (std::size_t i = 0; i < std::size(boxes); ++i) {
     ScanningBox& entry = scanningBoxes_[i];
@@ -138,6 +139,7 @@ void frmParams::SetDefaultValues() {
     if (CheckBox* box = CheckBoxOf(info.id)) box->SetValue(defaults.Value(info.id));
     if (ComboBox* list = ComboBoxOf(info.id)) list->SetListIndex(defaults.Value(info.id));
   }
+  chkUnicodeLetters.SetValue(CheckBox::kUnchecked);  // the default word model
 }
 
 ParameterSet frmParams::Parameters() const {

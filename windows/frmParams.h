@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "params/ModelSettings.h"
 #include "params/ParameterSet.h"
 #include "platform/Button.h"
 #include "platform/CheckBox.h"
@@ -24,8 +25,9 @@ namespace zet {
 /// start-up; "Close" and the title bar's close box only hide it.
 ///
 /// Every change of a check box or list, by the user or by code, runs its
-/// change handling: a change to one of the twelve boxes that decide how text
-/// is cut into words asks before it makes held counted words stale (the
+/// change handling: a change to one of the thirteen boxes that decide how
+/// text is cut into words (the twelve scanning parameters and "Unicode
+/// letters", which chooses the word model) asks before it makes held counted words stale (the
 /// re-read question), unless start-up is still running, no words are held,
 /// or blnSettingValues is true.
 class frmParams {
@@ -80,6 +82,9 @@ class frmParams {
   /// Rebuilds the words to ignore from the text box: cleaned, shown back,
   /// and kept as the stored list (Windows-1252, each word followed by ",").
   void txbWordsToIgnore_LostFocus();
+  /// The settings saved beside the 37 lines: the word model.
+  [[nodiscard]] ModelSettings Models() const { return {chkUnicodeLetters.Checked()}; }
+
   /// The stored words to ignore ("," when empty).
   [[nodiscard]] const std::string& strWordsToIgnore() const noexcept { return strWordsToIgnore_; }
 
@@ -131,6 +136,9 @@ class frmParams {
   Label lblSecondSet{form, "lblSecondSet", "2nd pair:"};
   TextBox txbStartComment1{form, "txbStartComment(1)"};
   TextBox txbEndComment1{form, "txbEndComment(1)"};
+  /// Counts with the Unicode word model. Not one of the 37 saved lines: it
+  /// is saved in the side file beside them (params/ModelSettings.h).
+  CheckBox chkUnicodeLetters{form, "chkUnicodeLetters", "Unicode letters (all scripts)"};
   CheckBox chkOutputWithCommas = ParamCheckBox(form, ParamId::chkOutputWithCommas);
   CheckBox chkWarnOnOverwrite = ParamCheckBox(form, ParamId::chkWarnOnOverwrite);
   CheckBox chkSaveStateOnQuit = ParamCheckBox(form, ParamId::chkSaveStateOnQuit);
@@ -156,7 +164,7 @@ class frmParams {
   static constexpr std::string_view kRereadQuestion =
       "Changing this entails reading the file anew.  Is this OK?";
 
-  // One of the twelve boxes that decide how text is cut into words, with
+  // One of the thirteen boxes that decide how text is cut into words, with
   // the value it last had, so that a declined change puts back exactly that
   // value (a greyed 2 stays 2, and stays "not checked").
   struct ScanningBox {
@@ -201,7 +209,7 @@ class frmParams {
   Platform& platform_;
   ParamsHost& host_;
   std::string strWordsToIgnore_ = ",";
-  std::array<ScanningBox, 12> scanningBoxes_{};
+  std::array<ScanningBox, 13> scanningBoxes_{};
 };
 
 }  // namespace zet

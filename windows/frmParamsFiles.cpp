@@ -29,10 +29,12 @@ std::string frmParams::SaveState(const std::string& strParameterFile) {
   const std::string path = strParameterFile.empty() ? host_.UserSettingsFile() : strParameterFile;
   ParameterSet params = Parameters();
   host_.CollectMainSettings(params);
-  const Outcome<Done> saved = SaveParameters(path, params);
+  const ModelSettings models = Models();
+  const Outcome<Done> saved = SaveParameters(path, params, {}, &models);
   if (saved) return {};
   // The system's reason, and the file on a line of its own.
-  if (saved.problem().kind == ProblemKind::CannotWrite) return saved.problem().message + "\r\n" + path;
+  if (saved.problem().kind == ProblemKind::CannotWrite)
+    return saved.problem().message + "\r\n" + saved.problem().file;
   return saved.problem().message;
 }
 
@@ -43,12 +45,15 @@ std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {
   host_.CollectMainSettings(params);
   const ParameterSet before = params;
   const std::string result = zet::RestoreSavedState(path, params);
+  // No side file (one saved by an older version) is the default model.
+  const ModelSettings models = ReadModelSettings(path);
   // A restore changes values by code; it never asks whether to read anew.
   // Words counted under other rules than the restored ones are stale all
   // the same, or the next listing would contradict the parameters shown.
   const ScopedFlag silence(blnSettingValues);
-  if (!CountedAlike(before, params)) host_.ClearWordsGot();
+  if (!CountedAlike(before, params) || Models() != models) host_.ClearWordsGot();
   ApplyParameters(params);
+  chkUnicodeLetters.SetValue(models.unicode ? CheckBox::kChecked : CheckBox::kUnchecked);
   host_.ApplyMainSettings(params);
   txbWordsToIgnore_LostFocus();
   host_.UpdateDisableOutputBox();

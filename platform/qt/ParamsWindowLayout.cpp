@@ -11,7 +11,7 @@ namespace {
 constexpr unsigned kWrap = kLayoutWrap;
 constexpr unsigned kFixed = kLayoutFixedPitch;
 
-constexpr std::array<LayoutEntry, 51> kEntries = {{
+constexpr std::array<LayoutEntry, 52> kEntries = {{
     // Left column: scanning.
     {"lblOnThisPage", 120, 120, 4560, 1080, kWrap},
     {"chkCaseSignificant", 120, 1290, 4560, 255},
@@ -33,6 +33,7 @@ constexpr std::array<LayoutEntry, 51> kEntries = {{
     {"lblSecondSet", 360, 4380, 1080, 255},
     {"txbStartComment(1)", 1500, 4350, 1440, 315, kFixed},
     {"txbEndComment(1)", 3060, 4350, 1440, 315, kFixed},
+    {"chkUnicodeLetters", 120, 4770, 4560, 255},
     // Right column: words left out.
     {"chkIgnoreCommonWords", 4920, 120, 3600, 255},
     {"txbCommonWordsFile", 4920, 420, 6780, 315, kFixed},
@@ -70,9 +71,44 @@ constexpr std::array<LayoutEntry, 51> kEntries = {{
     {"txbParametersFile", 2880, 6090, 8820, 315, kFixed},
 }};
 
-// More buttons and check boxes than letters: Close is sure of its own, the
-// rest take the first free letter of their captions in tab order.
-constexpr std::array<PreferredAccelerator, 1> kAccelerators = {{{"cmdClose", 'c'}}};
+// Every button and check box has its own key. There are more of them than
+// letters in their captions, so six of the "Allow 'words' with:" boxes take
+// the character they allow (Alt+- for hyphens); the letters are matched by
+// hand so that none is left without one.
+constexpr std::array<PreferredAccelerator, 32> kAccelerators = {{
+    {"chkCaseSignificant", 'p'},
+    {"chkAllowWordsWithHyphens", '-'},
+    {"chkAllowWordsWithApostrophes", '\''},
+    {"chkAllowWordsWithUnderscores", 'o'},
+    {"chkAllowWordsWithColons", 'n'},
+    {"chkAllowWordsWithBackslashes", '\\'},
+    {"chkAllowWordsWithForwardslashes", '/'},
+    {"chkAllowWordsWithPeriods", '.'},
+    {"chkAllowWordsWithAtSigns", '@'},
+    {"chkAllowWordsWithNumerals", 'm'},
+    {"chkDropFinalS", 'd'},
+    {"chkAllowCommentMarkers", 'k'},
+    {"chkUnicodeLetters", 'u'},
+    {"chkIgnoreCommonWords", 'g'},
+    {"cmdSelectCommonWordsFile", 's'},
+    {"cmdClearCommonWordsFile", 'e'},
+    {"cmdClearWordsToIgnore", 'a'},
+    {"chkIgnoreRepetitions", 't'},
+    {"chkIgnoreRomNum40", '4'},
+    {"chkIgnoreNoVowelOrY", 'y'},
+    {"chkIgnoreShortWords", 'h'},
+    {"chkIgnoreInfrequentWords", 'f'},
+    {"chkOutputWithCommas", 'i'},
+    {"chkWarnOnOverwrite", 'w'},
+    {"chkSaveStateOnQuit", 'q'},
+    {"cmdClearCheckboxes(0)", 'b'},
+    {"cmdClearCheckboxes(1)", 'x'},
+    {"cmdRestoreDefaults", 'r'},
+    {"cmdInitialize", 'z'},
+    {"cmdSaveLoadParameters(0)", 'v'},
+    {"cmdSaveLoadParameters(1)", 'l'},
+    {"cmdClose", 'c'},
+}};
 
 constexpr WindowLayout kLayout{"frmParams", 11820, 6540, false, kEntries, false, kAccelerators,
                                true};

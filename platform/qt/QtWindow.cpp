@@ -161,7 +161,10 @@ void QtWindow::AssignAccelerators(std::string_view reserved) {
   if (layout_ != nullptr) {
     for (const PreferredAccelerator& preferred : layout_->accelerators) {
       QtControlView* view = ViewOf(preferred.name);
-      if (view == nullptr || !free(preferred.letter)) continue;
+      // A chosen key may be a punctuation mark of the caption.
+      const bool mark = std::ispunct(static_cast<unsigned char>(preferred.letter)) != 0 &&
+                        preferred.letter != '&' && used.find(preferred.letter) == std::string::npos;
+      if (view == nullptr || !(free(preferred.letter) || mark)) continue;
       view->SetAccelerator(preferred.letter);
       used += preferred.letter;
     }

@@ -114,6 +114,7 @@ TEST(CountOptionsTest, EveryOptionTakesAFixedNumberOfArguments) {
       {{"in.txt", "--comment-markers", "--", "--totals"}, "in.txt"},
       {{"--comment-markers", "#", "notes.txt"}, ""},  // notes.txt is the end marker
       {{"--format", "8", "in.txt"}, "in.txt"},
+      {{"[a,b]"}, "[a,b]"},  // a file name, not a list of two
   };
   for (const auto& [args, input] : rows) {
     const ParsedCountOptions parsed = ParseCountOptions(args);

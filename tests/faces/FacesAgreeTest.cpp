@@ -178,5 +178,67 @@ TEST_F(FacesAgreeTest, ParametersAreNeverSavedOverTheInput) {
   EXPECT_THAT(both.err, HasSubstr("output file"));
 }
 
+// "Unicode letters" on the desktop lists what zet-count --unicode lists
+// for the same text, on the screen and in the output file (UTF-8), in the
+// collation locale of the environment. A locale ICU does not know is a
+// warning on the desktop, which sorts by the root collation, and an error
+// for zet-count.
+TEST_F(FacesAgreeTest, UnicodeCountsAlike) {
+  struct Case {
+    const char* name;
+    const char* locale;
+    std::string text;
+    bool known;
+    const char* line;  // the most frequent word's, spellings folded
+  };
+  const Case cases[] = {
+      {"Polish", "pl_PL.UTF-8",
+       "Łódź to miasto. W Łodzi żyją ludzie. ŁÓDŹ łódź zażółć gęślą jaźń\n", true,
+       "      1       3  łódź\n"},
+      {"Greek", "el_GR.UTF-8", "Η γλώσσα είναι ελληνικά. ΓΛΩΣΣΑ γλωσσα\n", true,
+       "      1       3  γλώσσα\n"},
+      {"unknown locale", "xx_QQ.UTF-8", "Łódź γλώσσα b a\n", false, "      2       1  łódź\n"},
+  };
+  const char* const saved = std::getenv("LC_ALL");
+  const std::string before = saved != nullptr ? saved : "";
+  frm->paramsWindow.chkUnicodeLetters.SetValue(CheckBox::kChecked);
+  for (const Case& c : cases) {
+    ::setenv("LC_ALL", c.locale, 1);
+    const std::string file = Write(std::string(c.name) + ".txt", c.text);
+    const std::string desktopFile = temp.File(std::string(c.name) + "-desktop.out");
+    EXPECT_EQ(DesktopCount(file, desktopFile).title, c.known ? "" : "Warning") << c.name;
+    std::string shown = frm->txbOutput.Text();
+    std::erase(shown, '\r');
+    EXPECT_THAT(shown, HasSubstr(c.line)) << c.name;
+
+    if (!c.known) {
+      EXPECT_EQ(Cli({"--unicode", file}).status, 2) << c.name;
+    }
+    std::vector<std::string> args = {"--unicode", file};
+    if (!c.known) args = {"--unicode", "--locale", "root", file};
+    const CliRun listed = Cli(args);
+    EXPECT_EQ(listed.status, 0) << c.name << listed.err;
+    EXPECT_EQ(listed.out, shown) << c.name;
+    const std::string cliFile = temp.File(std::string(c.name) + "-cli.out");
+    args.insert(args.end() - 1, {"-o", cliFile});
+    EXPECT_EQ(Cli(args).status, 0) << c.name;
+    EXPECT_EQ(TempDir::Read(desktopFile), TempDir::Read(cliFile)) << c.name;
+
+    // The same text from the clipboard lists the same.
+    frm->txbFile1.SetText("");
+    hp.clipboard.SetText(c.text);
+    ASSERT_TRUE(frm->optInTextBox.UserClick());
+    Count();
+    std::string fromClipboard = frm->txbOutput.Text();
+    std::erase(fromClipboard, '\r');
+    EXPECT_EQ(fromClipboard, shown) << c.name;
+    ASSERT_TRUE(frm->optInFile.UserClick());
+  }
+  if (saved != nullptr)
+    ::setenv("LC_ALL", before.c_str(), 1);
+  else
+    ::unsetenv("LC_ALL");
+}
+
 }  // namespace
 }  // namespace zet::test

@@ -20,6 +20,23 @@ TEST(WordTableTest, KeyOrderIsByteOrderWithPrefixesFirst) {
   EXPECT_EQ(keys, (std::vector<std::string>{"_x", "a-b", "a.b", "ab", "cat", "cats", "x2", "xa"}));
 }
 
+// The key comparison reads overlapping words and, below four bytes, only the
+// first, middle and last: every byte of every length must still count.
+TEST(WordTableTest, SameWordKeyTellsKeysApartAtEveryByte) {
+  for (std::size_t n = 0; n <= 40; ++n) {
+    std::string key;
+    for (std::size_t i = 0; i < n; ++i) key.push_back(static_cast<char>('a' + i % 26));
+    const std::string copy = key;  // other storage, same bytes
+    EXPECT_TRUE(SameWordKey(key, copy)) << n;
+    EXPECT_FALSE(SameWordKey(key, copy + "a")) << n;
+    for (std::size_t i = 0; i < n; ++i) {
+      std::string other = key;
+      other[i] = '\xE9';
+      EXPECT_FALSE(SameWordKey(key, other)) << n << " differs at " << i;
+    }
+  }
+}
+
 TEST(WordTableTest, FirstSpellingKeptAndCountsShared) {
   WordTable table;
   EXPECT_EQ(table.Add("Caf\xE9"), WordTable::AddResult::New);
@@ -104,31 +121,45 @@ class MergeFromTest : public ::testing::TestWithParam<MergeRow> {};
 // pieces one after the other gives: the earlier spelling of a key wins.
 TEST_P(MergeFromTest, EqualsCountingThePiecesInOrder) {
   const MergeRow& row = GetParam();
-  WordTable earlier;
-  WordTable later;
-  WordTable whole;
-  for (const auto& w : row.earlier) {
-    earlier.Add(w);
-    whole.Add(w);
+  // A later table still counting is read record by record; one already
+  // read, entry by entry: both must merge alike.
+  for (const bool laterRead : {false, true}) {
+    SCOPED_TRACE(laterRead ? "later table read first" : "later table still counting");
+    WordTable earlier;
+    WordTable later;
+    WordTable whole;
+    WordTable laterAgain;
+    for (const auto& w : row.earlier) {
+      earlier.Add(w);
+      whole.Add(w);
+    }
+    for (const auto& w : row.later) {
+      later.Add(w);
+      whole.Add(w);
+      laterAgain.Add(w);
+    }
+    if (laterRead) (void)test::Entries(later);
+    earlier.MergeFrom(later);
+    EXPECT_EQ(test::Entries(earlier), row.merged);
+    EXPECT_EQ(test::Entries(earlier), test::Entries(whole));
+    EXPECT_EQ(earlier.TotalOccurrences(), whole.TotalOccurrences());
+    EXPECT_EQ(test::Entries(later), test::Entries(laterAgain));
   }
-  for (const auto& w : row.later) {
-    later.Add(w);
-    whole.Add(w);
-  }
-  const test::Counted laterBefore = test::Entries(later);
-  earlier.MergeFrom(later);
-  EXPECT_EQ(test::Entries(earlier), row.merged);
-  EXPECT_EQ(test::Entries(earlier), test::Entries(whole));
-  EXPECT_EQ(earlier.TotalOccurrences(), whole.TotalOccurrences());
-  EXPECT_EQ(test::Entries(later), laterBefore);
 
   // A corpus of the two pieces as files 4 and 5: the same words, and each
   // key's files and the first of them.
   WordTable corpus;
   corpus.TrackFiles();
   WordTable pieces[2];
-  for (const auto& w : row.earlier) pieces[0].Add(w);
-  for (const auto& w : row.later) pieces[1].Add(w);
+  WordTable whole;
+  for (const auto& w : row.earlier) {
+    pieces[0].Add(w);
+    whole.Add(w);
+  }
+  for (const auto& w : row.later) {
+    pieces[1].Add(w);
+    whole.Add(w);
+  }
   corpus.MergeFileFrom(pieces[0], 4);
   corpus.MergeFileFrom(pieces[1], 5);
   EXPECT_EQ(test::Entries(corpus), test::Entries(whole));

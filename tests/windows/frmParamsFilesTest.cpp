@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "params/ModelSettings.h"
 #include "params/SettingsFile.h"
 #include "windows/frmParams.h"
 #include "tests/windows/ParamsWindowFixture.h"
@@ -107,6 +108,57 @@ class ParameterFilesTest : public test::ParamsWindowTest {
 TEST_F(ParameterFilesTest, TheDefaultStateSavesAsTheKnownFile) {
   EXPECT_EQ(window.SaveState(""), "");
   EXPECT_EQ(test::TempDir::Read(host.userSettingsFile), DefaultsWith({}));
+}
+
+// The Unicode box is kept in a side file beside the 37 lines, which stay
+// byte for byte what an older version writes and reads; a file without a
+// side file (an older version's) loads with the box unticked.
+TEST_F(ParameterFilesTest, TheUnicodeBoxTravelsInASideFile) {
+  const std::string plain = dir.File("plain.zet");
+  const std::string ticked = dir.File("ticked.zet");
+  const std::string older = dir.File("older.zet");
+  ClickSave(plain);
+  window.chkUnicodeLetters.UserClick();
+  ClickSave(ticked);
+  ClickSave(older);
+  std::filesystem::remove(dir.File("older.zetx"));
+  EXPECT_EQ(window.SaveState(""), "");
+  EXPECT_EQ(test::TempDir::Read(ticked), test::TempDir::Read(plain));
+  EXPECT_EQ(test::TempDir::Read(host.userSettingsFile), DefaultsWith({}));
+  EXPECT_EQ(test::TempDir::Read(dir.File("zet.zetx")), FormatModelSettings({true}));
+  EXPECT_EQ(test::TempDir::Read(dir.File("plain.zetx")), FormatModelSettings({false}));
+
+  struct Row {
+    const char* name;
+    std::string file;
+    bool tickedBefore;
+    bool tickedAfter;
+  };
+  const Row rows[] = {
+      {"saved ticked", ticked, false, true},
+      {"saved unticked", plain, true, false},
+      {"no side file", older, true, false},
+      {"user settings", "", false, true},
+  };
+  for (const Row& row : rows) {
+    window.chkUnicodeLetters.SetValue(row.tickedBefore ? CheckBox::kChecked : CheckBox::kUnchecked);
+    host.wordsGot = true;
+    EXPECT_EQ(window.RestoreSavedState(row.file), "") << row.name;
+    EXPECT_EQ(window.chkUnicodeLetters.Checked(), row.tickedAfter) << row.name;
+    // Words counted under the other model are stale, and nothing asked.
+    EXPECT_FALSE(host.wordsGot) << row.name;
+  }
+  EXPECT_THAT(Shown(), IsEmpty());
+}
+
+// The side file is refused, like the parameter file itself, where it
+// would replace a file the run reads.
+TEST_F(ParameterFilesTest, TheSideFileNeverReplacesTheInputFile) {
+  const std::string input = dir.Write("notes.zetx", "the words to count\n");
+  host.main.SetText(P::txbFileInput, input);
+  const std::string result = window.SaveState(dir.File("notes.zet"));
+  EXPECT_THAT(result, StartsWith(kSaveError + input + " is the input file"));
+  EXPECT_EQ(test::TempDir::Read(input), "the words to count\n");
 }
 
 TEST_F(ParameterFilesTest, SavingAndLoadingAFileGivesBackEveryValue) {

@@ -40,7 +40,7 @@ TEST_F(ParamsWindowTest, ActivationPutsAMovedWindowBackAndFocusesClose) {
   EXPECT_TRUE(window.cmdClose.HasFocus());
 }
 
-// --- The re-read question of the twelve scanning boxes ---------------------
+// --- The re-read question of the boxes that decide how text is cut ---------
 
 struct ScanningRow {
   const char* box;
@@ -113,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(All, ScanningBoxTest,
                                            ScanningRow{"chkAllowWordsWithAtSigns", 0},
                                            ScanningRow{"chkAllowWordsWithNumerals", 0},
                                            ScanningRow{"chkAllowCommentMarkers", 0},
-                                           ScanningRow{"chkDropFinalS", 1}),
+                                           ScanningRow{"chkDropFinalS", 1},
+                                           ScanningRow{"chkUnicodeLetters", 0}),
                          [](const auto& row) { return std::string(row.param.box); });
 
 // Was: a declined change turned a greyed box (counted as unchecked) into a
