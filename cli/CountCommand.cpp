@@ -261,7 +261,7 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
     TerminalReport report(err, env.stderrIsTerminal);
     if (options.partial.Active()) {
       if (const std::optional<int> status =
-              RunPartialModes(options, request, read, in, out, err, table))
+              RunPartialModes(options, request, read, in, out, err, table, counted))
         return *status;
     } else if (corpus) {
       const auto files = CorpusFiles(options.inputFiles, options.recursive, options.keepGoing,
@@ -313,10 +313,12 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
     return StandardOutputFailed(err);
   }
   if (report)
-    PrintLedgerReports(options, params, table, filters, options.spellings ? &spellings : nullptr, out);
+    PrintLedgerReports(options, params, table, filters, {counted.ranges, options.minRange},
+                       options.spellings ? &spellings : nullptr, out);
   // An export on standard output stays data that a program can read whole.
+  // A merge of several pieces lists the files as their one count would.
   if (options.totals)
-    PrintTotals(totals, corpus ? &counted : nullptr,
+    PrintTotals(totals, corpus || (options.partial.merge && counted.filesCounted > 1) ? &counted : nullptr,
                 options.exportFormat && !options.outputFile ? err : out);
   return Flushed(out, err);
 }

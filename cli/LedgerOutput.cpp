@@ -50,20 +50,21 @@ class SpellingsSink final : public ListingSink {
 
 }  // namespace
 
-void PrintLeftOut(const WordTable& table, const FilterSettings& filters, WordOrder order,
-                  std::ostream& out) {
-  for (const LeftOutEntry& left : ListLeftOut(table, filters, order)) {
+void PrintLeftOut(const WordTable& table, const FilterSettings& filters, const RangeLimit& limit,
+                  WordOrder order, std::ostream& out) {
+  for (const LeftOutEntry& left : ListLeftOut(table, filters, order, limit)) {
     const WordEntry& entry = table[left.entry];
     out << EncodeUtf8(entry.strWord()) << '\t' << entry.lngCount << '\t'
-        << ExclusionReason(left.exclusion, filters) << '\n';
+        << ExclusionReason(left.exclusion, filters, limit) << '\n';
   }
 }
 
 void PrintExplanations(const std::vector<std::string>& typed, const ScanSettings& scan,
                        const WordTable& table, const FilterSettings& filters,
-                       const SpellingLedger* spellings, std::ostream& out) {
+                       const RangeLimit& limit, const SpellingLedger* spellings,
+                       std::ostream& out) {
   for (const std::string& word : typed)
-    out << ExplanationText(word, scan, table, filters, spellings) << '\n';
+    out << ExplanationText(word, scan, table, filters, spellings, limit) << '\n';
 }
 
 ListingWriter ListWithSpellings(const WordTable& table, const ListResults& results,
@@ -81,12 +82,13 @@ bool WantsLedgerReport(const CountOptions& options) noexcept {
 
 void PrintLedgerReports(const CountOptions& options, const ParameterSet& params,
                         const WordTable& table, const FilterSettings& filters,
-                        const SpellingLedger* spellings, std::ostream& out) {
+                        const RangeLimit& limit, const SpellingLedger* spellings,
+                        std::ostream& out) {
   // A typed word is not a file: no comment markers apply to it.
   if (!options.explain.empty())
     PrintExplanations(options.explain, ScanSettingsFor(params, MarkerChoice::None), table, filters,
-                      spellings, out);
-  if (options.excluded) PrintLeftOut(table, filters, OrderOf(params), out);
+                      limit, spellings, out);
+  if (options.excluded) PrintLeftOut(table, filters, limit, OrderOf(params), out);
 }
 
 }  // namespace zet

@@ -131,7 +131,7 @@ bool ReduceLines(std::istream& in, const std::string& digest, std::ostream& err,
 }
 
 std::optional<int> RunMerge(const CountOptions& options, const std::string& rules,
-                            std::ostream& err, WordTable& table) {
+                            std::ostream& err, WordTable& table, CorpusCount& counted) {
   // Every file is checked whole before anything is merged; their entries
   // are read as the merge needs them.
   std::vector<std::string> files;
@@ -158,7 +158,8 @@ std::optional<int> RunMerge(const CountOptions& options, const std::string& rule
   // of many large counts is not held a second time.
   const bool list = !options.partial.output || options.outputFile;
   PartialWriter writer(rules, pieces);
-  TableFiller filler(table);
+  counted.filesCounted = pieces;
+  TableFiller filler(table, &counted.ranges);
   const std::optional<Problem> failed = MergeReadersInto(readers, [&](PartialEntry&& e) {
     if (options.partial.output) writer.Add(e);
     if (list) filler.Add(e);
@@ -176,7 +177,7 @@ std::optional<int> RunMerge(const CountOptions& options, const std::string& rule
 
 std::optional<int> RunReduce(const CountOptions& options, const std::string& rules,
                              std::istream& in, std::ostream& out, std::ostream& err,
-                             WordTable& table) {
+                             WordTable& table, std::vector<std::int64_t>& ranges) {
   const std::string digest = RulesDigest(rules);
   if (options.partial.list) {
     // Lines of several reducers are each sorted, not sorted together.
@@ -191,7 +192,7 @@ std::optional<int> RunReduce(const CountOptions& options, const std::string& rul
     for (auto& [key, e] : words) count.entries.push_back(std::move(e));
     std::sort(count.entries.begin(), count.entries.end(),
               [](const PartialEntry& a, const PartialEntry& b) { return a.key < b.key; });
-    FillTable(count, table);
+    FillTable(count, table, &ranges);
     return std::nullopt;
   }
   std::string buffer;
@@ -205,6 +206,33 @@ std::optional<int> RunReduce(const CountOptions& options, const std::string& rul
   });
   written = written && out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
   return read && written && Flushed(out, err) ? 0 : 1;
+}
+
+// The count of the input, or of a corpus of files each with its own
+// ordinal; nothing when it failed (said on `err`).
+std::optional<PartialCount> CountPartial(const CountOptions& options,
+                                         const CountInputRequest& request, std::string rules,
+                                         std::istream& in, std::ostream& err, WordTable& table,
+                                         CorpusCount& counted) {
+  const PartialOptions& p = options.partial;
+  TerminalReport report(err, request.reportProgress);
+  if (options.inputFiles.size() <= 1 && !options.recursive && !options.keepGoing) {
+    if (!CountInput(request, in, table, report)) return std::nullopt;
+    counted.ranges.assign(table.size(), 1);
+    return PartialFromTable(table, std::move(rules), p.source, p.offset);
+  }
+  const auto files = CorpusFiles(options.inputFiles, options.recursive, options.keepGoing,
+                                 request.outputFile, counted.filesSkipped, report);
+  if (!files || !CountCorpus(request, *files, options.keepGoing, true, table, counted, report))
+    return std::nullopt;
+  // A partial count is of one piece at least: of none it would say nothing true.
+  if (counted.filesCounted == 0) {
+    Fail(err, "no file could be counted: no partial count written");
+    return std::nullopt;
+  }
+  PartialCount count = PartialFromTable(table, std::move(rules), p.source, p.offset);
+  count.pieces = counted.filesCounted;
+  return count;
 }
 
 }  // namespace
@@ -228,15 +256,17 @@ std::string PartialOptionError(const CountOptions& options) {
 
 std::optional<int> RunPartialModes(const CountOptions& options, const CountInputRequest& request,
                                    const FilesRead& read, std::istream& in, std::ostream& out,
-                                   std::ostream& err, WordTable& table) {
+                                   std::ostream& err, WordTable& table,
+                                   CorpusCount& counted) {
   const PartialOptions& p = options.partial;
   const std::string rules = PartialRules(request.params, request.typeExtension);
   if (p.output && !PartialOutputUsable(*p.output, request, read, err)) return 1;
-  if (p.merge) return RunMerge(options, rules, err, table);
-  if (p.reduce) return RunReduce(options, rules, in, out, err, table);
-  TerminalReport report(err, request.reportProgress);
-  if (!CountInput(request, in, table, report)) return 1;
-  const PartialCount count = PartialFromTable(table, rules, p.source, p.offset);
+  if (p.merge) return RunMerge(options, rules, err, table, counted);
+  if (p.reduce) return RunReduce(options, rules, in, out, err, table, counted.ranges);
+  const std::optional<PartialCount> counts =
+      CountPartial(options, request, rules, in, err, table, counted);
+  if (!counts) return 1;
+  const PartialCount& count = *counts;
   if (p.map) {
     const std::string digest = RulesDigest(rules);
     std::string buffer;

@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <sstream>
 
 #include "engine/FdCloser.h"
 #include "engine/FileProc.h"
@@ -160,21 +159,23 @@ FileCount CountOneFile(const CountInputRequest& request, WordTable& table, Count
     return FileCount::Refused;
   }
   InputText text;
+  int fd = -1;
   if (checked.value().regular) {
-    const Outcome<InputText> checkedText = CheckInputText(path, request.encoding);
+    const Outcome<InputText> checkedText = CheckInputText(path, request.encoding, fd);
     if (!checkedText) {
       Fail(report, checkedText.problem().message);
       return FileCount::Refused;
     }
     text = checkedText.value();
-    if (!AcceptText(text.check, report)) return FileCount::Refused;
-  }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    FailErrno(report, errno);
-    return FileCount::Refused;
+  } else {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      FailErrno(report, errno);
+      return FileCount::Refused;
+    }
   }
   const FdCloser closer(fd);
+  if (checked.value().regular && !AcceptText(text.check, report)) return FileCount::Refused;
   FdByteSource source(fd);
   if (!checked.value().regular)
     return CountStream(source, request, table, report, progress);  // a pipe or a device
@@ -211,16 +212,6 @@ std::uint64_t SizeOf(const std::string& path) {
   return error ? 0 : static_cast<std::uint64_t>(size);
 }
 
-// Adds the words of one file's table to the corpus's, and one file to the
-// range of each of them.
-void Merge(const WordTable& file, WordTable& corpus, WordTable& ranges) {
-  corpus.MergeFrom(file);
-  for (std::size_t i = 0; i < file.size(); ++i) {
-    const WordEntry& entry = file[i];
-    ranges.AddWithKey(entry.strKey(), entry.strKey());
-  }
-}
-
 }  // namespace
 
 std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::string>& arguments,
@@ -229,10 +220,14 @@ std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::strin
                                                     std::uint64_t& skipped, CountReport& report) {
   namespace fs = std::filesystem;
   // The output file of an earlier run may lie in the folder: it is not
-  // part of the corpus (named on its own, it is refused as always).
+  // part of the corpus (named on its own, it is refused as always). Only a
+  // file of its name is looked at, saving two stats a file; a link to it
+  // under another name is refused when it is counted, as a file named is.
+  const fs::path outputName = fs::path(outputFile).filename();
   const auto isOutput = [&](const fs::path& path) {
     std::error_code error;
-    return !outputFile.empty() && fs::equivalent(path, outputFile, error);
+    return !outputFile.empty() && path.filename() == outputName &&
+           fs::equivalent(path, outputFile, error);
   };
   std::vector<std::string> files;
   for (const std::string& argument : arguments) {
@@ -275,20 +270,20 @@ bool CountCorpus(const CountInputRequest& request, const std::vector<std::string
   std::uint64_t total = 0;
   for (const std::uint64_t size : sizes) total += size;
   WordTable fileTable;
-  WordTable rangeTable;
+  if (countRanges) table.TrackFiles();
   std::uint64_t before = 0;
   for (std::size_t k = 0; k < files.size(); ++k) {
     const std::string& path = files[k];
     CountInputRequest one = request;
     one.inputFile = path;
     FileMessages messages(report);
-    if (countRanges) fileTable.Clear();
+    if (countRanges) fileTable.ClearToReuse();
     const FileCount counted =
         CountOneFile(one, countRanges ? fileTable : table, messages, {true, before, total});
     before += sizes[k];
     if (counted == FileCount::Counted || counted == FileCount::Stopped) {
       Relay(messages.Text(), path, "", report);
-      if (countRanges) Merge(fileTable, table, rangeTable);
+      if (countRanges) table.MergeFileFrom(fileTable, k);
       ++count.filesCounted;
       if (counted == FileCount::Counted) continue;
       count.stopped = true;
@@ -307,8 +302,8 @@ bool CountCorpus(const CountInputRequest& request, const std::vector<std::string
   }
   report.EndProgress();
   if (countRanges) {
-    count.ranges.resize(rangeTable.size());
-    for (std::size_t i = 0; i < rangeTable.size(); ++i) count.ranges[i] = rangeTable[i].lngCount;
+    count.ranges.resize(table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) count.ranges[i] = table.FilesOf(i);
   }
   return true;
 }

@@ -68,15 +68,16 @@ struct CorpusCount {
     const std::vector<std::string>& arguments, bool recursive, bool keepGoing,
     const std::string& outputFile, std::uint64_t& skipped, CountReport& report);
 
-/// Counts `files` into `table` as one corpus, each as CountInput counts a
-/// file (its own encoding, its extension's comment markers, a fresh
-/// scanner), with one stretch of progress over their total size. A file
-/// that cannot be used stops the count (false), its messages naming it; with
+/// Counts `files` into `table` (empty) as one corpus, each as CountInput
+/// counts a file (its own encoding, its extension's comment markers, a
+/// fresh scanner), with one progress bar over their total size. A file that
+/// cannot be used stops the count (false), its messages naming it; with
 /// `keepGoing` a file refused before its words were counted is skipped
 /// with a warning instead. With `countRanges` each file is counted apart
-/// and then added, so that `count.ranges` can be kept (and a file that
-/// fails half-way can be skipped too). When the observer asks to stop, the
-/// count ends there: true, with `count.stopped`.
+/// and then merged into a table that tracks files (ordinals are positions
+/// in `files`), so that `count.ranges` can be kept (and a file that fails
+/// half-way can be skipped too). When the observer asks to
+/// stop, the count ends there: true, with `count.stopped`.
 [[nodiscard]] bool CountCorpus(const CountInputRequest& request,
                                const std::vector<std::string>& files, bool keepGoing,
                                bool countRanges, WordTable& table, CorpusCount& count,

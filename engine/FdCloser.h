@@ -13,6 +13,12 @@ class FdCloser {
   ~FdCloser() {
     if (fd_ >= 0) ::close(fd_);
   }
+  /// Hands the descriptor on, to be closed by whoever takes it.
+  [[nodiscard]] int Release() noexcept {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
   FdCloser(const FdCloser&) = delete;
   FdCloser& operator=(const FdCloser&) = delete;
 

@@ -47,7 +47,12 @@ Outcome<InputFacts> CheckInputFile(const std::string& path, const std::string& o
   if (!S_ISREG(st.st_mode) && !allowStreams)
     return InputProblem(ProblemKind::InputMissing, texts::kInputFileDoesNotExist,
                         texts::kTitleFileNotFound, path);
-  if (!output.empty() && SameFile(path, output)) return OutputSameAsInputProblem(output);
+  // The input exists: it is the output only when the output exists too.
+  // (One stat fewer than SameFile, for each of a corpus's thousands of files.)
+  struct stat out {};
+  if (!output.empty() && ::stat(output.c_str(), &out) == 0 && out.st_dev == st.st_dev &&
+      out.st_ino == st.st_ino)
+    return OutputSameAsInputProblem(output);
   return InputFacts{static_cast<std::int64_t>(st.st_size), S_ISREG(st.st_mode)};
 }
 
@@ -59,6 +64,14 @@ TextCheck LineEndingsOf(const TextCheckResult& result, bool empty) {
 }
 
 Outcome<InputText> CheckInputText(const std::string& path, Encoding forced) {
+  int fd = -1;
+  Outcome<InputText> text = CheckInputText(path, forced, fd);
+  const FdCloser closer(fd);
+  return text;
+}
+
+Outcome<InputText> CheckInputText(const std::string& path, Encoding forced, int& kept) {
+  kept = -1;
   const int fd = OpenRegularFile(path);
   if (fd < 0) {
     if (errno == ENOENT)
@@ -66,7 +79,7 @@ Outcome<InputText> CheckInputText(const std::string& path, Encoding forced) {
                           texts::kTitleFileNotFound, path);
     return ReadProblem(path, errno);
   }
-  const FdCloser closer(fd);
+  FdCloser closer(fd);
   InputText text;
   if (forced == Encoding::Auto) {
     const EncodingDecision decision = DecideFileEncoding(fd);
@@ -82,6 +95,7 @@ Outcome<InputText> CheckInputText(const std::string& path, Encoding forced) {
   text.check = LineEndingsOf(CheckDecodedText(head, text.encoding), head.empty());
   if (text.check == TextCheck::NotText)
     return InputProblem(ProblemKind::NotText, texts::kNotTextFile, texts::kTitleInvalidInput, path);
+  kept = closer.Release();
   return text;
 }
 

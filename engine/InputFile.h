@@ -40,6 +40,12 @@ struct InputText {
 [[nodiscard]] Outcome<InputText> CheckInputText(const std::string& path,
                                                 Encoding forced = Encoding::Auto);
 
+/// CheckInputText for a file the caller goes on to read: on success `fd`
+/// is the file, open at its start, for the caller to close (opening it
+/// once is a good part of the cost of a small file of a corpus).
+[[nodiscard]] Outcome<InputText> CheckInputText(const std::string& path, Encoding forced,
+                                                int& fd);
+
 /// The line endings `result` saw, as a TextCheck (Empty for no bytes).
 [[nodiscard]] TextCheck LineEndingsOf(const TextCheckResult& result, bool empty);
 

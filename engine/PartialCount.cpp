@@ -188,10 +188,12 @@ PartialCount PartialFromTable(const WordTable& table, std::string rules, std::ui
                               std::uint64_t offset) {
   PartialCount count{std::move(rules), 1, {}};
   count.entries.reserve(table.size());
+  const bool files = table.TracksFiles();
   for (std::size_t i = 0; i < table.size(); ++i) {
     const WordEntry& e = table[i];
-    count.entries.push_back({std::string(e.strKey()), std::string(e.strWord()), source, offset,
-                             e.lngCount, 1});
+    const std::uint64_t first = files ? table.FirstFileOf(i) : 0;
+    count.entries.push_back({std::string(e.strKey()), std::string(e.strWord()), source + first,
+                             first == 0 ? offset : 0, e.lngCount, files ? table.FilesOf(i) : 1});
   }
   return count;
 }
@@ -281,6 +283,7 @@ PartialCount MergePartials(std::vector<PartialCount> parts) {
 void TableFiller::Add(const PartialEntry& entry) {
   (void)table_.AddWithKey(entry.word, entry.key);
   counts_.push_back(entry.count);
+  if (ranges_ != nullptr) ranges_->push_back(entry.files);
 }
 
 void TableFiller::Finish() {
@@ -290,8 +293,8 @@ void TableFiller::Finish() {
   counts_ = {};
 }
 
-void FillTable(const PartialCount& count, WordTable& table) {
-  TableFiller filler(table);
+void FillTable(const PartialCount& count, WordTable& table, std::vector<std::int64_t>* ranges) {
+  TableFiller filler(table, ranges);
   for (const PartialEntry& e : count.entries) filler.Add(e);
   filler.Finish();
 }

@@ -64,7 +64,9 @@ inline constexpr int kPartialVersion = 1;
 /// state, so a change confined to one word or byte is always detected.
 [[nodiscard]] std::uint64_t PartialChecksum(std::string_view bytes) noexcept;
 
-/// The count in `table` as a partial count of one piece.
+/// The count in `table` as a partial count: of one piece, `source`; or,
+/// when the table tracks files, of its files, numbered from `source` in
+/// the order counted. `offset` is where the first of them begins.
 [[nodiscard]] PartialCount PartialFromTable(const WordTable& table, std::string rules,
                                             std::uint64_t source, std::uint64_t offset);
 
@@ -79,21 +81,25 @@ void MergePartialsInto(std::vector<PartialCount>& parts,
                        const std::function<void(PartialEntry&&)>& take);
 
 /// Fills an empty word table from entries in ascending key order, as
-/// counting the sources would have filled it (same keys, spellings and counts).
+/// counting the sources would have filled it (same keys, spellings and
+/// counts), and `ranges` (when not null) with each entry's files.
 class TableFiller {
  public:
-  explicit TableFiller(WordTable& table) : table_(table) {}
+  explicit TableFiller(WordTable& table, std::vector<std::int64_t>* ranges = nullptr)
+      : table_(table), ranges_(ranges) {}
   void Add(const PartialEntry& entry);
   /// Sets the counts; call once, after the last Add.
   void Finish();
 
  private:
   WordTable& table_;
+  std::vector<std::int64_t>* ranges_;
   std::vector<std::int64_t> counts_;
 };
 
 /// TableFiller over a whole count.
-void FillTable(const PartialCount& count, WordTable& table);
+void FillTable(const PartialCount& count, WordTable& table,
+               std::vector<std::int64_t>* ranges = nullptr);
 
 /// Writes the file's bytes entry by entry, for a merge too large to hold twice.
 class PartialWriter {

@@ -22,6 +22,10 @@ enum class Exclusion : std::uint8_t {
   Repetition,
   RomanNumeral,
   NoVowel,
+  /// Found in fewer files than a corpus count asks for (--min-range); only
+  /// the ledger names it, since the range is known beside the table, and it
+  /// is tried after every test above.
+  FewFiles,
 };
 
 /// The first test of `settings` that leaves out `word` (Windows-1252)

@@ -8,9 +8,9 @@
 
 namespace zet {
 
-std::string ExclusionReason(Exclusion exclusion, const FilterSettings& settings) {
-  // No default: a new test does not compile here until it has its reason
-  // (a corpus of many files adds "fewer files than N" beside Infrequent).
+std::string ExclusionReason(Exclusion exclusion, const FilterSettings& settings,
+                            const RangeLimit& limit) {
+  // No default: a new test does not compile here until it has its reason.
   switch (exclusion) {
     case Exclusion::None: return {};
     case Exclusion::Infrequent:
@@ -22,19 +22,43 @@ std::string ExclusionReason(Exclusion exclusion, const FilterSettings& settings)
     case Exclusion::Repetition: return "repetition of one letter";
     case Exclusion::RomanNumeral: return "Roman numeral under 40";
     case Exclusion::NoVowel: return "no vowel or y";
+    case Exclusion::FewFiles: return "fewer files than " + std::to_string(limit.minRange);
   }
   return {};
 }
 
+Exclusion FindCorpusExclusion(std::string_view word, std::int64_t count, std::int64_t range,
+                              const FilterSettings& settings, const RangeLimit& limit,
+                              std::string& lowerBuffer) {
+  const Exclusion e = FindExclusion(word, count, settings, lowerBuffer);
+  if (e == Exclusion::None && limit.minRange > 1 && range < limit.minRange)
+    return Exclusion::FewFiles;
+  return e;
+}
+
+namespace {
+
+// The first test that leaves out entry `i` of `table`.
+Exclusion EntryExclusion(const WordTable& table, std::size_t i, const FilterSettings& settings,
+                         const RangeLimit& limit, std::string& lowerBuffer) {
+  const WordEntry& entry = table[i];
+  // Without a range for every entry the results stages applied no range test.
+  const std::int64_t range =
+      limit.ranges.size() == table.size() ? limit.ranges[i] : limit.minRange;
+  return FindCorpusExclusion(entry.strWord(), entry.lngCount, range, settings, limit, lowerBuffer);
+}
+
+}  // namespace
+
 std::vector<LeftOutEntry> ListLeftOut(const WordTable& table, const FilterSettings& settings,
-                                      WordOrder order) {
+                                      WordOrder order, const RangeLimit& limit) {
   std::vector<LeftOutEntry> leftOut;
   std::string lowerBuffer;
   for (std::size_t i = 0; i < table.size(); ++i) {
     const WordEntry& entry = table[i];
     if (entry.blnIncluded) continue;
-    leftOut.push_back({static_cast<std::uint32_t>(i),
-                       FindExclusion(entry.strWord(), entry.lngCount, settings, lowerBuffer)});
+    leftOut.push_back(
+        {static_cast<std::uint32_t>(i), EntryExclusion(table, i, settings, limit, lowerBuffer)});
   }
   if (order == WordOrder::ByFrequency)
     std::stable_sort(leftOut.begin(), leftOut.end(), [&](const LeftOutEntry& a, const LeftOutEntry& b) {
@@ -75,7 +99,8 @@ const WordEntry* FindByKey(const WordTable& table, std::string_view key) {
 }  // namespace
 
 WordExplanation ExplainWord(std::string_view typed, const ScanSettings& scan,
-                            const WordTable& table, const FilterSettings& filters) {
+                            const WordTable& table, const FilterSettings& filters,
+                            const RangeLimit& limit) {
   // A scratch table and scanner: the word is cut exactly as counted text was.
   WordTable scratch;
   WordCollector collector;
@@ -97,8 +122,8 @@ WordExplanation ExplainWord(std::string_view typed, const ScanSettings& scan,
     return answer;
   }
   std::string lowerBuffer;
-  answer.exclusion =
-      FindExclusion(answer.entry->strWord(), answer.entry->lngCount, filters, lowerBuffer);
+  answer.exclusion = EntryExclusion(table, static_cast<std::size_t>(answer.entry - &table[0]),
+                                    filters, limit, lowerBuffer);
   answer.kind = answer.entry->blnIncluded ? WordExplanation::Kind::Listed
                                           : WordExplanation::Kind::LeftOut;
   return answer;
@@ -116,9 +141,9 @@ std::string Times(std::int64_t count) {
 
 std::string ExplanationText(std::string_view typed, const ScanSettings& scan,
                             const WordTable& table, const FilterSettings& filters,
-                            const SpellingLedger* spellings) {
+                            const SpellingLedger* spellings, const RangeLimit& limit) {
   using Kind = WordExplanation::Kind;
-  const WordExplanation answer = ExplainWord(DecodeToCp1252(typed), scan, table, filters);
+  const WordExplanation answer = ExplainWord(DecodeToCp1252(typed), scan, table, filters, limit);
   const std::string word = Quoted(EncodeUtf8(answer.word));
   std::string text = Quoted(ToValidUtf8(typed)) + ": ";
   switch (answer.kind) {
@@ -134,7 +159,7 @@ std::string ExplanationText(std::string_view typed, const ScanSettings& scan,
           Quoted(EncodeUtf8(entry.strWord()));
   if (spellings != nullptr) text += " " + SpellingsColumn(*spellings, entry);
   if (answer.kind == Kind::Listed) return text + ", listed at rank " + std::to_string(entry.lngRank);
-  return text + ", left out: " + ExclusionReason(answer.exclusion, filters);
+  return text + ", left out: " + ExclusionReason(answer.exclusion, filters, limit);
 }
 
 }  // namespace zet

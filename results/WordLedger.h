@@ -3,6 +3,7 @@
 // reasons, and the answer for one word typed by the user.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,10 +17,24 @@
 
 namespace zet {
 
+/// A corpus count's files per entry and the fewest a listed word must be
+/// found in, as the results stages applied them.
+struct RangeLimit {
+  std::span<const std::int64_t> ranges;  ///< by key-order index; empty: not counted
+  std::int64_t minRange = 0;             ///< 0 or 1: no word is left out for its range
+};
+
 /// The reason a user reads for an exclusion, with the limit that applied:
-/// "common word", "shorter than 3", "fewer occurrences than 2" ... Empty
-/// for Exclusion::None.
-[[nodiscard]] std::string ExclusionReason(Exclusion exclusion, const FilterSettings& settings);
+/// "common word", "shorter than 3", "fewer occurrences than 2", "fewer
+/// files than 2" ... Empty for Exclusion::None.
+[[nodiscard]] std::string ExclusionReason(Exclusion exclusion, const FilterSettings& settings,
+                                          const RangeLimit& limit = {});
+
+/// FindExclusion for a word found in `range` files, with the range test of
+/// `limit` after all the others (the order the results stages apply them).
+[[nodiscard]] Exclusion FindCorpusExclusion(std::string_view word, std::int64_t count,
+                                            std::int64_t range, const FilterSettings& settings,
+                                            const RangeLimit& limit, std::string& lowerBuffer);
 
 /// One entry the filters left out and the first test that did.
 struct LeftOutEntry {
@@ -30,11 +45,11 @@ struct LeftOutEntry {
 /// The entries of `table` that the last results stages left out
 /// (blnIncluded false), in the order a list of `order` would show them:
 /// descending count with equal counts in key order, or key order. Each with
-/// the first of the tests of `settings` (the settings those stages ran
+/// the first of the tests of `settings` and `limit` (those the stages ran
 /// with) that leaves it out.
 [[nodiscard]] std::vector<LeftOutEntry> ListLeftOut(const WordTable& table,
                                                     const FilterSettings& settings,
-                                                    WordOrder order);
+                                                    WordOrder order, const RangeLimit& limit = {});
 
 /// What became of a word the user typed.
 struct WordExplanation {
@@ -54,10 +69,11 @@ struct WordExplanation {
 /// Cuts `typed` (Windows-1252) into words by the same rules the count used
 /// (`scan`: case, final "s", word characters, entities) and looks the one
 /// word it holds up by key in `table`, whose results stages ran with
-/// `filters`. The entry of the answer belongs to `table`; it
+/// `filters` and `limit`. The entry of the answer belongs to `table`; it
 /// stays valid as long as the table is not changed.
 [[nodiscard]] WordExplanation ExplainWord(std::string_view typed, const ScanSettings& scan,
-                                          const WordTable& table, const FilterSettings& filters);
+                                          const WordTable& table, const FilterSettings& filters,
+                                          const RangeLimit& limit = {});
 
 /// The answer for one word `typed` (UTF-8, as the user gave it), one line
 /// of UTF-8: "\"typed\": " then not a word, more than one word, not found
@@ -66,6 +82,7 @@ struct WordExplanation {
 /// reason it was left out. Cut and looked up as ExplainWord does.
 [[nodiscard]] std::string ExplanationText(std::string_view typed, const ScanSettings& scan,
                                           const WordTable& table, const FilterSettings& filters,
-                                          const SpellingLedger* spellings);
+                                          const SpellingLedger* spellings,
+                                          const RangeLimit& limit = {});
 
 }  // namespace zet

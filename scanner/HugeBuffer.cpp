@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <new>
 #include <utility>
 
@@ -10,6 +11,10 @@ namespace zet {
 namespace {
 
 constexpr std::size_t kPage = 4096;
+// Smaller blocks come from the heap: a corpus of thousands of small files
+// asks for a few for each file, and mapping and unmapping each (with its
+// page faults) cost more than counting a file of a few KB.
+constexpr std::size_t kHeapBelow = std::size_t{64} << 10;
 
 std::size_t RoundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * to; }
 
@@ -17,6 +22,12 @@ std::size_t RoundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * 
 
 HugeBuffer::HugeBuffer(std::size_t bytes, bool huge) {
   if (bytes == 0) return;
+  if (bytes < kHeapBelow) {
+    data_ = std::calloc(bytes, 1);
+    if (data_ == nullptr) throw std::bad_alloc();
+    size_ = bytes;
+    return;
+  }
   const bool useHuge = huge && bytes >= kHugePage;
   const std::size_t size = RoundUp(bytes, useHuge ? kHugePage : kPage);
   // Huge pages need 2 MiB alignment: map more and trim both ends.
@@ -54,7 +65,8 @@ HugeBuffer& HugeBuffer::operator=(HugeBuffer&& other) noexcept {
 }
 
 void HugeBuffer::Release() noexcept {
-  if (data_ != nullptr) ::munmap(data_, size_);
+  if (data_ != nullptr && size_ < kHeapBelow) std::free(data_);
+  else if (data_ != nullptr) ::munmap(data_, size_);
   data_ = nullptr;
   size_ = 0;
 }

@@ -5,7 +5,8 @@
 
 namespace zet {
 
-/// A block of zero-filled memory taken straight from the system. Blocks of
+/// A block of zero-filled memory taken straight from the system (below
+/// 64 KiB, from the heap). Blocks of
 /// 2 MiB and more are aligned for, and advised to use, huge pages: a table
 /// of millions of words then costs a few hundred page faults instead of
 /// tens of thousands, and its random lookups miss the TLB far less.

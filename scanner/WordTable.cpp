@@ -51,6 +51,15 @@ std::string_view RecordWord(const char* record) {
   return {record + word_record::kHeader + static_cast<unsigned char>(record[8]), w & 0x7Fu};
 }
 
+constexpr std::size_t kFileTagUnits = 2;
+
+// A tracking table's tag: files holding the key, then the first one's ordinal.
+std::int64_t TagFiles(const char* record) {
+  std::int64_t files;
+  std::memcpy(&files, record - kFileTagUnits * 8, 8);
+  return files;
+}
+
 // KeyPrefix of a key stored in a record: eight bytes may be read from its
 // start (the block keeps slack), the bytes past the key are masked off.
 std::uint64_t StoredKeyPrefix(const char* record) {
@@ -93,11 +102,30 @@ void WordTable::Clear() {
   blockUsed_.clear();
   entries_ = HugeBuffer();
   sorted_ = true;
+  tagUnits_ = 0;
+}
+
+void WordTable::ClearToReuse() {
+  if (blocks_.size() != 1 || slotCount_ == 0 || slotCount_ > kCacheSlots || TracksFiles()) {
+    Clear();
+    return;
+  }
+  std::memset(slots_.data(), 0, slotCount_ * sizeof(std::uint64_t));
+  blockUsed_[0] = 1;  // unit 0 is never a record
+  count_ = 0;
+  total_ = 0;
+  entries_ = HugeBuffer();
+  sorted_ = true;
+}
+
+void WordTable::TrackFiles() {
+  assert(count_ == 0);
+  tagUnits_ = kFileTagUnits;
 }
 
 std::uint32_t WordTable::StoreRecord(std::string_view key, std::string_view word,
                                      std::int64_t count) {
-  const std::size_t units = RecordUnits(key.size(), word.size());
+  const std::size_t units = tagUnits_ + RecordUnits(key.size(), word.size());
   if (blocks_.empty() || kBlockUnits - kBlockSlack - blockUsed_.back() < units) {
     if (blocks_.size() == kMaxBlocks) throw std::bad_alloc();
     // Small tables stay on small pages; a big one gets huge pages.
@@ -109,14 +137,18 @@ std::uint32_t WordTable::StoreRecord(std::string_view key, std::string_view word
     blocks_.push_back(std::move(block));
     blockUsed_.push_back(blocks_.size() == 1 ? 1 : 0);
   }
-  const std::size_t at = blockUsed_.back();
+  const std::size_t at = blockUsed_.back() + tagUnits_;
   char* record = blocks_.back().chars() + at * 8;
+  if (tagUnits_ != 0) {
+    const std::int64_t tag[kFileTagUnits] = {1, static_cast<std::int64_t>(file_)};
+    std::memcpy(record - sizeof tag, tag, sizeof tag);
+  }
   SetRecordCount(record, count);
   record[8] = static_cast<char>(key.size());
   record[9] = static_cast<char>(word.empty() ? key.size() : word.size() | 0x80);
   std::memcpy(record + word_record::kHeader, key.data(), key.size());
   if (!word.empty()) std::memcpy(record + word_record::kHeader + key.size(), word.data(), word.size());
-  blockUsed_.back() = at + units;
+  blockUsed_.back() = at + units - tagUnits_;
   return static_cast<std::uint32_t>(((blocks_.size() - 1) << kBlockUnitBits) | at);
 }
 
@@ -124,9 +156,9 @@ template <typename Visit>
 void WordTable::ForEachRecord(Visit visit) const {
   for (std::size_t b = 0; b < blocks_.size(); ++b) {
     const char* base = blocks_[b].chars();
-    for (std::size_t at = b == 0 ? 1 : 0; at < blockUsed_[b];) {
+    for (std::size_t at = (b == 0 ? 1 : 0) + tagUnits_; at < blockUsed_[b];) {
       visit(static_cast<std::uint32_t>((b << kBlockUnitBits) | at), base + at * 8);
-      at += RecordUnits(base + at * 8);
+      at += RecordUnits(base + at * 8) + tagUnits_;
     }
   }
 }
@@ -235,6 +267,53 @@ void WordTable::MergeFrom(const WordTable& later) {
     ++n;
   });
   for (std::size_t i = n > kAhead ? n - kAhead : 0; i < n; ++i) count(ring[i % kAhead]);
+}
+
+char* WordTable::FindRecord(std::string_view key, std::uint32_t hash) const noexcept {
+  if (slotCount_ == 0) return nullptr;
+  const auto* slots = static_cast<const std::uint64_t*>(slots_.data());
+  const std::size_t mask = slotCount_ - 1;
+  for (std::size_t pos = hash >> (32 - slotBits_); slots[pos] != 0; pos = (pos + 1) & mask) {
+    const std::uint64_t s = slots[pos];
+    if ((s >> 32) != hash) continue;
+    char* record = Record(static_cast<std::uint32_t>(s & kUnitMask));
+    if (SameWordKey(RecordKey(record), key)) return record;
+  }
+  return nullptr;
+}
+
+void WordTable::MergeFileFrom(const WordTable& file, std::uint64_t ordinal) {
+  assert(&file != this && TracksFiles() && !file.TracksFiles());
+  if (entries_.data() != nullptr) Unsort();
+  if (slotCount_ == 0 && count_ != 0) Grow();  // the index went when key order was built
+  file_ = ordinal;
+  file.ForEachRecord([&](std::uint32_t, const char* from) {
+    const std::string_view key = RecordKey(from);
+    const std::uint32_t hash = KeyHash(key);
+    const std::int64_t count = RecordCount(from);
+    char* record = FindRecord(key, hash);
+    if (record == nullptr) {
+      (void)Count(RecordWord(from), key, hash, count);  // a new tag: this file, one file
+      return;
+    }
+    SetRecordCount(record, RecordCount(record) + count);
+    total_ += count;
+    const std::int64_t files = TagFiles(record) + 1;
+    std::memcpy(record - kFileTagUnits * 8, &files, 8);
+  });
+}
+
+const char* WordTable::RecordAt(std::size_t i) const {
+  assert(TracksFiles());
+  return (*this)[i].key() - word_record::kHeader;
+}
+
+std::int64_t WordTable::FilesOf(std::size_t i) const { return TagFiles(RecordAt(i)); }
+
+std::uint64_t WordTable::FirstFileOf(std::size_t i) const {
+  std::uint64_t first;
+  std::memcpy(&first, RecordAt(i) - 8, 8);
+  return first;
 }
 
 const WordEntry* WordTable::FindKey(std::string_view key) const {

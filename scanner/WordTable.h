@@ -79,6 +79,10 @@ class WordTable {
 
   /// Empties the table, as each pass does before it scans.
   void Clear();
+  /// Clear for a small table about to count again (a corpus's table of one
+  /// file): its first block and its index stay, emptied. Giving them back
+  /// and mapping them anew cost more than the words of a file of a few KB.
+  void ClearToReuse();
 
   enum class AddResult : std::uint8_t { Counted, New, TooLong };
 
@@ -130,6 +134,21 @@ class WordTable {
   /// counting is not put in key order either); it must not be this table.
   void MergeFrom(const WordTable& later);
 
+  /// Makes an empty table of a corpus keep, beside each key, how many of
+  /// the corpus's files hold it and which file held it first. Its words
+  /// then come only through MergeFileFrom.
+  void TrackFiles();
+  [[nodiscard]] bool TracksFiles() const noexcept { return tagUnits_ != 0; }
+  /// MergeFrom for `file`, the table of one file of the corpus, whose
+  /// ordinal is `ordinal` (files merged in ascending ordinals): each of its
+  /// keys counts this file once more, and a key new here remembers it. The
+  /// file's table is not put in key order, so it costs no more than its keys.
+  void MergeFileFrom(const WordTable& file, std::uint64_t ordinal);
+  /// For a table that tracks files: the number of files that hold the
+  /// entry at position `i`, and the ordinal of the first.
+  [[nodiscard]] std::int64_t FilesOf(std::size_t i) const;
+  [[nodiscard]] std::uint64_t FirstFileOf(std::size_t i) const;
+
   /// Number of different words (entries).
   [[nodiscard]] std::size_t size() const noexcept { return count_; }
   [[nodiscard]] bool empty() const noexcept { return count_ == 0; }
@@ -159,6 +178,8 @@ class WordTable {
     return blocks_[unit >> kBlockUnitBits].chars() + (std::size_t{unit} & (kBlockUnits - 1)) * 8;
   }
   std::uint32_t StoreRecord(std::string_view key, std::string_view word, std::int64_t count);
+  [[nodiscard]] char* FindRecord(std::string_view key, std::uint32_t hash) const noexcept;
+  [[nodiscard]] const char* RecordAt(std::size_t i) const;
   AddResult Count(std::string_view word, std::string_view key, std::uint32_t hash,
                   std::int64_t count);
   // Counts `count` more of the key, or stores it in the empty slot its probe
@@ -221,6 +242,11 @@ class WordTable {
   mutable bool sorted_ = true;
 
   std::string keyBuffer_;
+
+  // A table that tracks files puts before each record a tag of two units:
+  // the number of files holding the key, then the ordinal of the first.
+  std::size_t tagUnits_ = 0;
+  std::uint64_t file_ = 0;  // the file being merged
 };
 
 }  // namespace zet

@@ -55,6 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
                   "ox\t1\tfewer occurrences than 3\n"
                   "xiv\t1\tfewer occurrences than 3\n"
                   "zebra\t1\tfewer occurrences than 3\n"},
+        // Standard input is one file: every word is in fewer than two.
+        LedgerRow{"ExcludedAndExplainedByRange",
+                  {"--excluded", "--min-range", "2", "--min-count", "3", "--explain", "house"},
+                  "\"house\": found 3 times under the entry \"house\", left out: fewer files than 2\n"
+                  "café\t5\tfewer files than 2\n"
+                  "cat\t3\tfewer files than 2\n"
+                  "house\t3\tfewer files than 2\n"
+                  "the\t3\tfewer files than 2\n"
+                  "ii\t2\tfewer occurrences than 3\n"  // the other tests come first
+                  "cwm\t1\tfewer occurrences than 3\n"
+                  "ox\t1\tfewer occurrences than 3\n"
+                  "xiv\t1\tfewer occurrences than 3\n"
+                  "zebra\t1\tfewer occurrences than 3\n"},
         LedgerRow{"ExplainEachKind",
                   {"--explain", "Cats,HOUSE", "--explain", "ii", "--explain", "dog", "--explain",
                    "---", "--explain", "the cat"},

@@ -30,6 +30,7 @@ struct ReasonRow {
   std::string word;  // Windows-1252
   std::int64_t count;
   std::string reason;
+  std::int64_t range = 2;  // files the word was found in; two are asked for
   friend void PrintTo(const ReasonRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -41,7 +42,10 @@ TEST_P(ExclusionReasonTest, NamesTheFirstTestThatLeavesTheWordOut) {
   const ReasonRow& row = GetParam();
   std::string lower;
   const FilterSettings s = AllTests();
-  EXPECT_EQ(ExclusionReason(FindExclusion(row.word, row.count, s, lower), s), row.reason);
+  const RangeLimit limit{{}, 2};
+  EXPECT_EQ(ExclusionReason(FindCorpusExclusion(row.word, row.count, row.range, s, limit, lower),
+                            s, limit),
+            row.reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,7 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReasonRow{"ShortBeforeRepetition", "mm", 5, "shorter than 3"},
         ReasonRow{"CommonBeforeNoVowel", "the", 5, "common word"},
         ReasonRow{"RepetitionBeforeRoman", "iii", 5, "repetition of one letter"},
-        ReasonRow{"RomanBeforeNoVowel", "xiv", 5, "Roman numeral under 40"}));
+        ReasonRow{"RomanBeforeNoVowel", "xiv", 5, "Roman numeral under 40"},
+        // The range is tested after every other test.
+        ReasonRow{"FewFiles", "house", 5, "fewer files than 2", 1},
+        ReasonRow{"RareBeforeFewFiles", "house", 1, "fewer occurrences than 2", 1},
+        ReasonRow{"NoVowelBeforeFewFiles", "cwm", 5, "no vowel or y", 1}));
 
 TEST(ListLeftOutTest, FollowsTheListOrderAndGivesEachItsReason) {
   WordTable table;

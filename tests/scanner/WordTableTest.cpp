@@ -64,12 +64,26 @@ TEST(WordTableTest, LigatureKeyMayBeLongerThanTheWord) {
   EXPECT_EQ(table[0].strKey(), std::string(160, 's'));
 }
 
+// Both ways of emptying, from a small table, a read one and one that grew
+// past a block: nothing of the old words is counted or found again.
 TEST(WordTableTest, ClearEmptiesTheTable) {
-  WordTable table;
-  table.Add("one");
-  table.Clear();
-  EXPECT_TRUE(table.empty());
-  EXPECT_EQ(table.Add("one"), WordTable::AddResult::New);
+  for (const bool reuse : {false, true}) {
+    for (const int words : {1, 3, 200000}) {
+      for (const bool read : {false, true}) {
+        WordTable table;
+        for (int i = 0; i < words; ++i) table.Add("w" + std::to_string(i));
+        if (read) {
+          EXPECT_EQ(table[0].strKey(), "w0");
+        }
+        reuse ? table.ClearToReuse() : table.Clear();
+        EXPECT_TRUE(table.empty());
+        EXPECT_EQ(table.TotalOccurrences(), 0);
+        EXPECT_EQ(table.Add("w1"), WordTable::AddResult::New);
+        EXPECT_EQ(table.Add("x"), WordTable::AddResult::New);
+        EXPECT_EQ(test::Entries(table), test::Words({{"w1", 1}, {"x", 1}}));
+      }
+    }
+  }
 }
 
 TEST(WordTableTest, AddingAfterReadingKeepsOrderAndCounts) {
@@ -131,6 +145,31 @@ TEST_P(MergeFromTest, EqualsCountingThePiecesInOrder) {
     EXPECT_EQ(earlier.TotalOccurrences(), whole.TotalOccurrences());
     EXPECT_EQ(test::Entries(later), test::Entries(laterAgain));
   }
+
+  // A corpus of the two pieces as files 4 and 5: the same words, and each
+  // key's files and the first of them.
+  WordTable corpus;
+  corpus.TrackFiles();
+  WordTable pieces[2];
+  WordTable whole;
+  for (const auto& w : row.earlier) {
+    pieces[0].Add(w);
+    whole.Add(w);
+  }
+  for (const auto& w : row.later) {
+    pieces[1].Add(w);
+    whole.Add(w);
+  }
+  corpus.MergeFileFrom(pieces[0], 4);
+  corpus.MergeFileFrom(pieces[1], 5);
+  EXPECT_EQ(test::Entries(corpus), test::Entries(whole));
+  EXPECT_EQ(corpus.TotalOccurrences(), whole.TotalOccurrences());
+  for (std::size_t i = 0; i < corpus.size(); ++i) {
+    const bool inEarlier = pieces[0].FindKey(corpus[i].strKey()) != nullptr;
+    const bool inLater = pieces[1].FindKey(corpus[i].strKey()) != nullptr;
+    EXPECT_EQ(corpus.FilesOf(i), int{inEarlier} + int{inLater}) << corpus[i].strKey();
+    EXPECT_EQ(corpus.FirstFileOf(i), inEarlier ? 4u : 5u) << corpus[i].strKey();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,8 +195,20 @@ TEST(WordTableTest, MergeOfLargeTablesMatchesOneTable) {
     (i < 60000 ? earlier : later).Add(w);
     whole.Add(w);
   }
+  // The same as files of a corpus, the table read between them: its
+  // records and their tags span blocks, its index is built again.
+  WordTable corpus;
+  corpus.TrackFiles();
+  corpus.MergeFileFrom(earlier, 0);
+  ASSERT_EQ(corpus.size(), earlier.size());
+  corpus.MergeFileFrom(later, 1);
+  const auto inFiles = static_cast<std::int64_t>(earlier.size() + later.size());
   earlier.MergeFrom(later);
   EXPECT_EQ(test::Entries(earlier), test::Entries(whole));
+  EXPECT_EQ(test::Entries(corpus), test::Entries(whole));
+  std::int64_t files = 0;
+  for (std::size_t i = 0; i < corpus.size(); ++i) files += corpus.FilesOf(i);
+  EXPECT_EQ(files, inFiles);
 }
 
 // The table's order must equal a plain sort of the keys, for many keys
