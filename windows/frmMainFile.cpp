@@ -218,15 +218,16 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
 // lets window events run after each word). The parts test the stop flag
 // after each word; this thread, which waits for them, lets window events
 // run (a click on Stop or Quit) each time they report their progress,
-// every few milliseconds. The bytes counted are those the file had when
-// the count began.
+// every 20 ms, at once: Pump() would read its clock only on one call in
+// many, a second or more apart at that rate. The bytes counted are those
+// the file had when the count began.
 ReadOutcome frmMain::ScanOnEveryCore(int fd, std::uint64_t fileLength,
                                      const ScanSettings& settings,
                                      const LineProgress& showProgress) {
   std::atomic<bool> stop{false};
   const LineProgress progress = [&](std::uint64_t bytesRead) {
     if (showProgress) showProgress(bytesRead);
-    platform_.eventPump.Pump();
+    platform_.eventPump.PumpNow();
     if (blnStopRequested_) stop.store(true, std::memory_order_relaxed);
   };
   return ScanFileParallel(fd, fileLength, settings, inputEncoding_, DefaultJobs(), table_,
