@@ -23,6 +23,11 @@ class EventPump {
   /// Lets pending events run now and draws every pending change (the logic
   /// is about to be busy and wants the window up to date).
   virtual void ForcePump() = 0;
+  /// Lets pending events run now, for a caller that is throttled by its own
+  /// clock and calls seldom (a thread waiting for a count on other threads,
+  /// every few tens of milliseconds): Pump() would read the clock only on
+  /// one call in many and let events wait seconds.
+  virtual void PumpNow() = 0;
 };
 
 }  // namespace zet

@@ -104,12 +104,19 @@ unsigned DefaultJobs() noexcept {
   return std::max(1U, std::thread::hardware_concurrency());
 }
 
+std::uint64_t ParallelParts(std::uint64_t size, Encoding encoding, unsigned jobs,
+                            std::uint64_t minPart) noexcept {
+  const bool byteOriented = encoding == Encoding::Utf8 || encoding == Encoding::Windows1252;
+  if (!byteOriented) return 1;
+  return std::max<std::uint64_t>(
+      1, std::min<std::uint64_t>(jobs, size / std::max<std::uint64_t>(minPart, 1)));
+}
+
 ReadOutcome ScanFileParallel(int fd, std::uint64_t size, const ScanSettings& settings,
                              Encoding encoding, unsigned jobs, WordTable& table,
                              const LineProgress& progress, const std::atomic<bool>* stop,
                              std::uint64_t minPart) {
-  const bool byteOriented = encoding == Encoding::Utf8 || encoding == Encoding::Windows1252;
-  const std::uint64_t parts = byteOriented ? std::min<std::uint64_t>(jobs, size / std::max<std::uint64_t>(minPart, 1)) : 1;
+  const std::uint64_t parts = ParallelParts(size, encoding, jobs, minPart);
   if (parts <= 1) {
     StopObserver observer(stop);
     Scanner scanner(settings, table, observer);

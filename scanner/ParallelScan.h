@@ -27,11 +27,20 @@ namespace zet {
 /// was counted. Returns the outcome of the whole file: the first failure of
 /// any part, the bytes read, the first byte that was not valid UTF-8.
 /// `minPart` is the fewest bytes worth a thread (tests cut small files).
+/// The fewest bytes worth a thread of their own.
+inline constexpr std::uint64_t kMinParallelPart = std::uint64_t{1} << 20;
+
+/// How many parts ScanFileParallel cuts a file of `size` bytes in `encoding`
+/// into on `jobs` threads (at most; a file with few line feeds may give
+/// fewer); 1: it is scanned in one pass on the calling thread.
+[[nodiscard]] std::uint64_t ParallelParts(std::uint64_t size, Encoding encoding, unsigned jobs,
+                                          std::uint64_t minPart = kMinParallelPart) noexcept;
+
 ReadOutcome ScanFileParallel(int fd, std::uint64_t size, const ScanSettings& settings,
                              Encoding encoding, unsigned jobs, WordTable& table,
                              const LineProgress& progress = {},
                              const std::atomic<bool>* stop = nullptr,
-                             std::uint64_t minPart = std::uint64_t{1} << 20);
+                             std::uint64_t minPart = kMinParallelPart);
 
 /// The number of threads `--jobs 0` means: the cores this process may use.
 [[nodiscard]] unsigned DefaultJobs() noexcept;

@@ -34,6 +34,7 @@
 #include "scanner/CommentMarkers.h"
 #include "scanner/Encoding.h"
 #include "scanner/ScanSettings.h"
+#include "scanner/SourceReader.h"
 #include "scanner/WordTable.h"
 
 namespace zet {
@@ -270,6 +271,9 @@ class frmMain final : public ParamsHost {
   [[nodiscard]] bool MarkersAccepted(const ParameterSet& params);
   void ReadInputFile(const std::string& input, const ScanSettings& settings);
   void ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& settings);
+  [[nodiscard]] ReadOutcome ScanOnEveryCore(int fd, std::uint64_t fileLength,
+                                            const ScanSettings& settings,
+                                            const LineProgress& showProgress);
   void ShowProgressBar();
   void RestoreProgressLabel();
   [[nodiscard]] bool CheckInputFile(const std::string& name);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <new>
@@ -17,6 +18,7 @@
 #include "params/AppDataPath.h"
 #include "params/ListingParams.h"
 #include "params/ScanSnapshot.h"
+#include "scanner/ParallelScan.h"
 #include "scanner/SourceReader.h"
 #include "scanner/StrProc.h"
 #include "windows/MainTexts.h"
@@ -197,6 +199,10 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
     observer.ShowWordsAsUtf8();
     outcome =
         CountUnicodeSource(source, inputEncoding_, settings, *unicode_.table, observer, progress);
+  } else if (chkSuppressWords.Checked() &&
+             ParallelParts(static_cast<std::uint64_t>(fileLength), inputEncoding_,
+                           DefaultJobs()) > 1) {
+    outcome = ScanOnEveryCore(fd, static_cast<std::uint64_t>(fileLength), settings, progress);
   } else {
     Scanner scanner(settings, table_, observer);
     outcome = ScanLines(source, scanner, inputEncoding_, progress);
@@ -205,6 +211,27 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
     blnPassFailed_ = true;
     ReportError(RunTimeErrorFromErrno(outcome.errorNumber != 0 ? outcome.errorNumber : EIO));
   }
+}
+
+// With no word to show as it is found, a file large enough to be cut is
+// counted on every core (a smaller one keeps the one-thread pass, which
+// lets window events run after each word). The parts test the stop flag
+// after each word; this thread, which waits for them, lets window events
+// run (a click on Stop or Quit) each time they report their progress,
+// every 20 ms, at once: Pump() would read its clock only on one call in
+// many, a second or more apart at that rate. The bytes counted are those
+// the file had when the count began.
+ReadOutcome frmMain::ScanOnEveryCore(int fd, std::uint64_t fileLength,
+                                     const ScanSettings& settings,
+                                     const LineProgress& showProgress) {
+  std::atomic<bool> stop{false};
+  const LineProgress progress = [&](std::uint64_t bytesRead) {
+    if (showProgress) showProgress(bytesRead);
+    platform_.eventPump.PumpNow();
+    if (blnStopRequested_) stop.store(true, std::memory_order_relaxed);
+  };
+  return ScanFileParallel(fd, fileLength, settings, inputEncoding_, DefaultJobs(), table_,
+                          progress, &stop);
 }
 
 void frmMain::ShowProgressBar() {

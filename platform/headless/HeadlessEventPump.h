@@ -24,6 +24,8 @@ class HeadlessEventPump final : public EventPump {
  public:
   void Pump() override;
   void ForcePump() override { ++forcePumps_; }
+  /// A real round of events, counted and run as Pump()'s.
+  void PumpNow() override { Pump(); }
 
   /// Runs `action` inside the `n`-th Pump() call (1-based, counted from the
   /// start or the last ResetCounts). Several actions may share a number;

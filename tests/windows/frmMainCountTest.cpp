@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <chrono>
@@ -453,27 +454,79 @@ TEST_F(CountTest, QuitDuringACountEndsItAtOnce) {
   EXPECT_EQ(frm->Words().size(), 2U);
 }
 
-TEST_F(MainWindowTest, StopDuringAFortyMegabyteCountEndsAtOnce) {
+// With "Don't display words as found" ticked a large file is counted on
+// every core: the click on Stop is seen between the parts' progress reports,
+// and what the parts counted up to there is what is listed.
+TEST_F(MainWindowTest, StopDuringAFortyMegabyteCountEndsAtOnceAndListsWhatWasCounted) {
   Start();
   std::string chunk;
   for (int i = 0; i < 1000; ++i) chunk += "lorem ipsum dolor sit amet " + std::to_string(i) + "\n";
   std::string text;
   while (text.size() < 40'000'000) text += chunk;
+  const std::int64_t lines = static_cast<std::int64_t>(text.size() / chunk.size()) * 1000;
   TypeInputFile(Write("big.txt", text));
   TypeOutputFile(temp.File("big-out.txt"));
   frm->chkSuppressWords.SetValue(1);
   using Clock = std::chrono::steady_clock;
   Clock::time_point clicked;
   Clock::time_point asked;
-  hp.eventPump.At(200000, [&] {
+  hp.eventPump.At(1, [&] {
     EXPECT_TRUE(frm->cmdListWords.UserClick());
     clicked = Clock::now();
   });
-  hp.messageBoxes.onShow = [&](const ShownMessage&) { asked = Clock::now(); };
-  hp.messageBoxes.Answer(MessageAnswer::kNo);
+  hp.messageBoxes.onShow = [&](const ShownMessage&) {
+    if (asked == Clock::time_point{}) asked = Clock::now();
+  };
+  hp.messageBoxes.Answer(MessageAnswer::kYes);
   Count();
   EXPECT_LT(asked - clicked, std::chrono::milliseconds(100));
-  EXPECT_EQ(hp.eventPump.PumpCount(), 200000U);  // not one word after the click
+  EXPECT_TRUE(frm->CountIncomplete());
+  // Each part stops after a whole word: the five words of a line differ by
+  // at most one per part, and the count is short of the file's.
+  std::int64_t fewest = lines;
+  std::int64_t most = 0;
+  for (std::size_t i = 0; i < frm->Words().size(); ++i) {
+    fewest = std::min(fewest, frm->Words()[i].lngCount);
+    most = std::max(most, frm->Words()[i].lngCount);
+  }
+  EXPECT_EQ(frm->Words().size(), 5U);
+  EXPECT_LT(most, lines);
+  EXPECT_LE(most - fewest, 64);
+  const std::string listed = TempDir::Read(temp.File("big-out.txt"));
+  for (std::size_t i = 0; i < frm->Words().size(); ++i)
+    EXPECT_THAT(listed, HasSubstr(std::to_string(frm->Words()[i].lngCount) + "  " +
+                                  std::string(frm->Words()[i].strWord())));
+}
+
+// The count on every core (the box ticked) against the count that shows the
+// words as found, on a page cut into parts: tags, entities, a comment across
+// the middle.
+TEST_F(MainWindowTest, CountOnEveryCoreListsWhatTheOneThreadCountLists) {
+  Start();
+  std::string half;
+  for (int i = 0; half.size() < 1'600'000; ++i)
+    half += "<p class=\"x\">Delta &amp; beta w" + std::string(1, static_cast<char>('a' + i % 26)) +
+            std::string(1, static_cast<char>('a' + i / 26 % 26)) +
+            " Gamma&eacute; don't cats' <b>bold</b></p>\n";
+  std::string comment = "<!-- begins before the middle\n";
+  for (int i = 0; i < 2000; ++i) comment += "hidden words " + std::to_string(i) + "\n";
+  comment += "ends after it -->\n";
+  TypeInputFile(Write("page.htm", half + comment + "OMEGA omega\n" + half));
+  const auto countAndShow = [&](int suppress) {
+    frm->chkSuppressWords.SetValue(suppress);
+    hp.messageBoxes.Answer(MessageAnswer::kNo);  // the large-file question
+    Count();
+    return std::vector<std::string>{frm->txbOutput.Text(), frm->lblNumberOfWords.Caption(),
+                                    frm->lblNumWordsExcluded.Caption(),
+                                    frm->lblNumOccurrences.Caption(),
+                                    frm->lblTotalNumOccurrences.Caption()};
+  };
+  const std::vector<std::string> oneThread = countAndShow(0);
+  ASSERT_THAT(oneThread[0], HasSubstr("  wzy\r\n"));
+  ASSERT_THAT(oneThread[0], HasSubstr("       2  omega\r\n"));
+  ASSERT_THAT(oneThread[0], ::testing::Not(HasSubstr("hidden")));
+  EXPECT_TRUE(frm->cmdClearOutput.UserClick());
+  EXPECT_EQ(countAndShow(1), oneThread);
 }
 
 }  // namespace
