@@ -1,6 +1,7 @@
 #include "tests/gui/GuiTest.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -52,6 +53,14 @@ bool ShowAndActivate(QWidget* window) {
 }
 
 std::string OutputFolder() { return ZET_GUI_OUTPUT_DIR; }
+
+bool DrawsFixedPitch(const QFont& font) {
+  const QFontMetricsF metrics(font);
+  return metrics.horizontalAdvance(QStringLiteral("iiiiiiii")) ==
+             metrics.horizontalAdvance(QStringLiteral("MMMMMMMM")) &&
+         metrics.horizontalAdvance(QStringLiteral("........")) ==
+             metrics.horizontalAdvance(QStringLiteral("WWWWWWWW"));
+}
 
 QString ShownCaption(const QString& text) {
   QString shown;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+class QFont;
 class QWidget;
 
 namespace zet::test {
@@ -43,6 +44,11 @@ void WhenModalOpens(std::function<void(QWidget*)> action);
 /// A button's caption as the user reads it: the accelerator's "&" marker
 /// dropped, "&&" shown as "&".
 [[nodiscard]] QString ShownCaption(const QString& text);
+
+/// Whether every character of `font`, as the system draws it, is as wide as
+/// every other: measured, since fontconfig does not mark every monospace
+/// font (Noto Sans Mono) as such, and QFontInfo then says it is not.
+[[nodiscard]] bool DrawsFixedPitch(const QFont& font);
 
 /// The folder where tests leave screenshots (created by the build).
 [[nodiscard]] std::string OutputFolder();

@@ -1,7 +1,6 @@
 // Changes the logic makes reach the widgets at once.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,7 +111,7 @@ TEST_F(CodeChangeTest, EnabledVisiblePlaceAndFontReachTheWidget) {
   button.SetPlace({15, 25, 120, 32});
   EXPECT_EQ(window->WidgetOf("cmdGo")->geometry(), QRect(15, 25, 120, 32));
   text.SetFont(Font{"Courier New", 8.25});
-  EXPECT_TRUE(QFontInfo(window->WidgetOf("txbName")->font()).fixedPitch());
+  EXPECT_TRUE(test::DrawsFixedPitch(window->WidgetOf("txbName")->font()));
   EXPECT_DOUBLE_EQ(window->WidgetOf("txbName")->font().pointSizeF(), 8.25);
 }
 

@@ -1,5 +1,4 @@
 // The layout tables: sound on their own, and matching the windows' controls.
-#include <QFontInfo>
 #include <QPixmap>
 #include <QWidget>
 
@@ -135,8 +134,8 @@ TEST_F(ParamsWindowTest, TabOrderFollowsTheLayout) {
 TEST_F(ParamsWindowTest, FixedPitchWhereTheLayoutAsksForIt) {
   params.txbWordsToIgnore.SetFont(Font{"MS Sans Serif", 8.25});
   QtWindow window(params.form, &ParamsWindowLayout());
-  EXPECT_TRUE(QFontInfo(window.WidgetOf("txbWordsToIgnore")->font()).fixedPitch());
-  EXPECT_FALSE(QFontInfo(window.WidgetOf("chkCaseSignificant")->font()).fixedPitch());
+  EXPECT_TRUE(test::DrawsFixedPitch(window.WidgetOf("txbWordsToIgnore")->font()));
+  EXPECT_FALSE(test::DrawsFixedPitch(window.WidgetOf("chkCaseSignificant")->font()));
 }
 
 class MainLayoutTest : public test::GuiTest {};
