@@ -17,12 +17,15 @@ void ListedLedger::Listed() {
 }
 
 std::string ListedLedger::Explain(std::string_view typed) const {
+  if (main_.CountedWithUnicode())
+    return "Explain answers for the default word model; this list was counted with 'Unicode "
+           "letters (all scripts)'.";
   if (!kept_) return "There is no list yet: count the words first.";
   return ExplanationText(typed, kept_->scan, main_.Words(), kept_->filters, nullptr);
 }
 
 std::unique_ptr<TableRows> ListedLedger::LeftOutRows() const {
-  if (!kept_) return nullptr;
+  if (!kept_ || main_.CountedWithUnicode()) return nullptr;
   return std::make_unique<LeftOutWordsTable>(main_.Words(), kept_->filters);
 }
 

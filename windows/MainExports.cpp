@@ -27,6 +27,9 @@ FormatTexts TextsOf(ExportFormat format) {
 }
 
 constexpr std::string_view kExportTitle = "Export";
+constexpr std::string_view kUnicodeNotExported =
+    "A list counted with 'Unicode letters (all scripts)' cannot be exported yet. "
+    "The output file holds it (UTF-8).";
 
 }  // namespace
 
@@ -49,6 +52,11 @@ void MainExports::Listed() {
 void MainExports::ResultsChanging() { params_.reset(); }
 
 std::optional<std::string> MainExports::Export(ExportFormat format) {
+  if (main_.CountedWithUnicode()) {
+    platform_.messageBoxes.Show(std::string(kUnicodeNotExported), kExportTitle,
+                                MessageIcon::kInformation, MessageButtons::kOk);
+    return std::nullopt;
+  }
   if (!Available()) {
     platform_.messageBoxes.Show("There is no list to export yet: count the words first.",
                                 kExportTitle, MessageIcon::kInformation, MessageButtons::kOk);

@@ -122,6 +122,9 @@ class frmMain final : public ParamsHost {
   [[nodiscard]] bool Running() const noexcept { return blnRunning_; }
   [[nodiscard]] bool Quitting() const noexcept { return blnQuitting_; }
   [[nodiscard]] const WordTable& Words() const noexcept { return table_; }
+  /// Whether the words held were counted with the Unicode word model (the
+  /// table, exports and Explain read the default model's words only).
+  [[nodiscard]] bool CountedWithUnicode() const noexcept { return unicode_.table != nullptr; }
   /// The common words in force (lower-case, Windows-1252), or null.
   [[nodiscard]] const WordSet* CommonWords() const noexcept { return commonWords_.get(); }
   /// The same, shared: for filter settings that outlive a change of them.

@@ -10,6 +10,7 @@
 
 #include "tests/windows/MainWindowFixture.h"
 #include "windows/MainDrops.h"
+#include "windows/ListedLedger.h"
 #include "windows/MainExports.h"
 
 namespace zet {
@@ -67,6 +68,23 @@ TEST_F(MainExportsTest, TheListIsWrittenInTheFormatChosen) {
   // The parameters in force go with the JSON, by zet-count's names.
   EXPECT_THAT(ReadFile(temp.File("w.json")), HasSubstr("\"max-length\": \"50\""));
   EXPECT_THAT(hp.messageBoxes.Shown(), ::testing::IsEmpty());
+}
+
+// A list of the Unicode model is not exported as an empty list of the
+// default one, nor explained from it: each says why instead.
+TEST_F(MainExportsTest, AUnicodeListIsNeitherExportedEmptyNorExplained) {
+  Start();
+  frm->paramsWindow.chkUnicodeLetters.SetValue(CheckBox::kChecked);
+  CountText("łódź łódź kot\n");
+  ListedLedger ledger(*frm);
+  ledger.Listed();
+  hp.messageBoxes.AnswerOk();
+  EXPECT_EQ(exports.Export(ExportFormat::Csv), std::nullopt);
+  ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U);
+  EXPECT_THAT(hp.messageBoxes.Shown()[0].text, HasSubstr("cannot be exported yet"));
+  EXPECT_TRUE(hp.fileDialogs.Shown().empty());
+  EXPECT_THAT(ledger.Explain("kot"), HasSubstr("counted with 'Unicode letters"));
+  EXPECT_EQ(ledger.LeftOutRows(), nullptr);
 }
 
 // Each refusal is a box naming the file, and the file is left as it was.
