@@ -81,17 +81,46 @@ struct Part {
   std::atomic<std::uint64_t> done{0};
 };
 
+// Scans `part` with `scanner`, which counts into the part's table.
+void ScanPartWith(int fd, Part& part, Scanner& scanner, Encoding encoding) {
+  FileRangeSource source(fd, part.begin, part.end);
+  part.outcome = ScanLinesFrom(source, part.begin, scanner, encoding, [&](std::uint64_t bytes) {
+    part.done.store(bytes, std::memory_order_relaxed);
+  });
+  part.openComment = scanner.intOpenComment();
+}
+
 void ScanPart(int fd, Part& part, const ScanSettings& settings, Encoding encoding,
               const std::atomic<bool>* stop, int startInComment) {
   part.table->Clear();
   StopObserver observer(stop);
   Scanner scanner(settings, *part.table, observer);
   if (startInComment >= 0) scanner.ContinueInComment(startInComment);
-  FileRangeSource source(fd, part.begin, part.end);
-  part.outcome = ScanLinesFrom(source, part.begin, scanner, encoding, [&](std::uint64_t bytes) {
-    part.done.store(bytes, std::memory_order_relaxed);
-  });
-  part.openComment = scanner.intOpenComment();
+  ScanPartWith(fd, part, scanner, encoding);
+}
+
+// The start of the file scanned on the calling thread before it is cut:
+// enough words to tell a text of mostly different words.
+constexpr std::uint64_t kSampleBytes = std::uint64_t{256} << 10;
+constexpr std::int64_t kSampleWords = 10000;
+
+// True when the words of the sample are mostly different ones. Each part's
+// table then holds nearly every word it saw, and merging the tables costs
+// about what scanning the parts saved: one thread does it with one table
+// (on the 40 MB text of different words, 1.1 s of processor time and 205
+// MiB instead of 1.4 s and 240 MiB on two).
+bool MostlyDifferent(const WordTable& sample) {
+  return sample.TotalOccurrences() >= kSampleWords &&
+         static_cast<std::int64_t>(sample.size()) * 3 > sample.TotalOccurrences();
+}
+
+void AddOutcome(ReadOutcome& whole, const ReadOutcome& part) {
+  whole.bytesRead += part.bytesRead;
+  if (part.failed && !whole.failed) {
+    whole.failed = true;
+    whole.errorNumber = part.errorNumber;
+  }
+  if (part.firstInvalidUtf8 && !whole.firstInvalidUtf8) whole.firstInvalidUtf8 = part.firstInvalidUtf8;
 }
 
 }  // namespace
@@ -123,10 +152,29 @@ ReadOutcome ScanFileParallel(int fd, std::uint64_t size, const ScanSettings& set
     FileRangeSource source(fd, 0, size);
     return ScanLines(source, scanner, encoding, progress);
   }
+  // The first part counts into the caller's table and the others are merged
+  // into it, so at most one more table than the result is held. Its start
+  // is scanned first, on this thread, as a sample.
+  table.Clear();
+  StopObserver observer(stop);
+  Scanner first(settings, table, observer);
+  Part sample;
+  sample.end = LineStartAfter(fd, std::min(kSampleBytes, size / parts / 2), size);
+  sample.table = &table;
+  ScanPartWith(fd, sample, first, encoding);
+  ReadOutcome whole;
+  whole.encoding = encoding;
+  AddOutcome(whole, sample.outcome);
+  if (sample.outcome.failed || first.StopRequested() || sample.end >= size) {
+    if (progress) progress(whole.bytesRead);
+    return whole;
+  }
+  const std::uint64_t rest = size - sample.end;
+  const std::uint64_t cuts = MostlyDifferent(table) ? 1 : parts;
   std::vector<std::unique_ptr<Part>> cut;
-  std::uint64_t begin = 0;
-  for (std::uint64_t i = 1; i <= parts && begin < size; ++i) {
-    const std::uint64_t end = i == parts ? size : LineStartAfter(fd, size * i / parts, size);
+  std::uint64_t begin = sample.end;
+  for (std::uint64_t i = 1; i <= cuts && begin < size; ++i) {
+    const std::uint64_t end = i == cuts ? size : LineStartAfter(fd, sample.end + rest * i / cuts, size);
     if (end <= begin) continue;
     auto part = std::make_unique<Part>();
     part->begin = begin;
@@ -134,18 +182,19 @@ ReadOutcome ScanFileParallel(int fd, std::uint64_t size, const ScanSettings& set
     cut.push_back(std::move(part));
     begin = end;
   }
-  // The first part counts into the caller's table and the others are merged
-  // into it, so at most one more table than the result is held.
-  table.Clear();
+  // The first part goes on with the sample's scanner, in whatever comment
+  // the sample ended.
   cut.front()->table = &table;
   std::vector<std::future<void>> running;
-  for (std::size_t i = 0; i < cut.size(); ++i)
+  running.push_back(std::async(std::launch::async, ScanPartWith, fd, std::ref(*cut.front()),
+                               std::ref(first), encoding));
+  for (std::size_t i = 1; i < cut.size(); ++i)
     running.push_back(std::async(std::launch::async, ScanPart, fd, std::ref(*cut[i]),
                                  std::cref(settings), encoding, stop, -1));
   for (auto& job : running) {
     while (job.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
       if (!progress) continue;
-      std::uint64_t done = 0;
+      std::uint64_t done = whole.bytesRead;
       for (const auto& part : cut) done += part->done.load(std::memory_order_relaxed);
       progress(done);
     }
@@ -156,20 +205,12 @@ ReadOutcome ScanFileParallel(int fd, std::uint64_t size, const ScanSettings& set
   for (std::size_t i = 1; i < cut.size(); ++i)
     if (cut[i - 1]->openComment >= 0) ScanPart(fd, *cut[i], settings, encoding, stop, cut[i - 1]->openComment);
 
-  ReadOutcome whole;
-  whole.encoding = encoding;
   for (const auto& part : cut) {
     if (part->table != &table) {
       table.MergeFrom(*part->table);
       part->own.Clear();
     }
-    whole.bytesRead += part->outcome.bytesRead;
-    if (part->outcome.failed && !whole.failed) {
-      whole.failed = true;
-      whole.errorNumber = part->outcome.errorNumber;
-    }
-    if (part->outcome.firstInvalidUtf8 && !whole.firstInvalidUtf8)
-      whole.firstInvalidUtf8 = part->outcome.firstInvalidUtf8;
+    AddOutcome(whole, part->outcome);
   }
   if (progress) progress(whole.bytesRead);
   return whole;
