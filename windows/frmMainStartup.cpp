@@ -81,13 +81,7 @@ void frmMain::RestoreStartUpState() {
 
 void frmMain::FillComboBoxes() {
   paramsWindow.FillComboBoxes();
-  for (ParamId id : {ParamId::cboWordOrder, ParamId::cboDisplayFormat}) {
-    ComboBox& box = id == ParamId::cboWordOrder ? cboWordOrder : cboDisplayFormat;
-    box.ClearItems();
-    const ParamInfo& info = GetParamInfo(id);
-    for (std::string_view item : info.items) box.AddItem(std::string(item));
-    box.SetListIndex(info.defaultValue);
-  }
+  FillParamLists(form);
 }
 
 void frmMain::SetDefaultCommonWordsFile() {
