@@ -29,7 +29,8 @@ void ShowParamControls(const Form& form, const ParameterSet& params) {
     if (ComboBox* list = ParamControl<ComboBox>(form, info.id))
       list->SetListIndex(params.Value(info.id));
     TextBox* text = ParamControl<TextBox>(form, info.id);
-    if (text != nullptr && text->Text() != params.Text(info.id)) text->SetText(params.Text(info.id));
+    if (text != nullptr && text->Text() != params.Text(info.id))
+      text->SetText(params.Text(info.id));
   }
 }
 

@@ -15,11 +15,6 @@
 #include "engine/FileWrites.h"
 #include "engine/ListingFile.h"
 #include "engine/UnicodeRun.h"
-#include "windows/MainProcs.h"
-#include "windows/ParamControls.h"
-#include "windows/frmHelp.h"
-#include "windows/ParamsHost.h"
-#include "windows/frmParams.h"
 #include "platform/Button.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
@@ -37,6 +32,11 @@
 #include "scanner/ScanSettings.h"
 #include "scanner/SourceReader.h"
 #include "scanner/WordTable.h"
+#include "windows/MainProcs.h"
+#include "windows/ParamControls.h"
+#include "windows/ParamsHost.h"
+#include "windows/frmHelp.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 

@@ -4,10 +4,10 @@
 #include <system_error>
 
 #include "engine/FileTexts.h"
-#include "windows/MainTexts.h"
-#include "windows/frmMain.h"
 #include "params/AppDataPath.h"
 #include "platform/Control.h"
+#include "windows/MainTexts.h"
+#include "windows/frmMain.h"
 
 namespace zet {
 namespace {
@@ -133,9 +133,7 @@ void frmMain::optInTextBox_Click() {
   SetTheFocus();
 }
 
-void frmMain::cmdSetParameters_Click() {
-  paramsWindow.form.Show();
-}
+void frmMain::cmdSetParameters_Click() { paramsWindow.form.Show(); }
 
 void frmMain::HelpKey_KeyUp(int keyCode) {
   if (keyCode == key::kF1) cmdHelp_Click();

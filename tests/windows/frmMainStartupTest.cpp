@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "tests/support/RunAsUnprivileged.h"
+#include "tests/windows/MainWindowFixture.h"
 #include "windows/MainTexts.h"
 #include "windows/ParamControls.h"
-#include "tests/windows/MainWindowFixture.h"
-#include "tests/support/RunAsUnprivileged.h"
 
 namespace zet::test {
 namespace {
@@ -197,10 +197,11 @@ TEST_F(MainWindowTest, SavingTheStateToAFullDeviceIsAnErrorNotASave) {
   ASSERT_EQ(::symlink("/dev/full", SettingsPath().c_str()), 0);
   hp.messageBoxes.AnswerOk();
   ASSERT_TRUE(frm->cmdSaveState.UserClick());
-  EXPECT_THAT(hp.messageBoxes.Shown(),
-              ElementsAre(Box("Error when attempting to save parameters: No space left on device\r\n" +
-                                  SettingsPath(),
-                              "Error")));
+  EXPECT_THAT(
+      hp.messageBoxes.Shown(),
+      ElementsAre(Box(
+          "Error when attempting to save parameters: No space left on device\r\n" + SettingsPath(),
+          "Error")));
   EXPECT_TRUE(std::filesystem::is_symlink(SettingsPath()));
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
@@ -223,7 +224,8 @@ TEST_F(MainWindowTest, SavingOverWriteProtectedSettingsKeepsThem) {
     return hp.messageBoxes.Shown().empty() ? std::string() : hp.messageBoxes.Shown()[0].text;
   });
   ::chmod(folder.c_str(), 0700);
-  EXPECT_EQ(outcome, "Error when attempting to save parameters: Permission denied\r\n" + SettingsPath());
+  EXPECT_EQ(outcome,
+            "Error when attempting to save parameters: Permission denied\r\n" + SettingsPath());
   EXPECT_EQ(TempDir::Read(SettingsPath()), previous);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
@@ -331,7 +333,6 @@ TEST_F(MainWindowTest, FileButtonsChooseAndClearTheNames) {
   EXPECT_FALSE(frm->chkDisableOutputToFile.Enabled());
   EXPECT_EQ(frm->form.Focused(), &frm->cmdFile1);
 }
-
 
 // Each parameter has one control, in one of the two windows, found by the
 // table's name (a renamed control would silently drop its line from every
