@@ -109,8 +109,8 @@ bool ReduceLines(std::istream& in, const std::string& digest, std::ostream& err,
       Fail(err, "standard input, line " + std::to_string(number) + ": " + why);
       return false;
     };
-    if (const std::string why = ParseMapLine(line, entry, lineDigest); !why.empty())
-      return failed("not a line of zet-count --map or --reduce (" + why + ")");
+    if (const Outcome<Done> parsed = ParseMapLine(line, entry, lineDigest); !parsed)
+      return failed("not a line of zet-count --map or --reduce (" + parsed.problem().message + ")");
     if (lineDigest != digest)
       return failed("counted under other word rules (digest " + lineDigest +
                     ") than this command's (" + digest + "); give the same word options to every step");

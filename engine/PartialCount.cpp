@@ -418,15 +418,19 @@ void AppendMapLine(const PartialEntry& entry, std::string_view rulesDigest, std:
   out += '\n';
 }
 
-std::string ParseMapLine(std::string_view line, PartialEntry& entry, std::string& rulesDigest) {
+Outcome<Done> ParseMapLine(std::string_view line, PartialEntry& entry, std::string& rulesDigest) {
+  const auto bad = [](std::string why) {
+    return Problem{ProblemKind::BadFile, std::move(why), {}, {}, {}};
+  };
   std::string_view fields[7];
-  if (!SplitTabs(line, fields, 7)) return "not seven tab-separated fields";
+  if (!SplitTabs(line, fields, 7)) return bad("not seven tab-separated fields");
   std::string keyBuffer;
-  if (std::string why = ParseEntryFields(fields, entry, keyBuffer); !why.empty()) return why;
+  if (std::string why = ParseEntryFields(fields, entry, keyBuffer); !why.empty())
+    return bad(std::move(why));
   std::uint64_t digest = 0;
-  if (!ParseHex64(fields[6], digest)) return "no digest of word rules";
+  if (!ParseHex64(fields[6], digest)) return bad("no digest of word rules");
   rulesDigest = fields[6];
-  return {};
+  return Done{};
 }
 
 }  // namespace zet

@@ -167,8 +167,8 @@ class PartialReader {
 void AppendMapLine(const PartialEntry& entry, std::string_view rulesDigest, std::string& out);
 
 /// Reads one line (without its line end) into `entry` and `rulesDigest`;
-/// an empty string, or the reason the line is not one AppendMapLine wrote.
-[[nodiscard]] std::string ParseMapLine(std::string_view line, PartialEntry& entry,
-                                       std::string& rulesDigest);
+/// a BadFile problem saying why the line is not one AppendMapLine wrote.
+[[nodiscard]] Outcome<Done> ParseMapLine(std::string_view line, PartialEntry& entry,
+                                         std::string& rulesDigest);
 
 }  // namespace zet

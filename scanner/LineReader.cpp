@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cassert>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -76,7 +77,8 @@ std::size_t LineReader::Find(Finder& f, char c, std::size_t from) {
   f.searchedTo = end_;
   if (start >= end_) return kNone;
   const void* hit = std::memchr(buffer_.chars() + start, c, end_ - start);
-  if (hit != nullptr) f.pos = static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.chars());
+  if (hit != nullptr)
+    f.pos = static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.chars());
   return f.pos;
 }
 
@@ -100,6 +102,7 @@ bool LineReader::NextWritable(std::span<char>& line) {
       const std::size_t termLen =
           buffer_.chars()[t] == '\r' && t + 1 < end_ && buffer_.chars()[t + 1] == '\n' ? 2 : 1;
       line = std::span<char>(buffer_.chars() + begin_, t - begin_);
+      assert(HasWritableByteAfter(line));
       consumed_ += (t - begin_) + termLen;
       begin_ = t + termLen;
       return true;
@@ -109,6 +112,7 @@ bool LineReader::NextWritable(std::span<char>& line) {
     // End of input: whatever is left is the last line; Refill left room
     // after it.
     line = std::span<char>(buffer_.chars() + begin_, end_ - begin_);
+    assert(HasWritableByteAfter(line));
     consumed_ += end_ - begin_;
     begin_ = end_;
     return true;

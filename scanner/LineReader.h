@@ -50,7 +50,8 @@ class StreamByteSource final : public ByteSource {
 /// no read hands out more than that many bytes, as a pipe may do.
 class MemoryByteSource final : public ByteSource {
  public:
-  explicit MemoryByteSource(std::string_view bytes, std::size_t maxRead = static_cast<std::size_t>(-1))
+  explicit MemoryByteSource(std::string_view bytes,
+                            std::size_t maxRead = static_cast<std::size_t>(-1))
       : bytes_(bytes), maxRead_(maxRead) {}
   std::ptrdiff_t Read(char* buffer, std::size_t size) override;
 
@@ -102,14 +103,19 @@ class LineReader {
   // kind of terminator is not searched to the end of the buffer for the
   // other kind on every line.
   struct Finder {
-    std::size_t pos = kNone;      // a terminator found earlier, or kNone
-    std::size_t searchedTo = 0;   // with kNone: none below this position
+    std::size_t pos = kNone;     // a terminator found earlier, or kNone
+    std::size_t searchedTo = 0;  // with kNone: none below this position
   };
 
   // Reads more bytes after the data held, always leaving at least one byte
   // of room after them; false at end of input or error.
   bool Refill();
   std::size_t Find(Finder& finder, char c, std::size_t from);
+  // What NextWritable promises a scanner that writes its sentinel space
+  // after the line: that byte is still inside the buffer.
+  [[nodiscard]] bool HasWritableByteAfter(std::span<const char> line) const noexcept {
+    return line.data() + line.size() < buffer_.chars() + buffer_.size();
+  }
 
   ByteSource& source_;
   std::size_t capacity_;

@@ -21,6 +21,10 @@ layers=(
   "cli:cli engine params results scanner unicode"
   "desktop:desktop windows engine params results scanner unicode platform/qt platform"
 )
+# Our folders as an include in angle brackets may name them too (the
+# source root is on the include path). ICU's headers live in a "unicode"
+# folder of their own, so that name is checked only in quotes.
+ours='scanner|results|params|engine|platform|windows|cli|desktop'
 # Where a Qt header may appear.
 qt_allowed='^(platform/qt|desktop|tests/gui)/'
 
@@ -42,7 +46,8 @@ check() {
           echo "$file includes \"$inc\": $layer may include only $allowed"
           failed=1
         fi
-      done < <(sed -nE 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+\/[^"]+)".*/\1/p' "$file")
+      done < <(sed -nE -e 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+\/[^"]+)".*/\1/p' \
+                       -e "s/^[[:space:]]*#[[:space:]]*include[[:space:]]*<(($ours)\/[^>]+)>.*/\1/p" "$file")
     done
   done
   while IFS= read -r file; do
@@ -63,7 +68,11 @@ if [ "${1:-}" = "--self-test" ]; then
   check "$tmp" > /dev/null || { echo "self-test: a downward include was refused"; exit 1; }
   echo '#include "engine/High.h"' > "$tmp/scanner/Bad.cpp"
   if (check "$tmp" > /dev/null); then echo "self-test: an upward include passed"; exit 1; fi
+  echo '#include <windows/frmMain.h>' > "$tmp/scanner/Bad.cpp"
+  if (check "$tmp" > /dev/null); then echo "self-test: an upward <include> passed"; exit 1; fi
   rm "$tmp/scanner/Bad.cpp"
+  echo '#include <sys/stat.h>' > "$tmp/scanner/System.cpp"
+  check "$tmp" > /dev/null || { echo "self-test: a system header was refused"; exit 1; }
   echo '#include <QString>' > "$tmp/windows/Qt.cpp"
   if (check "$tmp" > /dev/null); then echo "self-test: a Qt header in windows/ passed"; exit 1; fi
   echo "self-test: upward includes and stray Qt headers are caught"

@@ -88,15 +88,10 @@ ParameterSet frmMain::CurrentParameters() const {
 }
 
 void frmMain::CollectMainSettings(ParameterSet& params) const {
-  params.SetText(ParamId::txbFileInput, txbFile0.Text());
-  params.SetText(ParamId::txbFileOutput, txbFile1.Text());
+  ReadParamControls(form, params);
   // During a pass the box may show the pass's own ticking; the user's value
   // is the one saved.
-  (void)params.SetValue(ParamId::chkSuppressWords,
-                        blnRunning_ ? intSavedSuppressWords_ : chkSuppressWords.Value());
-  (void)params.SetValue(ParamId::chkDisableOutputToFile, chkDisableOutputToFile.Value());
-  (void)params.SetValue(ParamId::cboWordOrder, cboWordOrder.ListIndex());
-  (void)params.SetValue(ParamId::cboDisplayFormat, cboDisplayFormat.ListIndex());
+  if (blnRunning_) (void)params.SetValue(ParamId::chkSuppressWords, intSavedSuppressWords_);
   params.SetText(ParamId::strCommonWordsFile, strCommonWordsFile);
 }
 
@@ -108,11 +103,7 @@ void frmMain::ApplyMainSettings(const ParameterSet& params) {
     const std::int64_t size = FileLength(txbFile0.Text());
     lblFilesize.SetCaption(size >= 0 && FileExists(txbFile0.Text()) ? FileSizeText(size) : "");
   }
-  txbFile1.SetText(params.Text(ParamId::txbFileOutput));
-  chkSuppressWords.SetValue(params.Value(ParamId::chkSuppressWords));
-  chkDisableOutputToFile.SetValue(params.Value(ParamId::chkDisableOutputToFile));
-  cboWordOrder.SetListIndex(params.Value(ParamId::cboWordOrder));
-  cboDisplayFormat.SetListIndex(params.Value(ParamId::cboDisplayFormat));
+  ShowParamControls(form, params);
   const std::string commonWords = CommonWordsPath(params.Text(ParamId::strCommonWordsFile));
   if (commonWords != CommonWordsPath(strCommonWordsFile)) {
     blnCommonWordsLoaded = false;

@@ -15,10 +15,6 @@
 #include "engine/FileWrites.h"
 #include "engine/ListingFile.h"
 #include "engine/UnicodeRun.h"
-#include "windows/MainProcs.h"
-#include "windows/frmHelp.h"
-#include "windows/ParamsHost.h"
-#include "windows/frmParams.h"
 #include "platform/Button.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
@@ -36,6 +32,11 @@
 #include "scanner/ScanSettings.h"
 #include "scanner/SourceReader.h"
 #include "scanner/WordTable.h"
+#include "windows/MainProcs.h"
+#include "windows/ParamControls.h"
+#include "windows/ParamsHost.h"
+#include "windows/frmHelp.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 
@@ -170,12 +171,12 @@ class frmMain final : public ParamsHost {
   // input file, element 1 to the output file.
   Form form{"frmMain"};
   TextBox txbFile0{form, "txbFile(0)"};
-  Button cmdFile0{form, "cmdFile(0)", "Input file"};
+  Button cmdFile0{form, "cmdFile(0)", ParamCaption(ParamId::txbFileInput)};
   Button cmdClearFile0{form, "cmdClearFile(0)", "Clear"};
   TextBox txbFile1{form, "txbFile(1)"};
-  Button cmdFile1{form, "cmdFile(1)", "Output file"};
+  Button cmdFile1{form, "cmdFile(1)", ParamCaption(ParamId::txbFileOutput)};
   Button cmdClearFile1{form, "cmdClearFile(1)", "Clear"};
-  CheckBox chkDisableOutputToFile{form, "chkDisableOutputToFile", "Disable"};
+  CheckBox chkDisableOutputToFile = ParamCheckBox(form, ParamId::chkDisableOutputToFile);
   Label lblFilesize{form, "lblFilesize"};
   Label Label3{form, "Label3",
                "Specify whether to count the words in the input file or in the clipboard then "
@@ -185,11 +186,11 @@ class frmMain final : public ParamsHost {
   OptionButton optInFile{form, "optInFile", "file"};
   OptionButton optInTextBox{form, "optInTextBox", "clipboard"};
   Button cmdListWords{form, "cmdListWords", "Count word frequencies"};
-  CheckBox chkSuppressWords{form, "chkSuppressWords", "Don't display words as found"};
+  CheckBox chkSuppressWords = ParamCheckBox(form, ParamId::chkSuppressWords);
   Frame fraDisplay{form, "fraDisplay"};
-  Label lblWordOrder{form, "lblWordOrder", "Word order:"};
+  Label lblWordOrder{form, "lblWordOrder", ParamCaption(ParamId::cboWordOrder)};
   ComboBox cboWordOrder{form, "cboWordOrder"};
-  Label lblDisplayFormat{form, "lblDisplayFormat", "Display format:"};
+  Label lblDisplayFormat{form, "lblDisplayFormat", ParamCaption(ParamId::cboDisplayFormat)};
   ComboBox cboDisplayFormat{form, "cboDisplayFormat"};
   Label Label4{form, "Label4", "The words can be redisplayed in various ways by selecting these:"};
   MultiLineTextBox txbOutput{form, "txbOutput", kOutputTextboxCapacity};

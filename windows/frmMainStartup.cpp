@@ -4,10 +4,10 @@
 #include <system_error>
 
 #include "engine/FileTexts.h"
-#include "windows/MainTexts.h"
-#include "windows/frmMain.h"
 #include "params/AppDataPath.h"
 #include "platform/Control.h"
+#include "windows/MainTexts.h"
+#include "windows/frmMain.h"
 
 namespace zet {
 namespace {
@@ -81,13 +81,7 @@ void frmMain::RestoreStartUpState() {
 
 void frmMain::FillComboBoxes() {
   paramsWindow.FillComboBoxes();
-  for (ParamId id : {ParamId::cboWordOrder, ParamId::cboDisplayFormat}) {
-    ComboBox& box = id == ParamId::cboWordOrder ? cboWordOrder : cboDisplayFormat;
-    box.ClearItems();
-    const ParamInfo& info = GetParamInfo(id);
-    for (std::string_view item : info.items) box.AddItem(std::string(item));
-    box.SetListIndex(info.defaultValue);
-  }
+  FillParamLists(form);
 }
 
 void frmMain::SetDefaultCommonWordsFile() {
@@ -139,9 +133,7 @@ void frmMain::optInTextBox_Click() {
   SetTheFocus();
 }
 
-void frmMain::cmdSetParameters_Click() {
-  paramsWindow.form.Show();
-}
+void frmMain::cmdSetParameters_Click() { paramsWindow.form.Show(); }
 
 void frmMain::HelpKey_KeyUp(int keyCode) {
   if (keyCode == key::kF1) cmdHelp_Click();

@@ -120,16 +120,7 @@ void frmParams::PlaceBesideMainWindow() {
   form.SetPlace(place);
 }
 
-void frmParams::FillComboBoxes() {
-  for (ParamId id :
-       {ParamId::cboShortWordSize, ParamId::cboLongWordSize, ParamId::cboThresholdFrequency}) {
-    ComboBox& box = *ComboBoxOf(id);
-    box.ClearItems();
-    const ParamInfo& info = GetParamInfo(id);
-    for (std::string_view item : info.items) box.AddItem(std::string(item));
-    box.SetListIndex(info.defaultValue);
-  }
-}
+void frmParams::FillComboBoxes() { FillParamLists(form); }
 
 void frmParams::SetDefaultValues() {
   host_.ClearWordsGot();
@@ -144,26 +135,11 @@ void frmParams::SetDefaultValues() {
 
 ParameterSet frmParams::Parameters() const {
   ParameterSet params;
-  auto& self = const_cast<frmParams&>(*this);  // the lookups do not change anything
-  for (const ParamInfo& info : AllParams()) {
-    if (CheckBox* box = self.CheckBoxOf(info.id)) (void)params.SetValue(info.id, box->Value());
-    if (ComboBox* list = self.ComboBoxOf(info.id))
-      (void)params.SetValue(info.id, list->ListIndex());
-    if (TextBox* text = self.TextBoxOf(info.id)) params.SetText(info.id, text->Text());
-  }
+  ReadParamControls(form, params);
   return params;
 }
 
-void frmParams::ApplyParameters(const ParameterSet& params) {
-  for (const ParamInfo& info : AllParams()) {
-    if (CheckBox* box = CheckBoxOf(info.id)) box->SetValue(params.Value(info.id));
-    if (ComboBox* list = ComboBoxOf(info.id)) list->SetListIndex(params.Value(info.id));
-    // An unchanged text keeps the caret where the user left it.
-    TextBox* text = TextBoxOf(info.id);
-    if (text != nullptr && text->Text() != params.Text(info.id))
-      text->SetText(params.Text(info.id));
-  }
-}
+void frmParams::ApplyParameters(const ParameterSet& params) { ShowParamControls(form, params); }
 
 void frmParams::txbWordsToIgnore_LostFocus() {
   const WordsToIgnore words = ParseWordsToIgnore(DecodeToCp1252(txbWordsToIgnore.Text()));
@@ -174,7 +150,5 @@ void frmParams::txbWordsToIgnore_LostFocus() {
 CheckBox* frmParams::CheckBoxOf(ParamId id) { return ParamControl<CheckBox>(form, id); }
 
 ComboBox* frmParams::ComboBoxOf(ParamId id) { return ParamControl<ComboBox>(form, id); }
-
-TextBox* frmParams::TextBoxOf(ParamId id) { return ParamControl<TextBox>(form, id); }
 
 }  // namespace zet

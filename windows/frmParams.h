@@ -98,7 +98,7 @@ class frmParams {
   TextBox txbCommonWordsFile{form, "txbCommonWordsFile"};
   Button cmdSelectCommonWordsFile{form, "cmdSelectCommonWordsFile", "Select common words file"};
   Button cmdClearCommonWordsFile{form, "cmdClearCommonWordsFile", "Clear"};
-  Label lblIgnoreTheseWords{form, "lblIgnoreTheseWords", "Ignore these words:"};
+  Label lblIgnoreTheseWords{form, "lblIgnoreTheseWords", ParamCaption(ParamId::txbWordsToIgnore)};
   TextBox txbWordsToIgnore{form, "txbWordsToIgnore"};
   Button cmdClearWordsToIgnore{form, "cmdClearWordsToIgnore", "Clear"};
   CheckBox chkIgnoreRepetitions = ParamCheckBox(form, ParamId::chkIgnoreRepetitions);
@@ -106,13 +106,13 @@ class frmParams {
   CheckBox chkIgnoreNoVowelOrY = ParamCheckBox(form, ParamId::chkIgnoreNoVowelOrY);
   CheckBox chkIgnoreShortWords = ParamCheckBox(form, ParamId::chkIgnoreShortWords);
   ComboBox cboShortWordSize{form, "cboShortWordSize"};
-  Label lblCharacters{form, "lblCharacters", "characters"};
-  Label lblIgnoreLongWords{form, "lblIgnoreLongWords", "Ignore words with more than"};
+  Label lblCharacters{form, "lblCharacters", ParamCaption(ParamId::cboShortWordSize)};
+  Label lblIgnoreLongWords{form, "lblIgnoreLongWords", ParamCaption(ParamId::cboLongWordSize)};
   ComboBox cboLongWordSize{form, "cboLongWordSize"};
-  Label lblCharacters2{form, "lblCharacters2", "characters"};
+  Label lblCharacters2{form, "lblCharacters2", ParamCaption(ParamId::cboShortWordSize)};
   CheckBox chkIgnoreInfrequentWords = ParamCheckBox(form, ParamId::chkIgnoreInfrequentWords);
   ComboBox cboThresholdFrequency{form, "cboThresholdFrequency"};
-  Label lblOccurrences{form, "lblOccurrences", "occurrences"};
+  Label lblOccurrences{form, "lblOccurrences", ParamCaption(ParamId::cboThresholdFrequency)};
   CheckBox chkCaseSignificant = ParamCheckBox(form, ParamId::chkCaseSignificant);
   Label lblAllowWordsWith{form, "lblAllowWordsWith", "Allow 'words' with:"};
   CheckBox chkAllowWordsWithHyphens = ParamCheckBox(form, ParamId::chkAllowWordsWithHyphens);
@@ -130,10 +130,10 @@ class frmParams {
   CheckBox chkAllowWordsWithNumerals = ParamCheckBox(form, ParamId::chkAllowWordsWithNumerals);
   CheckBox chkDropFinalS = ParamCheckBox(form, ParamId::chkDropFinalS);
   CheckBox chkAllowCommentMarkers = ParamCheckBox(form, ParamId::chkAllowCommentMarkers);
-  Label lblFirstSet{form, "lblFirstSet", "1st pair:"};
+  Label lblFirstSet{form, "lblFirstSet", ParamCaption(ParamId::txbStartComment0)};
   TextBox txbStartComment0{form, "txbStartComment(0)"};
   TextBox txbEndComment0{form, "txbEndComment(0)"};
-  Label lblSecondSet{form, "lblSecondSet", "2nd pair:"};
+  Label lblSecondSet{form, "lblSecondSet", ParamCaption(ParamId::txbStartComment1)};
   TextBox txbStartComment1{form, "txbStartComment(1)"};
   TextBox txbEndComment1{form, "txbEndComment(1)"};
   /// Counts with the Unicode word model. Not one of the 37 saved lines: it
@@ -152,11 +152,10 @@ class frmParams {
   TextBox txbParametersFile{form, "txbParametersFile"};
   Button cmdClose{form, "cmdClose", "Close"};
 
-  /// The check box of a check-box parameter, the list of a list parameter,
-  /// the text box of a text parameter of this window; nullptr otherwise.
+  /// The check box of a check-box parameter, the list of a list parameter
+  /// of this window; nullptr otherwise.
   [[nodiscard]] CheckBox* CheckBoxOf(ParamId id);
   [[nodiscard]] ComboBox* ComboBoxOf(ParamId id);
-  [[nodiscard]] TextBox* TextBoxOf(ParamId id);
 
  private:
   /// The program's title, over the questions this window asks.

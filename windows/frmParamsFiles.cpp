@@ -7,7 +7,6 @@
 #include "engine/FileProc.h"
 #include "engine/ParameterFiles.h"
 #include "params/ScanSnapshot.h"
-#include "params/SettingsFile.h"
 #include "windows/ScopedFlag.h"
 #include "windows/frmParams.h"
 
@@ -44,7 +43,8 @@ std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {
   ParameterSet params = Parameters();
   host_.CollectMainSettings(params);
   const ParameterSet before = params;
-  const std::string result = zet::RestoreSavedState(path, params);
+  const Outcome<Done> restored = RestoreParameters(path, params);
+  const std::string result = restored ? std::string() : restored.problem().message;
   // No side file (one saved by an older version) is the default model.
   const ModelSettings models = ReadModelSettings(path);
   // A restore changes values by code; it never asks whether to read anew.

@@ -183,6 +183,37 @@ TEST_F(FacesAgreeTest, ParametersAreNeverSavedOverTheInput) {
   EXPECT_THAT(both.err, HasSubstr("output file"));
 }
 
+// A parameter file that does not read: the desktop's box and zet-count's
+// error line give the same reason, and zet-count counts nothing.
+TEST_F(FacesAgreeTest, UnreadableParameterFilesReadAlike) {
+  ParameterSet params;
+  const std::string good = temp.File("good.zet");
+  ASSERT_EQ(SaveState(good, params), "");
+  std::ifstream read(good, std::ios::binary);
+  const std::string lines(std::istreambuf_iterator<char>(read), {});
+  const std::pair<const char*, std::string> files[] = {
+      {"three lines", "\"a\"\r\n\"b\"\r\n\"c\"\r\n"},
+      {"a value out of range", lines.substr(0, lines.find("\r\n1\r\n") + 2) + "99" +
+                                   lines.substr(lines.find("\r\n1\r\n") + 3)},
+  };
+  frm->paramsWindow.form.Show();
+  for (const auto& [name, bytes] : files) {
+    const std::string file = Write("bad.zet", bytes);
+    hp.messageBoxes.ClearShown();
+    hp.fileDialogs.Answer(file);
+    hp.messageBoxes.AnswerOk();
+    (void)frm->paramsWindow.cmdSaveLoadParameters1.UserClick();
+    ASSERT_EQ(hp.messageBoxes.Shown().size(), 1U) << name;
+    const ShownMessage box = hp.messageBoxes.Shown().front();
+    EXPECT_EQ(box.title, "Load parameters") << name;
+    EXPECT_FALSE(box.text.empty()) << name;
+    const CliRun run = Cli({"--params", file, input});
+    EXPECT_EQ(run.status, 1) << name;
+    EXPECT_EQ(run.out, "") << name;
+    EXPECT_THAT(run.err, HasSubstr(box.text)) << name;
+  }
+}
+
 // "Unicode letters" on the desktop lists what zet-count --unicode lists
 // for the same text, on the screen and in the output file (UTF-8), in the
 // collation locale of the environment. A locale ICU does not know is a

@@ -24,7 +24,7 @@ void CheckLines(std::string_view bytes) {
     const std::size_t lf = bytes.find('\n');
     const std::string_view line = bytes.substr(0, lf);
     bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
-    if (!ParseMapLine(line, entry, digest).empty()) continue;
+    if (!ParseMapLine(line, entry, digest)) continue;
     std::string again;
     AppendMapLine(entry, digest, again);
     Require(again == std::string(line) + "\n", "a map line writes back to other bytes");

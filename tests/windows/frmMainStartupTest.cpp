@@ -7,9 +7,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "windows/MainTexts.h"
-#include "tests/windows/MainWindowFixture.h"
 #include "tests/support/RunAsUnprivileged.h"
+#include "tests/windows/MainWindowFixture.h"
+#include "windows/MainTexts.h"
+#include "windows/ParamControls.h"
 
 namespace zet::test {
 namespace {
@@ -196,10 +197,11 @@ TEST_F(MainWindowTest, SavingTheStateToAFullDeviceIsAnErrorNotASave) {
   ASSERT_EQ(::symlink("/dev/full", SettingsPath().c_str()), 0);
   hp.messageBoxes.AnswerOk();
   ASSERT_TRUE(frm->cmdSaveState.UserClick());
-  EXPECT_THAT(hp.messageBoxes.Shown(),
-              ElementsAre(Box("Error when attempting to save parameters: No space left on device\r\n" +
-                                  SettingsPath(),
-                              "Error")));
+  EXPECT_THAT(
+      hp.messageBoxes.Shown(),
+      ElementsAre(Box(
+          "Error when attempting to save parameters: No space left on device\r\n" + SettingsPath(),
+          "Error")));
   EXPECT_TRUE(std::filesystem::is_symlink(SettingsPath()));
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
@@ -222,7 +224,8 @@ TEST_F(MainWindowTest, SavingOverWriteProtectedSettingsKeepsThem) {
     return hp.messageBoxes.Shown().empty() ? std::string() : hp.messageBoxes.Shown()[0].text;
   });
   ::chmod(folder.c_str(), 0700);
-  EXPECT_EQ(outcome, "Error when attempting to save parameters: Permission denied\r\n" + SettingsPath());
+  EXPECT_EQ(outcome,
+            "Error when attempting to save parameters: Permission denied\r\n" + SettingsPath());
   EXPECT_EQ(TempDir::Read(SettingsPath()), previous);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
@@ -329,6 +332,44 @@ TEST_F(MainWindowTest, FileButtonsChooseAndClearTheNames) {
   EXPECT_EQ(frm->chkDisableOutputToFile.Value(), 0);
   EXPECT_FALSE(frm->chkDisableOutputToFile.Enabled());
   EXPECT_EQ(frm->form.Focused(), &frm->cmdFile1);
+}
+
+// Each parameter has one control, in one of the two windows, found by the
+// table's name (a renamed control would silently drop its line from every
+// saved file); a check box shows the table's caption; and what the windows
+// are given is what they hand back for saving.
+TEST_F(MainWindowTest, EveryParameterHasOneControlThatKeepsItsValue) {
+  Start();
+  const Form* const forms[] = {&frm->form, &frm->paramsWindow.form};
+  ParameterSet chosen;
+  for (const ParamInfo& info : AllParams()) {
+    int controls = 0;
+    for (const Form* form : forms) {
+      if (form->Find(info.name) != nullptr) ++controls;
+      if (const CheckBox* box = ParamControl<CheckBox>(*form, info.id)) {
+        EXPECT_EQ(box->Caption(), info.caption) << info.name;
+      }
+    }
+    EXPECT_EQ(controls, info.id == ParamId::strCommonWordsFile ? 0 : 1) << info.name;
+    switch (info.kind) {
+      case ParamKind::CheckBox:
+        ASSERT_TRUE(chosen.SetValue(info.id, info.defaultValue == 1 ? 0 : 1)) << info.name;
+        break;
+      case ParamKind::List:
+        ASSERT_TRUE(chosen.SetValue(info.id, info.defaultValue == 0 ? 1 : 0)) << info.name;
+        break;
+      case ParamKind::Text:
+        chosen.SetText(info.id, "/chosen/" + std::string(info.name));
+        break;
+    }
+  }
+  frm->paramsWindow.blnSettingValues = true;
+  frm->paramsWindow.ApplyParameters(chosen);
+  frm->ApplyMainSettings(chosen);
+  frm->paramsWindow.blnSettingValues = false;
+  EXPECT_EQ(Params(), chosen);
+  EXPECT_EQ(frm->lblWordOrder.Caption(), "Word order:");
+  EXPECT_EQ(frm->paramsWindow.lblOccurrences.Caption(), "occurrences");
 }
 
 }  // namespace
