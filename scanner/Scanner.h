@@ -81,6 +81,9 @@ class Scanner {
   void AddWord(std::string_view word, std::string_view key, std::uint32_t hash);
   [[gnu::noinline, gnu::cold]] void ReportWord(std::string_view word, std::string_view key);
   void QueueWord(std::string_view word);
+  // Counts a word (empty: a word start that gave none) and pumps, with no
+  // word queued; false once the observer asked to stop.
+  bool CountWord(std::string_view word);
   bool FlushWords();
   [[nodiscard]] int FindCommentStart(std::string_view line, std::size_t pos) const;
   void FindCommentEnd(std::string_view line, std::size_t& pos);

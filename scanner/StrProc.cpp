@@ -93,6 +93,20 @@ constexpr std::array<std::uint64_t, kStemTailCount> MakeStemTails() {
 }
 constexpr std::array<std::uint64_t, kStemTailCount> kStemTails = MakeStemTails();
 
+// The characters before the final "n" of the tails longer than one: most
+// words that end in "n" (in, on, an, upon) are told apart by it at once.
+constexpr std::array<bool, 256> MakeBeforeLastTable() {
+  std::array<bool, 256> t{};
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < kContractionStems.size(); ++i) {
+    if (kContractionStems[i] != ' ') continue;
+    if (i - start >= 2) t[static_cast<unsigned char>(kContractionStems[i - 2])] = true;
+    start = i + 1;
+  }
+  return t;
+}
+constexpr std::array<bool, 256> kBeforeLastOfTail = MakeBeforeLastTable();
+
 constexpr std::array<bool, 256> MakeVowelTable() {
   std::array<bool, 256> t{};
   for (char c : kLowerVowels) t[static_cast<unsigned char>(c)] = true;
@@ -107,6 +121,7 @@ bool IsContractionStem(std::string_view word) {
   // trailing part of a stem (the space marks each stem's end).
   if (word.empty()) return true;
   if (word.size() > 7 || cp1252::ToLower(word.back()) != 'n') return false;
+  if (word.size() >= 2 && !kBeforeLastOfTail[cp1252::ToLower(word[word.size() - 2])]) return false;
   std::uint64_t packed = 0;
   for (std::size_t i = word.size(); i-- > 0;) packed = (packed << 8) | cp1252::ToLower(word[i]);
   return std::binary_search(kStemTails.begin(), kStemTails.end(), packed);
