@@ -1,14 +1,18 @@
 #include "scanner/Encoding.h"
 
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <span>
+#include <vector>
 
+#include "scanner/ParallelScan.h"
 #include "scanner/TextCodec.h"
 #include "scanner/Utf16Source.h"
 #include "scanner/Utf8Validator.h"
@@ -26,8 +30,10 @@ bool IsUtf16(Encoding e) { return e == Encoding::Utf16LE || e == Encoding::Utf16
 // own offset where it is.
 class PreadByteSource final : public ByteSource {
  public:
-  explicit PreadByteSource(int fd) : fd_(fd) {}
+  explicit PreadByteSource(int fd, off_t from = 0, off_t end = -1) : fd_(fd), offset_(from), end_(end) {}
   std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+    if (end_ >= 0) size = static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(size), end_ - offset_));
+    if (size == 0) return 0;
     for (;;) {
       const ssize_t n = ::pread(fd_, buffer, size, offset_);
       if (n >= 0) {
@@ -43,9 +49,60 @@ class PreadByteSource final : public ByteSource {
 
  private:
   int fd_;
-  off_t offset_ = 0;
+  off_t offset_;
+  off_t end_;  // -1: the file's end
   int error_ = 0;
 };
+
+// A file at least this big is checked on several threads.
+constexpr off_t kParallelCheck = off_t{8} << 20;
+constexpr off_t kMinCheckPart = off_t{4} << 20;
+
+// Where a part of the check may begin near `at`: at the first byte that
+// does not continue a sequence (at most three are skipped: more in a row
+// are invalid anyway, and the part that starts on one finds it).
+off_t CheckCut(int fd, off_t at) {
+  char bytes[3];
+  const ssize_t n = ::pread(fd, bytes, sizeof bytes, at);
+  for (ssize_t i = 0; i < n; ++i)
+    if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) return at + i;
+  return at + std::max<ssize_t>(n, 0);
+}
+
+// Whether the bytes [from, end) of the file are valid UTF-8 on their own.
+EncodingDecision CheckPart(int fd, off_t from, off_t end) {
+  PreadByteSource source(fd, from, end);
+  const std::unique_ptr<char[]> buffer(new char[kDecideBlock]);
+  Utf8Validator validator;
+  for (;;) {
+    const std::ptrdiff_t n = source.Read(buffer.get(), kDecideBlock);
+    if (n < 0) return {Encoding::Windows1252, true, source.ErrorNumber()};
+    if (n == 0) break;
+    if (!validator.Feed(std::string_view(buffer.get(), static_cast<std::size_t>(n))))
+      return {Encoding::Windows1252, false, 0};
+  }
+  return {validator.Finish() ? Encoding::Utf8 : Encoding::Windows1252, false, 0};
+}
+
+// DecideFileEncoding for a big file with no mark, on `parts` threads: it is
+// UTF-8 exactly when every part, cut where no sequence goes on, is valid
+// and ends no sequence unfinished. The check then costs a part's time of
+// the whole count's wall time, not all of it.
+EncodingDecision DecideInParts(int fd, off_t size, unsigned parts) {
+  std::vector<off_t> cuts{0};
+  for (unsigned i = 1; i < parts; ++i) cuts.push_back(std::max(cuts.back(), CheckCut(fd, size * i / parts)));
+  cuts.push_back(size);
+  std::vector<std::future<EncodingDecision>> running;
+  for (std::size_t i = 0; i + 1 < cuts.size(); ++i)
+    running.push_back(std::async(std::launch::async, CheckPart, fd, cuts[i], cuts[i + 1]));
+  EncodingDecision whole;
+  for (auto& part : running) {
+    const EncodingDecision d = part.get();
+    if (d.failed && !whole.failed) whole = d;
+    if (!whole.failed && d.encoding != Encoding::Utf8) whole.encoding = d.encoding;
+  }
+  return whole;
+}
 
 }  // namespace
 
@@ -110,6 +167,15 @@ EncodingDecision DecideSourceEncoding(ByteSource& source) {
 }
 
 EncodingDecision DecideFileEncoding(int fd) {
+  struct stat st {};
+  const unsigned jobs = DefaultJobs();
+  if (jobs > 1 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= kParallelCheck) {
+    char head[3];
+    if (::pread(fd, head, sizeof head, 0) == static_cast<ssize_t>(sizeof head) &&
+        FindByteOrderMark(std::string_view(head, sizeof head)).encoding == Encoding::Auto)
+      return DecideInParts(fd, st.st_size,
+                           static_cast<unsigned>(std::min<off_t>(jobs, st.st_size / kMinCheckPart)));
+  }
   PreadByteSource source(fd);
   return DecideSourceEncoding(source);
 }

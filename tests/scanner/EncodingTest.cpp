@@ -272,6 +272,29 @@ TEST(EncodingTest, DecidesAWholeFileWithoutMovingItsOffset) {
   EXPECT_EQ(bad.errorNumber, EBADF);
 }
 
+// A big file is checked in parts on several threads; a sequence or a
+// fault at the middle, where every such cut falls, decides as one pass would.
+TEST(EncodingTest, DecidesABigFileAsOnePassWould) {
+  test::TempDir dir;
+  const std::string half(std::size_t{8} << 20, 'x');
+  std::string letters;
+  for (std::size_t i = 0; i < half.size() / 2; ++i) letters += "\xC3\xA9";
+  const std::pair<std::string, Encoding> rows[] = {
+      {letters + letters, Encoding::Utf8},
+      {"a" + letters + letters, Encoding::Utf8},           // the middle continues a sequence
+      {letters + "\xC3" "a" + letters, Encoding::Windows1252},  // one ends unfinished there
+      {letters + "\xA9" + letters, Encoding::Windows1252},     // a stray continuation there
+      {letters + letters + "\xE9", Encoding::Windows1252},
+  };
+  for (const auto& [text, expected] : rows) {
+    const std::string path = dir.Write("big.txt", text);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(DecideFileEncoding(fd).encoding, expected) << text.size() << " bytes";
+    ::close(fd);
+  }
+}
+
 struct TextCheckRow {
   const char* name;
   std::string bytes;
