@@ -630,24 +630,21 @@ std::string_view ExtensionForType(InputType type) noexcept {
 
 std::string CommentMarkerOptionError(const CountOptions& options, const ParameterSet& params) {
   if (!options.markersGiven || !params.IsChecked(P::chkAllowCommentMarkers)) return {};
-  const std::string option = "option '--comment-markers': ";
-  // Every "--" becomes a space before markers are looked for, so a marker
-  // holding one would silently skip nothing or, as an end, the rest of the
-  // text.
-  for (const ParamId id : {P::txbStartComment0, P::txbEndComment0, P::txbStartComment1,
-                           P::txbEndComment1}) {
-    if (params.Text(id).find("--") != std::string::npos)
-      return option + "the marker " + Quoted(params.Text(id)) +
-             " can never be found, since two hyphens in a row are read as a space; choose another";
-  }
   const MarkerValidation v = ValidateUserMarkers(params);
   if (v.ok()) return {};
   const ParamId start = v.pair == 1 ? P::txbStartComment1 : P::txbStartComment0;
+  const ParamId end = v.pair == 1 ? P::txbEndComment1 : P::txbEndComment0;
   const std::string marker = Quoted(params.Text(start));
+  const std::string option = "option '--comment-markers': ";
   switch (v.check) {
     case MarkerCheck::StartEmpty: return option + "the start marker may not be empty";
     case MarkerCheck::StartEqualsEnd:
       return option + "the start and end markers must differ, not both " + marker;
+    case MarkerCheck::HoldsDoubleHyphen: {
+      const ParamId holder = params.Text(start).find("--") != std::string::npos ? start : end;
+      return option + "the marker " + Quoted(params.Text(holder)) +
+             " can never be found, since two hyphens in a row are read as a space; choose another";
+    }
     case MarkerCheck::StartIsWord:
       return option + "the start marker " + marker +
              " could be part of a word; choose another, or --disallow the characters it is made of";
