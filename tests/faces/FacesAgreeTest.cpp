@@ -75,6 +75,8 @@ TEST_F(FacesAgreeTest, InputRefusalsReadAlike) {
   const std::vector<Case> cases = {
       {"missing", temp.File("gone.txt"), "", "Input file does not exist.", "File not found"},
       {"folder", temp.File("notes.d"), "", "This is a folder, not a file.", "Invalid input"},
+      {"folder with a slash", temp.File("notes.d") + "/", "", "This is a folder, not a file.",
+       "Invalid input"},
       {"not text", binary, "", "This is not a text file.", "Invalid input"},
       {"output is input", input, input, "Output file cannot be the same as the input file.",
        "Error"},
