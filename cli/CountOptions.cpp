@@ -633,12 +633,18 @@ std::string CommentMarkerOptionError(const CountOptions& options, const Paramete
   const MarkerValidation v = ValidateUserMarkers(params);
   if (v.ok()) return {};
   const ParamId start = v.pair == 1 ? P::txbStartComment1 : P::txbStartComment0;
+  const ParamId end = v.pair == 1 ? P::txbEndComment1 : P::txbEndComment0;
   const std::string marker = Quoted(params.Text(start));
   const std::string option = "option '--comment-markers': ";
   switch (v.check) {
     case MarkerCheck::StartEmpty: return option + "the start marker may not be empty";
     case MarkerCheck::StartEqualsEnd:
       return option + "the start and end markers must differ, not both " + marker;
+    case MarkerCheck::HoldsDoubleHyphen: {
+      const ParamId holder = params.Text(start).find("--") != std::string::npos ? start : end;
+      return option + "the marker " + Quoted(params.Text(holder)) +
+             " can never be found, since two hyphens in a row are read as a space; choose another";
+    }
     case MarkerCheck::StartIsWord:
       return option + "the start marker " + marker +
              " could be part of a word; choose another, or --disallow the characters it is made of";

@@ -31,10 +31,12 @@ void Fail(CountReport& report, std::string_view message) {
 }
 
 // A stream reports no error number of its own: its failures are I/O errors.
-void FailErrno(CountReport& report, int errnum) {
+std::string ErrnoText(int errnum) {
   const RunTimeError e = RunTimeErrorFromErrno(errnum != 0 ? errnum : EIO);
-  Fail(report, "Error " + std::to_string(e.number) + ": " + e.description);
+  return "Error " + std::to_string(e.number) + ": " + e.description;
 }
+
+void FailErrno(CountReport& report, int errnum) { Fail(report, ErrnoText(errnum)); }
 
 // Keeps one file's messages, to be said with its name once it is counted;
 // its progress goes on at once.
@@ -150,12 +152,25 @@ FileCount CountStream(ByteSource& source, const CountInputRequest& request, Word
   return Scan(head, request, choice, encoding, 0, table, report, progress);
 }
 
+// Every message a file's count said, as lines that name the file.
+void Relay(const std::string& messages, const std::string& path, std::string_view prefix,
+           CountReport& report) {
+  std::istringstream lines(messages);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::string text = std::string(prefix) + line;
+    if (line.find(path) == std::string::npos) text += " (" + path + ")";
+    report.Say(text);
+  }
+}
+
 FileCount CountOneFile(const CountInputRequest& request, WordTable& table, CountReport& report,
                        Progress progress) {
   const std::string& path = request.inputFile;
   const Outcome<InputFacts> checked = CheckInputFile(path, request.outputFile, true);
+  // A refusal names the file: a script's log may hold many runs.
   if (!checked) {
-    Fail(report, checked.problem().message);
+    Relay(checked.problem().message, path, "", report);
     return FileCount::Refused;
   }
   InputText text;
@@ -163,14 +178,14 @@ FileCount CountOneFile(const CountInputRequest& request, WordTable& table, Count
   if (checked.value().regular) {
     const Outcome<InputText> checkedText = CheckInputText(path, request.encoding, fd);
     if (!checkedText) {
-      Fail(report, checkedText.problem().message);
+      Relay(checkedText.problem().message, path, "", report);
       return FileCount::Refused;
     }
     text = checkedText.value();
   } else {
     fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-      FailErrno(report, errno);
+      Relay(ErrnoText(errno), path, "", report);
       return FileCount::Refused;
     }
   }
@@ -192,17 +207,6 @@ FileCount CountOneFile(const CountInputRequest& request, WordTable& table, Count
              : Scan(source, request, choice, text.encoding, size, table, report, progress);
 }
 
-// Every message a file's count said, as lines that name the file.
-void Relay(const std::string& messages, const std::string& path, std::string_view prefix,
-           CountReport& report) {
-  std::istringstream lines(messages);
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::string text = std::string(prefix) + line;
-    if (line.find(path) == std::string::npos) text += " (" + path + ")";
-    report.Say(text);
-  }
-}
 
 // The byte size of a file, 0 for what cannot be looked at (its count will
 // say why).
@@ -244,8 +248,7 @@ std::optional<std::vector<std::string>> CorpusFiles(const std::vector<std::strin
         below.push_back(it->path().string());
     }
     if (error) {
-      const RunTimeError e = RunTimeErrorFromErrno(error.value());
-      const std::string message = "Error " + std::to_string(e.number) + ": " + e.description;
+      const std::string message = ErrnoText(error.value());
       if (!keepGoing) {
         Relay(message, argument, "", report);
         return std::nullopt;

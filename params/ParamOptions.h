@@ -81,7 +81,7 @@ inline constexpr ParamOption kParamOptions[] = {
            "skip text from START to END (END \"\": to the end of the line). The pair replaces "
            "both pairs of markers; the option given a second time sets the second pair. Both "
            "arguments are taken as they are, even when they begin with \"-\": "
-           "--comment-markers -[ ]-"),
+           "--comment-markers -[ ]- (but never hold \"--\", which is read as a space)"),
     Flag(kWord, "--use-comment-markers", P::chkAllowCommentMarkers, 1,
          "skip text between the comment markers already set, as --params or --settings left them"),
     Flag(kWord, "--no-comment-markers", P::chkAllowCommentMarkers, 0,

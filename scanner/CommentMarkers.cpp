@@ -37,6 +37,19 @@ MarkerValidation ValidateCommentMarkers(const CommentMarkers& m, bool numerals,
               "Start-comment and end-comment markers must be different.\r\n\r\n"
               "Check the comment markers in the 'Set parameters' panel."};
   }
+  // Every "--" of a line becomes a space before markers are looked for: a
+  // start holding one would skip nothing, an end would skip all that follows.
+  for (int k = 0; k < 2; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    for (const std::string* marker : {&m.strStartComment[i], &m.strEndComment[i]}) {
+      if (marker->find("--") != std::string::npos)
+        return {MarkerCheck::HoldsDoubleHyphen, k,
+                "The comment marker \"" + EncodeUtf8(*marker) +
+                    "\" would never be found:\r\n"
+                    "two hyphens in a row are read as a space.\r\n\r\n"
+                    "Check the comment markers in the 'Set parameters' panel."};
+    }
+  }
   for (int k = 0; k < 2; ++k) {
     const std::string& start = m.strStartComment[static_cast<std::size_t>(k)];
     if (WordLength(start, 0, numerals, extra) == start.size())

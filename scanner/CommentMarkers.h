@@ -30,7 +30,7 @@ enum class MarkerChoice : std::uint8_t {
                                                      bool allowCommentMarkers);
 
 /// Which check of the user's markers failed.
-enum class MarkerCheck : std::uint8_t { Ok, StartEmpty, StartEqualsEnd, StartIsWord };
+enum class MarkerCheck : std::uint8_t { Ok, StartEmpty, StartEqualsEnd, HoldsDoubleHyphen, StartIsWord };
 
 struct MarkerValidation {
   MarkerCheck check = MarkerCheck::Ok;
@@ -42,7 +42,9 @@ struct MarkerValidation {
 
 /// Checks the user's markers (Windows-1252) before a pass uses them: first
 /// that both start markers are non-empty, then that no start marker equals
-/// its end marker, then that no start marker consists wholly of word
+/// its end marker, then that no marker holds "--" (read as a space before
+/// markers are looked for, so it is never found), then that no start
+/// marker consists wholly of word
 /// characters (it could not be told from a word). `numerals` and `extra`
 /// are the word-character settings of the check (see IsWordChar).
 [[nodiscard]] MarkerValidation ValidateCommentMarkers(const CommentMarkers& userMarkers,

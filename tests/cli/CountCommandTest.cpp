@@ -93,9 +93,11 @@ TEST(CountCommandTest, RefusalsSayWhyAndFail) {
   const std::string text = dir.Write("notes.txt", "rem hidden\nshown\n");
   ::symlink(text.c_str(), dir.File("link.txt").c_str());
   const std::pair<std::vector<std::string>, std::string> rows[] = {
-      {{dir.File("missing.txt")}, "zet-count: Input file does not exist.\n"},
-      {{dir.Path()}, "zet-count: This is a folder, not a file.\n"},
-      {{binary}, "zet-count: This is not a text file.\n"},
+      // A refusal names the file it is about.
+      {{dir.File("missing.txt")},
+       "zet-count: Input file does not exist. (" + dir.File("missing.txt") + ")\n"},
+      {{dir.Path()}, "zet-count: This is a folder, not a file. (" + dir.Path() + ")\n"},
+      {{binary}, "zet-count: This is not a text file. (" + binary + ")\n"},
       {{"-o", dir.File("link.txt"), text},
        "zet-count: Output file cannot be the same as the input file.\n" + dir.File("link.txt") +
            " is " + text + "\n"},

@@ -139,7 +139,8 @@ TEST(CountFaultsTest, DescriptorsThatFailAreReportedWithTheirReason) {
   TempDir dir;
   ASSERT_EQ(::symlink("/proc/self/mem", dir.File("failing.txt").c_str()), 0);
   EXPECT_EQ(Count({dir.File("failing.txt")}),
-            (Outcome{1, "", "zet-count: Error 57: Input/output error\n"}));
+            (Outcome{1, "", "zet-count: Error 57: Input/output error (" + dir.File("failing.txt") +
+                                ")\n"}));
 }
 
 TEST(CountFaultsTest, AnInputCutShortIsCountedAsFarAsItGoes) {

@@ -207,6 +207,18 @@ TEST(CountOptionsTest, UnusableMarkersFromTheCommandLineAreUsageErrors) {
       {{"--comment-markers", "", "x"}, "option '--comment-markers': the start marker may not be empty"},
       {{"--comment-markers", "rem", "", "--no-comment-markers"}, ""},  // not used, so no fault
       {{"--use-comment-markers"}, ""},
+      // Two hyphens in a row are read as a space before markers are looked
+      // for: such a start is never found, such an end never closes.
+      {{"--comment-markers", "--", "", "--disallow", "hyphens"},
+       "option '--comment-markers': the marker '--' can never be found, since two hyphens in a row "
+       "are read as a space; choose another"},
+      {{"--comment-markers", "--", ""},
+       "option '--comment-markers': the marker '--' can never be found, since two hyphens in a row "
+       "are read as a space; choose another"},
+      {{"--comment-markers", "#", "", "--comment-markers", "{", "--}"},
+       "option '--comment-markers': the marker '--}' can never be found, since two hyphens in a row "
+       "are read as a space; choose another"},
+      {{"--comment-markers", "-[", "]-"}, ""},
   };
   for (const auto& [args, error] : rows) {
     const ParsedCountOptions parsed = ParseCountOptions(args);

@@ -75,6 +75,8 @@ TEST_F(FacesAgreeTest, InputRefusalsReadAlike) {
   const std::vector<Case> cases = {
       {"missing", temp.File("gone.txt"), "", "Input file does not exist.", "File not found"},
       {"folder", temp.File("notes.d"), "", "This is a folder, not a file.", "Invalid input"},
+      {"folder with a slash", temp.File("notes.d") + "/", "", "This is a folder, not a file.",
+       "Invalid input"},
       {"not text", binary, "", "This is not a text file.", "Invalid input"},
       {"output is input", input, input, "Output file cannot be the same as the input file.",
        "Error"},
@@ -89,6 +91,22 @@ TEST_F(FacesAgreeTest, InputRefusalsReadAlike) {
     EXPECT_EQ(run.status, 1) << c.name;
     EXPECT_THAT(run.err, HasSubstr(c.message)) << c.name;
   }
+}
+
+// Was: a marker holding "--" was accepted and never found, since every
+// "--" is read as a space first: nothing skipped, or as an end marker the
+// rest of the text skipped. Both programs refuse it before counting.
+TEST_F(FacesAgreeTest, MarkersThatCanNeverBeFoundAreRefused) {
+  frm->paramsWindow.chkAllowCommentMarkers.SetValue(1);
+  frm->paramsWindow.chkAllowWordsWithHyphens.SetValue(0);
+  frm->paramsWindow.txbStartComment0.SetText("{");
+  frm->paramsWindow.txbEndComment0.SetText("--}");
+  const ShownMessage box = DesktopCount(input, "");
+  EXPECT_THAT(box.text, ::testing::StartsWith("The comment marker \"--}\" would never be found"));
+  EXPECT_EQ(frm->txbOutput.Text(), "");
+  const CliRun run = Cli({"--disallow", "hyphens", "--comment-markers", "{", "--}", input});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("the marker '--}' can never be found"));
 }
 
 // Names without an extension are ordinary file names on this system.

@@ -101,6 +101,13 @@ const Row kRows[] = {
     {"write-protected file", [](const std::string& f, const std::string&) {
        const std::string p = Existing(f + "/out.txt", 0444); return Target{p, p}; },
      Result::Refused, "Cannot write the output file", true},
+    {"missing folder", [](const std::string& f, const std::string&) {
+       return Target{f + "/none/out.txt", ""}; },
+     Result::Refused, "Cannot write the output file"},
+    {"new file in a read-only folder", [](const std::string& f, const std::string&) {
+       EXPECT_EQ(::chmod(f.c_str(), 0555), 0);
+       return Target{f + "/new.txt", ""}; },
+     Result::Refused, "Cannot write the output file", true},
     {"writable file in a read-only folder", [](const std::string& f, const std::string&) {
        const std::string p = Existing(f + "/out.txt", 0666);
        EXPECT_EQ(::chmod(f.c_str(), 0555), 0);

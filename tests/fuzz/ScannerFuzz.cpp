@@ -131,9 +131,20 @@ void CheckDecoder(std::string_view bytes) {
           "Utf8BomLength is wrong");
 }
 
-// One encoding a source: the validator agrees with the reference, also fed
-// in pieces; Windows-1252 is taken byte for byte.
+// One encoding a source: a byte-order mark, else UTF-8 when every byte is,
+// else Windows-1252; the validator agrees with the reference, also fed in
+// pieces; Windows-1252 is taken byte for byte.
 void CheckEncodings(std::string_view bytes, std::size_t piece) {
+  const Encoding expected = bytes.starts_with("\xEF\xBB\xBF") ? Encoding::Utf8
+                            : bytes.starts_with("\xFF\xFE")     ? Encoding::Utf16LE
+                            : bytes.starts_with("\xFE\xFF")     ? Encoding::Utf16BE
+                            : IsValidUtf8(bytes)                ? Encoding::Utf8
+                                                                : Encoding::Windows1252;
+  Require(DecideEncoding(bytes, true) == expected, "a whole source was decided wrongly");
+  MemoryByteSource source(bytes, piece);
+  const EncodingDecision decided = DecideSourceEncoding(source);
+  Require(!decided.failed && decided.encoding == expected,
+          "a source read in pieces was decided wrongly");
   const std::size_t prefix = ValidUtf8Prefix(bytes);
   Require((prefix == bytes.size()) == IsValidUtf8(bytes), "the validator disagrees with the reference");
   Require(IsValidUtf8(bytes.substr(0, prefix)), "the validator's valid prefix is not valid");

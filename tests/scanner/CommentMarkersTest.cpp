@@ -41,7 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
         ValidateRow{"letters_could_be_a_word", {{"rem", "#"}, {"", ""}}, {}, MarkerCheck::StartIsWord, 0},
         ValidateRow{"hash_passes", {{"#", "{"}, {"", "}"}}, {}, MarkerCheck::Ok, -1},
         ValidateRow{"x_hyphen_with_hyphens", {{"x-", "#"}, {"", ""}}, Hyphens(), MarkerCheck::StartIsWord, 0},
-        ValidateRow{"x_hyphen_without_hyphens", {{"x-", "#"}, {"", ""}}, {}, MarkerCheck::Ok, -1}),
+        ValidateRow{"x_hyphen_without_hyphens", {{"x-", "#"}, {"", ""}}, {}, MarkerCheck::Ok, -1},
+        // "--" is a space by the time markers are looked for.
+        ValidateRow{"double_hyphen_start", {{"--", "#"}, {"", ""}}, {}, MarkerCheck::HoldsDoubleHyphen, 0},
+        ValidateRow{"double_hyphen_start_with_hyphens", {{"--", "#"}, {"", ""}}, Hyphens(),
+                    MarkerCheck::HoldsDoubleHyphen, 0},
+        ValidateRow{"double_hyphen_end", {{"#", "<"}, {"", "-->"}}, {}, MarkerCheck::HoldsDoubleHyphen, 1},
+        ValidateRow{"single_hyphens_pass", {{"-[", "#"}, {"]-", ""}}, {}, MarkerCheck::Ok, -1}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(ValidateCommentMarkersMessages, ShowTheExactTexts) {
@@ -58,6 +64,10 @@ TEST(ValidateCommentMarkersMessages, ShowTheExactTexts) {
             "\"r\xC3\xA9m\" could be part of a word.\r\n\r\n"
             "Check the start-comment markers in the 'Set parameters' panel and\r\n"
             "perhaps disallow comment markers or restrict allowable words.");
+  EXPECT_EQ(ValidateCommentMarkers({{"#", "#"}, {"\xAB--", ""}}, false, "").message,
+            "The comment marker \"\xC2\xAB--\" would never be found:\r\n"
+            "two hyphens in a row are read as a space.\r\n\r\n"
+            "Check the comment markers in the 'Set parameters' panel.");
 }
 
 TEST(ChooseMarkersForExtensionTest, ByExtensionInAnyCase) {

@@ -576,6 +576,49 @@ TEST_F(CountTest, LoadingParametersWithAnotherInputCountsThatFile) {
   EXPECT_THAT(frm->txbOutput.Text(), ::testing::Not(::testing::HasSubstr("cat")));
 }
 
+// Was: a parameter file naming another common-words file left the old
+// file's words filtering, and ticking the box again called the new file
+// "already loaded".
+TEST_F(CountTest, LoadingParametersWithAnotherCommonWordsFileFiltersItsWords) {
+  const std::string cat = Write("cat.txt", "cat\n");
+  ASSERT_TRUE(frm->cmdSetParameters.UserClick());
+  hp.fileDialogs.Answer(cat);
+  hp.messageBoxes.AnswerOk();
+  ASSERT_TRUE(frm->paramsWindow.cmdSelectCommonWordsFile.UserClick());
+  ASSERT_TRUE(frm->blnCommonWordsLoaded);
+  Count();
+  ASSERT_THAT(frm->txbOutput.Text(), ::testing::Not(HasSubstr("cat")));
+
+  ParameterSet params = Params();
+  params.SetText(ParamId::strCommonWordsFile, Write("dog.txt", "dog\n"));
+  const std::string file = temp.File("dog.zet");
+  ASSERT_EQ(SaveState(file, params), "");
+  hp.fileDialogs.Answer(file);
+  ASSERT_TRUE(frm->paramsWindow.cmdSaveLoadParameters1.UserClick());
+  EXPECT_FALSE(frm->blnCommonWordsLoaded);
+  // Ticking the box again reads the new file, with no "already loaded".
+  hp.messageBoxes.ClearShown();
+  hp.messageBoxes.Answer(MessageAnswer::kYes);  // the words held are read anew
+  ASSERT_TRUE(frm->paramsWindow.chkIgnoreCommonWords.UserClick());
+  hp.messageBoxes.AnswerOk();
+  ASSERT_TRUE(frm->paramsWindow.chkIgnoreCommonWords.UserClick());
+  ASSERT_FALSE(hp.messageBoxes.Shown().empty());
+  EXPECT_EQ(hp.messageBoxes.Shown().back().text, "Common words loaded from " + temp.File("dog.txt"));
+  EXPECT_TRUE(frm->blnCommonWordsLoaded);
+  Count();
+  EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("cat"));
+  EXPECT_THAT(frm->txbOutput.Text(), ::testing::Not(HasSubstr("dog")));
+
+  // Without the tick the next count reads it all the same.
+  params.SetText(ParamId::strCommonWordsFile, cat);
+  ASSERT_EQ(SaveState(file, params), "");
+  hp.fileDialogs.Answer(file);
+  ASSERT_TRUE(frm->paramsWindow.cmdSaveLoadParameters1.UserClick());
+  Count();
+  EXPECT_THAT(frm->txbOutput.Text(), ::testing::Not(HasSubstr("cat")));
+  EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("dog"));
+}
+
 // Was: a pass that ticked the box itself (more than 2000 words shown) saved
 // it as the user's choice when the program quit during the pass.
 TEST_F(CountTest, ThePassOwnTickIsNotTheUsersValue) {
