@@ -7,6 +7,7 @@
 #include "engine/FileProc.h"
 #include "engine/ParameterFiles.h"
 #include "params/ScanSnapshot.h"
+#include "params/SettingsFile.h"
 #include "windows/ScopedFlag.h"
 #include "windows/frmParams.h"
 
@@ -43,7 +44,7 @@ std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {
   ParameterSet params = Parameters();
   host_.CollectMainSettings(params);
   const ParameterSet before = params;
-  const Outcome<Done> restored = RestoreParameters(path, params);
+  const Outcome<Done> restored = zet::RestoreSavedState(path, params);
   const std::string result = restored ? std::string() : restored.problem().message;
   // No side file (one saved by an older version) is the default model.
   const ModelSettings models = ReadModelSettings(path);
