@@ -52,10 +52,10 @@ bool frmMain::Form_Load() {
 
 bool frmMain::LoadProgramTexts() {
   const std::string path = PathInFolder(platform_.application.ProgramFolder(), kCatalogueFileName);
-  const int result = catalogue_.Load(path);
-  if (result >= 1) return true;
-  platform_.messageBoxes.Show(LoadProgramTextsMessage(result, path), "", MessageIcon::kCritical,
-                              MessageButtons::kOk);
+  const Outcome<std::size_t> loaded = catalogue_.Load(path);
+  if (loaded) return true;
+  platform_.messageBoxes.Show(loaded.problem().message, loaded.problem().title,
+                              MessageIcon::kCritical, MessageButtons::kOk);
   platform_.application.Quit(1);
   return false;
 }
