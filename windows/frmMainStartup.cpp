@@ -70,7 +70,7 @@ void frmMain::PlaceWindow() {
 void frmMain::RestoreStartUpState() {
   SetDefaultCommonWordsFile();
   FillComboBoxes();
-  if (!RestoreSavedState("").empty()) {
+  if (!RestoreSavedState("")) {
     // No settings file yet, or an unusable one: run on the defaults, with
     // the common-words file that ships with the program named in its box.
     InitializeVariables();
@@ -165,9 +165,9 @@ void frmMain::lblOnlineDocumentation_Click() {
 }
 
 void frmMain::cmdSaveState_Click() {
-  const std::string result = SaveState("");
-  if (!result.empty())
-    platform_.messageBoxes.Show(result, texts::kTitleError, MessageIcon::kExclamation,
+  const Outcome<Done> saved = SaveState("");
+  if (!saved)
+    platform_.messageBoxes.Show(saved.problem().message, texts::kTitleError, MessageIcon::kExclamation,
                                 MessageButtons::kOk);
   else if (!blnQuitting_)
     platform_.messageBoxes.Show(texts::kStateSaved, texts::kTitleSave, MessageIcon::kNone,
