@@ -18,7 +18,7 @@
 #include "engine/FileWrites.h"
 #include "engine/ListingFile.h"
 #include "engine/ParameterFiles.h"
-#include "engine/RunTimeError.h"
+#include "params/RunTimeError.h"
 #include "params/AppDataPath.h"
 #include "params/ListingParams.h"
 #include "params/ParamOptions.h"
@@ -80,13 +80,13 @@ bool ResolveParameters(const CountOptions& options, const CountEnvironment& env,
     // No settings saved yet is a first start: the defaults, as the desktop
     // program does; settings that exist but do not read are an error. The
     // file is not looked for first: it could go between the look and the read.
-    if (const std::string error = RestoreUserSettings(path, params); !error.empty()) {
-      Fail(err, error + " (" + path + ")");
+    if (const Outcome<Done> restored = RestoreUserSettings(path, params); !restored) {
+      Fail(err, restored.problem().message + " (" + path + ")");
       return false;
     }
   }
   if (options.paramsFile) {
-    if (const Outcome<Done> restored = RestoreParameters(*options.paramsFile, params); !restored) {
+    if (const Outcome<Done> restored = RestoreSavedState(*options.paramsFile, params); !restored) {
       Report(err, restored.problem());
       return false;
     }

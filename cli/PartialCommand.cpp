@@ -13,7 +13,7 @@
 #include "cli/TerminalReport.h"
 #include "engine/FdCloser.h"
 #include "engine/PartialCount.h"
-#include "engine/RunTimeError.h"
+#include "params/RunTimeError.h"
 #include "params/AtomicFile.h"
 
 namespace zet {

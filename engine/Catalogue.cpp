@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 
 #include "engine/FdCloser.h"
@@ -15,6 +16,37 @@ namespace zet {
 
 namespace {
 
+// How loading ended, when it did not end with a count of texts.
+constexpr int kNoTextRead = 0;  // only comments and blank lines
+constexpr int kCannotOpen = -1;
+constexpr int kTooMuchText = -3;  // over kMaxLines lines or kMaxFileBytes
+constexpr int kBadLine = -5;      // a line not of the form number=text
+constexpr int kFileEmpty = -6;
+constexpr int kReadError = -7;
+// A failure at line n (1 to kMaxLines) is the base minus n.
+constexpr int kMissingStringBase = -500;  // "n=" with no text, or no "="
+constexpr int kTooLongBase = -1000;       // text over kMaxTextLength
+constexpr int kDuplicateBase = -1500;     // number seen on an earlier line
+
+// The message telling the user why loading ended with `result`; the file's
+// full path is on a line of its own when it could not be opened.
+std::string LoadProblemText(int result, std::string_view fullPath) {
+  const auto atLine = [](const char* what, int line) {
+    return std::string(what) + " " + std::to_string(line) + ".";
+  };
+  switch (result) {
+    case kNoTextRead: return "No program text was read.";
+    case kCannotOpen: return "Cannot open file containing program text.\r\n" + std::string(fullPath);
+    case kTooMuchText: return "Too much program text.";
+    case kFileEmpty: return "File is empty.";
+    case kReadError: return "Error reading file.";
+    default: break;
+  }
+  if (result > kMissingStringBase) return "Error " + std::to_string(result);
+  if (result >= kTooLongBase) return atLine("Missing string at line", kMissingStringBase - result);
+  if (result >= kDuplicateBase) return atLine("String too long at line", kTooLongBase - result);
+  return atLine("Duplicate in program text at line", kDuplicateBase - result);
+}
 
 std::string_view TrimBlanks(std::string_view s) {
   const auto first = s.find_first_not_of(" \t");
@@ -42,26 +74,35 @@ std::size_t CountUtf8Characters(std::string_view text) {
 
 }  // namespace
 
-int Catalogue::Load(const std::string& path) {
+Outcome<std::size_t> Catalogue::Load(const std::string& path) {
   texts_.clear();
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return kCannotOpen;
+  if (fd < 0) return Loaded(kCannotOpen, path, errno);
   FdCloser closer(fd);
   struct stat info {};
-  if (::fstat(fd, &info) != 0) return kReadError;
-  if (info.st_size == 0) return kFileEmpty;
-  if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileBytes) return kTooMuchText;
+  if (::fstat(fd, &info) != 0) return Loaded(kReadError, path, errno);
+  if (info.st_size == 0) return Loaded(kFileEmpty, path);
+  if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileBytes) return Loaded(kTooMuchText, path);
 
   FdByteSource source(fd);
-  return LoadLines(source);
+  return Loaded(LoadLines(source), path);
 }
 
-int Catalogue::LoadText(std::string_view bytes) {
+Outcome<std::size_t> Catalogue::LoadText(std::string_view bytes) {
   texts_.clear();
-  if (bytes.empty()) return kFileEmpty;
-  if (bytes.size() > kMaxFileBytes) return kTooMuchText;
+  if (bytes.empty()) return Loaded(kFileEmpty, {});
+  if (bytes.size() > kMaxFileBytes) return Loaded(kTooMuchText, {});
   MemoryByteSource source(bytes);
-  return LoadLines(source);
+  return Loaded(LoadLines(source), {});
+}
+
+Outcome<std::size_t> Catalogue::Loaded(int result, const std::string& path, int errorNumber) {
+  if (result > 0) return static_cast<std::size_t>(result);
+  texts_.clear();
+  const bool unread = result == kCannotOpen || result == kReadError;
+  return Problem{unread ? ProblemKind::CannotRead : ProblemKind::BadFile,
+                 LoadProblemText(result, path), "", path,
+                 errorNumber != 0 ? RunTimeErrorFromErrno(errorNumber) : RunTimeError{}};
 }
 
 int Catalogue::LoadLines(ByteSource& source) {
@@ -78,7 +119,6 @@ int Catalogue::LoadLines(ByteSource& source) {
     }
   }
   if (result >= 0 && reader.Failed()) result = kReadError;
-  if (result <= 0) texts_.clear();
   return result;
 }
 
@@ -100,28 +140,6 @@ int Catalogue::ParseLine(std::string_view line, int lineNumber) {
 std::string Catalogue::Get(int number) const {
   const auto it = texts_.find(number);
   return it == texts_.end() ? std::string() : it->second;
-}
-
-std::string LoadProgramTextsMessage(int result, std::string_view fullPath) {
-  const auto atLine = [](const char* what, int line) {
-    return std::string(what) + " " + std::to_string(line) + ".";
-  };
-  switch (result) {
-    case 0: return "No program text was read.";
-    case -1: return "Cannot open file containing program text.\r\n" + std::string(fullPath);
-    case -2: return "Particular memory allocation error.";
-    case -3: return "Too much program text.";
-    case -4: return "Text not recovered.";
-    case -6: return "File is empty.";
-    case -7: return "Error reading file.";
-    case -8: return "General memory allocation error.";
-    default: break;
-  }
-  if (result > 0) return {};
-  if (result >= -500) return "Error " + std::to_string(result);
-  if (result >= -1000) return atLine("Missing string at line", -(result + 500));
-  if (result >= -1500) return atLine("String too long at line", -(result + 1000));
-  return atLine("Duplicate in program text at line", -(result + 1500));
 }
 
 }  // namespace zet

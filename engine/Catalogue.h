@@ -23,6 +23,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "params/Outcome.h"
+
 namespace zet {
 
 class ByteSource;
@@ -38,27 +40,15 @@ class Catalogue {
   static constexpr std::uintmax_t kMaxFileBytes = 1024 * 1024;
   static constexpr int kMaxNumber = 32767;
 
-  // Results of Load. Success is a count of 1 or more.
-  static constexpr int kNoTextRead = 0;     // only comments and blank lines
-  static constexpr int kCannotOpen = -1;
-  static constexpr int kTooMuchText = -3;   // over kMaxLines lines or kMaxFileBytes
-  static constexpr int kBadLine = -5;       // a line not of the form number=text
-  static constexpr int kFileEmpty = -6;
-  static constexpr int kReadError = -7;
-  // A failure at line n (1 to kMaxLines) is the base minus n.
-  static constexpr int kMissingStringBase = -500;   // "n=" with no text, or no "="
-  static constexpr int kTooLongBase = -1000;        // text over kMaxTextLength
-  static constexpr int kDuplicateBase = -1500;      // number seen on an earlier line
-
   /// Reads the catalogue file at `path`, replacing any texts held. Returns
-  /// the number of texts (1 or more) on success; otherwise one of the
-  /// failure results above, and the catalogue is then empty. The first
-  /// failure in the file decides the result.
-  [[nodiscard]] int Load(const std::string& path);
+  /// the number of texts (1 or more); otherwise the problem that the first
+  /// failure in the file makes, naming `path` (the message box's text, word
+  /// for word), and the catalogue is then empty.
+  [[nodiscard]] Outcome<std::size_t> Load(const std::string& path);
 
-  /// Load over a file's bytes already in memory: the same results, with the
-  /// size limits applied to `bytes`.
-  [[nodiscard]] int LoadText(std::string_view bytes);
+  /// Load over a file's bytes already in memory: the same outcomes, with
+  /// the size limits applied to `bytes`, naming no file.
+  [[nodiscard]] Outcome<std::size_t> LoadText(std::string_view bytes);
 
   /// The text numbered `number`, or empty when there is none.
   [[nodiscard]] std::string Get(int number) const;
@@ -68,16 +58,16 @@ class Catalogue {
 
  private:
   // Parses one line (1-based `lineNumber`) into texts_; 1 when it held a
-  // text, 0 when it was blank or a comment, else a failure result.
+  // text, 0 when it was blank or a comment, else a failure code (Catalogue.cpp).
   int ParseLine(std::string_view line, int lineNumber);
-  // Reads the lines of a source whose size was checked; a Load result.
+  // Reads the lines of a source whose size was checked: the number of texts,
+  // or a failure code.
   int LoadLines(ByteSource& source);
+  // The outcome of a load that ended with `result` (a count or a failure
+  // code), the file named `path`.
+  Outcome<std::size_t> Loaded(int result, const std::string& path, int errorNumber = 0);
 
   std::unordered_map<int, std::string> texts_;
 };
-
-/// The message telling the user why loading failed, for a Load `result` of 0
-/// or less; `fullPath` is the catalogue file's path. Empty for a success.
-[[nodiscard]] std::string LoadProgramTextsMessage(int result, std::string_view fullPath);
 
 }  // namespace zet

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/FileProc.h"
-#include "engine/Outcome.h"
+#include "params/Outcome.h"
 #include "results/WordChecks.h"
 #include "scanner/ScanObserver.h"
 #include "scanner/ScanSettings.h"

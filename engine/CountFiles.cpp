@@ -12,7 +12,7 @@
 #include "engine/FileProc.h"
 #include "engine/FileTexts.h"
 #include "engine/InputFile.h"
-#include "engine/RunTimeError.h"
+#include "params/RunTimeError.h"
 #include "params/ScanSnapshot.h"
 #include "scanner/Encoding.h"
 #include "scanner/ParallelScan.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/FileProc.h"
-#include "engine/Outcome.h"
+#include "params/Outcome.h"
 #include "scanner/Encoding.h"
 
 namespace zet {

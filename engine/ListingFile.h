@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/FileWrites.h"
-#include "engine/Outcome.h"
+#include "params/Outcome.h"
 #include "params/ParameterSet.h"
 #include "results/Export.h"
 #include "results/Listing.h"

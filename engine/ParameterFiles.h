@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/FileWrites.h"
-#include "engine/Outcome.h"
+#include "params/Outcome.h"
 #include "params/ModelSettings.h"
 #include "params/ParameterSet.h"
 
@@ -16,16 +16,12 @@ namespace zet {
 /// is a file the run reads or writes: the input, output or common-words
 /// file that `params` names, or any of `alsoRead` (a parameter file the run
 /// started from, standard input's file). Any other failure is a CannotWrite
-/// problem with SaveState's text.
+/// problem as SaveState reports it.
 /// With `model`, its side file (params/ModelSettings.h) is written after
 /// the 37-line file, under the same refusals.
 [[nodiscard]] Outcome<Done> SaveParameters(const std::string& path, const ParameterSet& params,
                                            const FilesRead& alsoRead = {},
                                            const ModelSettings* model = nullptr);
 
-/// Reads the parameter file `path` into `params` (RestoreSavedState); a
-/// file that does not read is a BadFile problem with its text, and the
-/// lines before the unusable one stay applied.
-[[nodiscard]] Outcome<Done> RestoreParameters(const std::string& path, ParameterSet& params);
 
 }  // namespace zet

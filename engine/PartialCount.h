@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/Outcome.h"
+#include "params/Outcome.h"
 #include "params/ParameterSet.h"
 #include "scanner/WordTable.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/ListingFile.h"
-#include "engine/Outcome.h"
+#include "params/Outcome.h"
 #include "params/ParameterSet.h"
 #include "results/Listing.h"
 #include "scanner/Encoding.h"

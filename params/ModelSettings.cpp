@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "params/AtomicFile.h"
+#include "params/SettingsFile.h"
 
 namespace zet {
 namespace {
@@ -62,11 +63,11 @@ ModelSettings ParseModelSettings(std::string_view text) {
   return settings;
 }
 
-std::string SaveModelSettings(const std::string& path, const ModelSettings& settings) {
+Outcome<Done> SaveModelSettings(const std::string& path, const ModelSettings& settings) {
   const std::string side = ModelSettingsPath(path);
   if (const int error = ReplaceFileContents(side, FormatModelSettings(settings)); error != 0)
-    return std::string("Error when attempting to save parameters: ") + std::strerror(error);
-  return {};
+    return SaveProblem(side, std::strerror(error), RunTimeErrorFromErrno(error));
+  return Done{};
 }
 
 ModelSettings ReadModelSettings(const std::string& path) {

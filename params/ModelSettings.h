@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "params/Outcome.h"
+
 namespace zet {
 
 /// The settings of the side file.
@@ -35,9 +37,10 @@ struct ModelSettings {
 [[nodiscard]] ModelSettings ParseModelSettings(std::string_view text);
 
 /// Writes `settings` to the side file of `path` by the write policy
-/// (params/AtomicFile.h). Returns an empty text, or "Error when attempting
-/// to save parameters: " and the system's reason, as SaveState does.
-[[nodiscard]] std::string SaveModelSettings(const std::string& path, const ModelSettings& settings);
+/// (params/AtomicFile.h). A failure is a CannotWrite problem naming the side
+/// file, with SaveState's text: "Error when attempting to save parameters: "
+/// and the system's reason.
+[[nodiscard]] Outcome<Done> SaveModelSettings(const std::string& path, const ModelSettings& settings);
 
 /// The settings of the side file of `path`: the defaults when there is
 /// none, or when it cannot be read (it holds only choices an older version

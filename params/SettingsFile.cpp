@@ -269,6 +269,13 @@ std::string Restore(const std::string& path, ParameterSet& params, bool missingI
   return result;
 }
 
+// The outcome of a restore whose reason for refusing the file is
+// `error` (empty when it read).
+Outcome<Done> Restored(std::string error, const std::string& path) {
+  if (error.empty()) return Done{};
+  return Problem{ProblemKind::BadFile, std::move(error), std::string(kLoadParametersTitle), path, {}};
+}
+
 }  // namespace
 
 std::string FormatSettings(const ParameterSet& params) {
@@ -290,24 +297,29 @@ std::string FormatSettings(const ParameterSet& params) {
   return out;
 }
 
-std::string SaveState(const std::string& path, const ParameterSet& params) {
-  if (path.empty()) return std::string(kSavePrefix) + "no file name given";
-  const int error = ReplaceFileContents(path, FormatSettings(params));
-  if (error != 0) return std::string(kSavePrefix) + std::strerror(error);
-  return {};
+Outcome<Done> SaveState(const std::string& path, const ParameterSet& params) {
+  if (path.empty()) return SaveProblem(path, "no file name given", {});
+  if (const int error = ReplaceFileContents(path, FormatSettings(params)); error != 0)
+    return SaveProblem(path, std::strerror(error), RunTimeErrorFromErrno(error));
+  return Done{};
 }
 
-std::string RestoreSavedState(const std::string& path, ParameterSet& params) {
-  return Restore(path, params, false);
+Outcome<Done> RestoreSavedState(const std::string& path, ParameterSet& params) {
+  return Restored(Restore(path, params, false), path);
 }
 
-std::string RestoreUserSettings(const std::string& path, ParameterSet& params) {
-  return Restore(path, params, true);
+Outcome<Done> RestoreUserSettings(const std::string& path, ParameterSet& params) {
+  return Restored(Restore(path, params, true), path);
 }
 
-std::string RestoreSettingsText(std::string_view bytes, ParameterSet& params) {
+Outcome<Done> RestoreSettingsText(std::string_view bytes, ParameterSet& params) {
   MemoryByteSource source(bytes);
-  return RestoreFromSource(source, params);
+  return Restored(RestoreFromSource(source, params), {});
+}
+
+Problem SaveProblem(const std::string& path, std::string_view reason, RunTimeError error) {
+  return {ProblemKind::CannotWrite, std::string(kSavePrefix) + std::string(reason),
+          std::string(kSaveParametersTitle), path, std::move(error)};
 }
 
 }  // namespace zet

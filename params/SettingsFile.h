@@ -11,7 +11,9 @@
 // after the closing quote and reads back byte for byte.
 
 #include <string>
+#include <string_view>
 
+#include "params/Outcome.h"
 #include "params/ParameterSet.h"
 
 namespace zet {
@@ -23,6 +25,10 @@ inline constexpr int kSettingsLineCount = 37;
 /// selection.
 inline constexpr std::string_view kInvalidComboBoxIndex = "Invalid combo box index";
 
+/// The desktop's message-box titles for a failed save and a failed restore.
+inline constexpr std::string_view kSaveParametersTitle = "Save parameters";
+inline constexpr std::string_view kLoadParametersTitle = "Load parameters";
+
 /// The file's text for `params`: 37 lines, each ended by CR LF. A CR or LF
 /// inside a text is written as a space, so every text stays on its line.
 [[nodiscard]] std::string FormatSettings(const ParameterSet& params);
@@ -30,28 +36,35 @@ inline constexpr std::string_view kInvalidComboBoxIndex = "Invalid combo box ind
 /// Writes `params` to the file at `path` (UTF-8, not empty). The file is
 /// replaced whole or not at all: a failed save (missing folder, no
 /// permission, full disk) leaves any previous file exactly as it was.
-/// Returns an empty text on success, otherwise "Error when attempting to
-/// save parameters: " followed by the system's description of the error.
-[[nodiscard]] std::string SaveState(const std::string& path, const ParameterSet& params);
+/// A failure is a CannotWrite problem naming `path`: "Error when attempting
+/// to save parameters: " followed by the system's description of the error,
+/// with the system's error in `error`.
+[[nodiscard]] Outcome<Done> SaveState(const std::string& path, const ParameterSet& params);
 
 /// Reads the file at `path` into `params`, applying each line as it is read.
-/// Returns an empty text on success; "Error when attempting to restore
-/// parameters: " and a description when the file cannot be read or a line
-/// is unusable (reading stops there and the lines before it stay applied);
-/// or "Invalid combo box index" when every line was applied but a list was
-/// left without a selection. No input can put a value out of range.
+/// A file that does not read is a BadFile problem naming `path`: "Error
+/// when attempting to restore parameters: " and a description when the file
+/// cannot be read or a line is unusable (reading stops there and the lines
+/// before it stay applied), or "Invalid combo box index" when every line was
+/// applied but a list was left without a selection. No input can put a value out of range.
 /// The common-words file name is applied to both `strCommonWordsFile` and
 /// `txbCommonWordsFile`.
-[[nodiscard]] std::string RestoreSavedState(const std::string& path, ParameterSet& params);
+[[nodiscard]] Outcome<Done> RestoreSavedState(const std::string& path, ParameterSet& params);
 
 /// RestoreSavedState for the user settings file, where no file means a
 /// first start: a file that does not exist (never saved, a dangling link,
-/// or removed before it could be opened) leaves `params` alone and returns
-/// an empty text. Anything else that cannot be read is reported as
+/// or removed before it could be opened) leaves `params` alone and is a
+/// success. Anything else that cannot be read is reported as
 /// RestoreSavedState reports it.
-[[nodiscard]] std::string RestoreUserSettings(const std::string& path, ParameterSet& params);
+[[nodiscard]] Outcome<Done> RestoreUserSettings(const std::string& path, ParameterSet& params);
 
-/// RestoreSavedState over a file's bytes already in memory.
-[[nodiscard]] std::string RestoreSettingsText(std::string_view bytes, ParameterSet& params);
+/// RestoreSavedState over a file's bytes already in memory; a problem names
+/// no file.
+[[nodiscard]] Outcome<Done> RestoreSettingsText(std::string_view bytes, ParameterSet& params);
+
+/// The problem of a parameter or settings file that could not be saved to
+/// `path`: "Error when attempting to save parameters: " and `reason`.
+[[nodiscard]] Problem SaveProblem(const std::string& path, std::string_view reason,
+                                  RunTimeError error);
 
 }  // namespace zet

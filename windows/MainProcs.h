@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/RunTimeError.h"
+#include "params/RunTimeError.h"
 
 namespace zet {
 

@@ -115,11 +115,11 @@ void frmMain::ApplyMainSettings(const ParameterSet& params) {
 
 // The parameters window keeps the whole state's file; an empty name means
 // the user settings file.
-std::string frmMain::SaveState(const std::string& strParameterFile) {
+Outcome<Done> frmMain::SaveState(const std::string& strParameterFile) {
   return paramsWindow.SaveState(strParameterFile);
 }
 
-std::string frmMain::RestoreSavedState(const std::string& strParameterFile) {
+Outcome<Done> frmMain::RestoreSavedState(const std::string& strParameterFile) {
   return paramsWindow.RestoreSavedState(strParameterFile);
 }
 

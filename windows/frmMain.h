@@ -74,12 +74,12 @@ class frmMain final : public ParamsHost {
 
   /// Writes the whole state (the parameters and this window's saved
   /// settings) to `strParameterFile`, or to the user settings file when it
-  /// is empty. Returns an empty text or the reason it failed.
-  [[nodiscard]] std::string SaveState(const std::string& strParameterFile);
+  /// is empty. A failure is frmParams::SaveState's problem.
+  [[nodiscard]] Outcome<Done> SaveState(const std::string& strParameterFile);
   /// Reads the whole state from `strParameterFile`, or from the user
-  /// settings file when it is empty, and applies what it read. Returns an
-  /// empty text or the reason it failed (what was read before stays).
-  [[nodiscard]] std::string RestoreSavedState(const std::string& strParameterFile);
+  /// settings file when it is empty, and applies what it read. A failure
+  /// is the restore's problem (what was read before stays).
+  [[nodiscard]] Outcome<Done> RestoreSavedState(const std::string& strParameterFile);
 
   // What the parameters window asks of this window.
   [[nodiscard]] bool WordsGot() const override { return blnWordsGot; }

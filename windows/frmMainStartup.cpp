@@ -52,10 +52,10 @@ bool frmMain::Form_Load() {
 
 bool frmMain::LoadProgramTexts() {
   const std::string path = PathInFolder(platform_.application.ProgramFolder(), kCatalogueFileName);
-  const int result = catalogue_.Load(path);
-  if (result >= 1) return true;
-  platform_.messageBoxes.Show(LoadProgramTextsMessage(result, path), "", MessageIcon::kCritical,
-                              MessageButtons::kOk);
+  const Outcome<std::size_t> loaded = catalogue_.Load(path);
+  if (loaded) return true;
+  platform_.messageBoxes.Show(loaded.problem().message, loaded.problem().title,
+                              MessageIcon::kCritical, MessageButtons::kOk);
   platform_.application.Quit(1);
   return false;
 }
@@ -70,7 +70,7 @@ void frmMain::PlaceWindow() {
 void frmMain::RestoreStartUpState() {
   SetDefaultCommonWordsFile();
   FillComboBoxes();
-  if (!RestoreSavedState("").empty()) {
+  if (!RestoreSavedState("")) {
     // No settings file yet, or an unusable one: run on the defaults, with
     // the common-words file that ships with the program named in its box.
     InitializeVariables();
@@ -165,9 +165,9 @@ void frmMain::lblOnlineDocumentation_Click() {
 }
 
 void frmMain::cmdSaveState_Click() {
-  const std::string result = SaveState("");
-  if (!result.empty())
-    platform_.messageBoxes.Show(result, texts::kTitleError, MessageIcon::kExclamation,
+  const Outcome<Done> saved = SaveState("");
+  if (!saved)
+    platform_.messageBoxes.Show(saved.problem().message, texts::kTitleError, MessageIcon::kExclamation,
                                 MessageButtons::kOk);
   else if (!blnQuitting_)
     platform_.messageBoxes.Show(texts::kStateSaved, texts::kTitleSave, MessageIcon::kNone,

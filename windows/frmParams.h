@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "params/ModelSettings.h"
+#include "params/Outcome.h"
 #include "params/ParameterSet.h"
 #include "platform/Button.h"
 #include "platform/CheckBox.h"
@@ -61,19 +62,20 @@ class frmParams {
 
   /// Writes the whole state (these parameters and the main window's saved
   /// settings) to `strParameterFile`, or to the user settings file when it
-  /// is empty. The file is replaced whole or not at all. Returns an empty
-  /// text on success, otherwise "Error when attempting to save parameters: "
-  /// and the reason. Shows nothing.
-  [[nodiscard]] std::string SaveState(const std::string& strParameterFile);
+  /// is empty. The file is replaced whole or not at all. A failure is
+  /// SaveParameters' problem; when the system refused the write, its
+  /// message ("Error when attempting to save parameters: " and the reason)
+  /// has the file on a line of its own after it. Shows nothing.
+  [[nodiscard]] Outcome<Done> SaveState(const std::string& strParameterFile);
   /// Reads the whole state from `strParameterFile`, or from the user settings
   /// file when it is empty, and applies it: these parameters, the main
   /// window's settings (ApplyMainSettings), the words to ignore parsed anew
   /// and the "Disable" box refreshed. Nothing asks the re-read question
   /// meanwhile; held words counted under other word rules or markers than
-  /// the restored ones are marked stale. Returns an empty text on success, otherwise the restore's
-  /// error message; the lines read before a failure stay applied and the
-  /// caller decides what to reset. Shows nothing.
-  [[nodiscard]] std::string RestoreSavedState(const std::string& strParameterFile);
+  /// the restored ones are marked stale. A failure is the restore's
+  /// problem; the lines read before it stay applied and the caller decides
+  /// what to reset. Shows nothing.
+  [[nodiscard]] Outcome<Done> RestoreSavedState(const std::string& strParameterFile);
 
   /// Asks "Changing this entails reading the file anew.  Is this OK?"
   /// (Yes/No). Yes marks the counted words stale and returns true.

@@ -7,6 +7,7 @@
 #include "engine/FileProc.h"
 #include "engine/ParameterFiles.h"
 #include "params/ScanSnapshot.h"
+#include "params/SettingsFile.h"
 #include "windows/ScopedFlag.h"
 #include "windows/frmParams.h"
 
@@ -24,27 +25,26 @@ bool CountedAlike(const ParameterSet& a, const ParameterSet& b) {
 
 }  // namespace
 
-std::string frmParams::SaveState(const std::string& strParameterFile) {
+Outcome<Done> frmParams::SaveState(const std::string& strParameterFile) {
   const std::string path = strParameterFile.empty() ? host_.UserSettingsFile() : strParameterFile;
   ParameterSet params = Parameters();
   host_.CollectMainSettings(params);
   const ModelSettings models = Models();
-  const Outcome<Done> saved = SaveParameters(path, params, {}, &models);
-  if (saved) return {};
+  Outcome<Done> saved = SaveParameters(path, params, {}, &models);
+  if (saved || saved.problem().kind != ProblemKind::CannotWrite) return saved;
   // The system's reason, and the file on a line of its own.
-  if (saved.problem().kind == ProblemKind::CannotWrite)
-    return saved.problem().message + "\r\n" + saved.problem().file;
-  return saved.problem().message;
+  Problem problem = saved.problem();
+  problem.message += "\r\n" + problem.file;
+  return problem;
 }
 
-std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {
+Outcome<Done> frmParams::RestoreSavedState(const std::string& strParameterFile) {
   const std::string path = strParameterFile.empty() ? host_.UserSettingsFile() : strParameterFile;
   // Lines the file does not reach keep the values they have now.
   ParameterSet params = Parameters();
   host_.CollectMainSettings(params);
   const ParameterSet before = params;
-  const Outcome<Done> restored = RestoreParameters(path, params);
-  const std::string result = restored ? std::string() : restored.problem().message;
+  Outcome<Done> restored = zet::RestoreSavedState(path, params);
   // No side file (one saved by an older version) is the default model.
   const ModelSettings models = ReadModelSettings(path);
   // A restore changes values by code; it never asks whether to read anew.
@@ -57,7 +57,7 @@ std::string frmParams::RestoreSavedState(const std::string& strParameterFile) {
   host_.ApplyMainSettings(params);
   txbWordsToIgnore_LostFocus();
   host_.UpdateDisableOutputBox();
-  return result;
+  return restored;
 }
 
 void frmParams::cmdSaveLoadParameters_Click(int index) {
@@ -91,28 +91,27 @@ void frmParams::cmdSaveLoadParameters_Click(int index) {
 }
 
 void frmParams::SaveToParameterFile() {
-  const std::string result = SaveState(txbParametersFile.Text());
-  if (result.empty()) {
+  const Outcome<Done> saved = SaveState(txbParametersFile.Text());
+  if (saved) {
     lblParameters.SetCaption("Parameters saved to");
     return;
   }
-  platform_.messageBoxes.Show(result, "Save parameters", MessageIcon::kExclamation,
-                              MessageButtons::kOk);
+  platform_.messageBoxes.Show(saved.problem().message, kSaveParametersTitle,
+                              MessageIcon::kExclamation, MessageButtons::kOk);
   lblParameters.SetCaption("Error saving to");
 }
 
 void frmParams::LoadFromParameterFile() {
-  std::string result;
-  {
+  const Outcome<Done> restored = [this] {
     const ScopedFlag silence(blnSettingValues);
-    result = RestoreSavedState(txbParametersFile.Text());
-  }
-  if (result.empty()) {
+    return RestoreSavedState(txbParametersFile.Text());
+  }();
+  if (restored) {
     lblParameters.SetCaption("Parameters loaded from");
     return;
   }
-  platform_.messageBoxes.Show(result, "Load parameters", MessageIcon::kExclamation,
-                              MessageButtons::kOk);
+  platform_.messageBoxes.Show(restored.problem().message, kLoadParametersTitle,
+                              MessageIcon::kExclamation, MessageButtons::kOk);
   lblParameters.SetCaption("Error loading from");
   host_.InitializeVariables();
   SelectDefaultsWhereNoneSelected();

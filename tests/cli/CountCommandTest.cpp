@@ -12,6 +12,7 @@
 #include "params/SettingsFile.h"
 #include "tests/cli/RunCount.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ProblemText.h"
 
 namespace zet {
 namespace {
@@ -172,7 +173,7 @@ TEST(CountCommandTest, ApostropheFragmentsAreDroppedOnlyWithTheBoxAtZero) {
     ParameterSet saved;
     ASSERT_TRUE(saved.SetValue(ParamId::chkAllowWordsWithApostrophes, box));
     const std::string params = dir.File("p" + std::to_string(box) + ".zet");
-    ASSERT_EQ(SaveState(params, saved), "");
+    ASSERT_EQ(test::ProblemText(SaveState(params, saved)), "");
     const Outcome r = Count({"--params", params, "--keep-no-vowel", "--keep-repetitions", "--format", "9",
                              "--order", "alphabetical"},
                             "isn't it's dog's\n");
@@ -229,7 +230,7 @@ TEST(CountCommandTest, ParameterFilesApplyFirstAndNeverNameTheFiles) {
   saved.SetText(ParamId::txbFileInput, dir.File("elsewhere.txt"));
   saved.SetText(ParamId::txbFileOutput, dir.File("clobbered.txt"));
   const std::string params = dir.File("p.zet");
-  ASSERT_EQ(SaveState(params, saved), "");
+  ASSERT_EQ(test::ProblemText(SaveState(params, saved)), "");
 
   const Outcome r = Count({"--format", "9", "--params", params}, "dogs cats\n");
   EXPECT_EQ(r.status, 0) << r.err;
@@ -249,7 +250,7 @@ TEST(CountCommandTest, SavedParametersReadBackAndSettingsAreOptional) {
   terminal.stdinIsTerminal = true;
   EXPECT_EQ(Count({"--allow", "numerals", "--save-params", saved}, "", terminal).status, 0);
   ParameterSet p;
-  ASSERT_EQ(RestoreSavedState(saved, p), "");
+  ASSERT_EQ(test::ProblemText(RestoreSavedState(saved, p)), "");
   EXPECT_EQ(p.Value(ParamId::chkAllowWordsWithNumerals), 1);
 
   CountEnvironment env;

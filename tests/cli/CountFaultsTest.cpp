@@ -25,6 +25,7 @@
 #include "params/SettingsFile.h"
 #include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ProblemText.h"
 
 namespace zet {
 namespace {
@@ -236,7 +237,7 @@ TEST(CountFaultsTest, SettingsThatComeAndGoNeverFailARun) {
   std::atomic<bool> done{false};
   std::thread churn([&] {
     while (!done) {
-      if (SaveState(spare, numerals).empty()) std::filesystem::rename(spare, path);
+      if (SaveState(spare, numerals).ok()) std::filesystem::rename(spare, path);
       std::filesystem::remove(path);
     }
   });

@@ -18,6 +18,7 @@
 #include "windows/ListedLedger.h"
 #include "windows/MainDrops.h"
 #include "windows/MainExports.h"
+#include "tests/support/ProblemText.h"
 
 namespace zet::test {
 namespace {
@@ -149,7 +150,7 @@ TEST_F(FacesAgreeTest, CommonWordsNameFromAParameterFileIsTrimmed) {
   params.SetText(ParamId::strCommonWordsFile, " words.txt ");
   params.SetText(ParamId::txbFileInput, input);
   const std::string paramsFile = temp.File("trim.zet");
-  ASSERT_EQ(SaveState(paramsFile, params), "");
+  ASSERT_EQ(test::ProblemText(SaveState(paramsFile, params)), "");
 
   const CliRun run = Cli({"--params", paramsFile, input});
   EXPECT_EQ(run.status, 0) << run.err;
@@ -206,7 +207,7 @@ TEST_F(FacesAgreeTest, ParametersAreNeverSavedOverTheInput) {
 TEST_F(FacesAgreeTest, UnreadableParameterFilesReadAlike) {
   ParameterSet params;
   const std::string good = temp.File("good.zet");
-  ASSERT_EQ(SaveState(good, params), "");
+  ASSERT_EQ(test::ProblemText(SaveState(good, params)), "");
   std::ifstream read(good, std::ios::binary);
   const std::string lines(std::istreambuf_iterator<char>(read), {});
   const std::pair<const char*, std::string> files[] = {

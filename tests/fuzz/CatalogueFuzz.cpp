@@ -57,18 +57,17 @@ std::map<int, std::string_view> ExpectedTexts(std::string_view bytes) {
 void Run(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   Catalogue catalogue;
-  const int result = catalogue.LoadText(bytes);
+  const Outcome<std::size_t> loaded = catalogue.LoadText(bytes);
   Require(catalogue.Get(0).empty() && catalogue.Get(-1).empty() &&
               catalogue.Get(Catalogue::kMaxNumber + 1).empty(),
           "a number out of range has a text");
-  if (result <= 0) {
+  if (!loaded) {
     Require(catalogue.Size() == 0, "a failed load kept texts");
-    Require(!LoadProgramTextsMessage(result, "zet_text.dat").empty(), "a failed load has no message");
+    Require(!loaded.problem().message.empty(), "a failed load has no message");
     return;
   }
-  Require(LoadProgramTextsMessage(result, "zet_text.dat").empty(), "a load that worked has a message");
   const std::map<int, std::string_view> expected = ExpectedTexts(bytes);
-  Require(catalogue.Size() == static_cast<std::size_t>(result) && expected.size() == catalogue.Size(),
+  Require(catalogue.Size() == loaded.value() && expected.size() == catalogue.Size(),
           "the number of texts is wrong");
   for (const auto& [number, text] : expected) {
     const std::string got = catalogue.Get(number);

@@ -12,6 +12,7 @@
 #include "params/SettingsFile.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzText.h"
+#include "tests/support/ProblemText.h"
 
 namespace zet::fuzz {
 namespace {
@@ -53,7 +54,7 @@ bool AnyListUnselected(const ParameterSet& params) {
 void Run(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   ParameterSet params;
-  const std::string result = RestoreSettingsText(bytes, params);
+  const std::string result = test::ProblemText(RestoreSettingsText(bytes, params));
   CheckInRange(params, bytes);
 
   // Any one-line text, a name of any bytes, saves and reads back exactly.
@@ -63,7 +64,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
     if (ch == '\r' || ch == '\n') ch = ' ';
   named.SetText(ParamId::txbFileInput, name);
   ParameterSet back;
-  Require(RestoreSettingsText(FormatSettings(named), back).empty() &&
+  Require(RestoreSettingsText(FormatSettings(named), back).ok() &&
               back.Text(ParamId::txbFileInput) == name,
           "a name did not read back byte for byte");
 
@@ -82,7 +83,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
   // What was read saves and reads back unchanged.
   const std::string saved = FormatSettings(params);
   ParameterSet again;
-  const std::string againResult = RestoreSettingsText(saved, again);
+  const std::string againResult = test::ProblemText(RestoreSettingsText(saved, again));
   if (!againResult.empty()) Fail("a saved file does not read back: " + againResult);
   Require(again == params, "a saved file reads back to other parameters");
   Require(FormatSettings(again) == saved, "saving twice gives two different files");

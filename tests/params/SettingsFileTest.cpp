@@ -11,6 +11,8 @@
 #include <random>
 
 #include "scanner/TextCodec.h"
+#include "params/ModelSettings.h"
+#include "tests/support/ProblemText.h"
 #include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
 
@@ -66,7 +68,7 @@ TEST(SettingsFileTest, DefaultFileRestoresTheDefaults) {
   ASSERT_TRUE(params.SetValue(P::chkCaseSignificant, 1));
   ASSERT_TRUE(params.SetValue(P::cboDisplayFormat, 4));
   params.SetText(P::txbStartComment0, "{");
-  EXPECT_EQ(RestoreSettingsText(Join(kDefaultLines), params), "");
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(Join(kDefaultLines), params)), "");
   EXPECT_EQ(params, ParameterSet());
 }
 
@@ -99,9 +101,9 @@ TEST(SettingsFileTest, SaveAndRestoreGiveBackEveryValue) {
   TempDir dir;
   const ParameterSet saved = EveryValueChanged();
   const std::string path = dir.File("all.zet");
-  ASSERT_EQ(SaveState(path, saved), "");
+  ASSERT_EQ(test::ProblemText(SaveState(path, saved)), "");
   ParameterSet restored;
-  EXPECT_EQ(RestoreSavedState(path, restored), "");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(path, restored)), "");
   EXPECT_EQ(restored, saved);
 }
 
@@ -111,7 +113,7 @@ TEST(SettingsFileTest, LineBreaksInTextsAreSavedAsSpaces) {
   const std::string file = FormatSettings(params);
   EXPECT_NE(file.find("\"a  b c d\"\r\n"), std::string::npos);
   ParameterSet restored;
-  EXPECT_EQ(RestoreSettingsText(file, restored), "");
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(file, restored)), "");
   EXPECT_EQ(restored.Text(P::txbWordsToIgnore), "a  b c d");
   EXPECT_EQ(restored.Value(P::cboDisplayFormat), 0);
 }
@@ -134,9 +136,9 @@ TEST(SettingsFileTest, NamesThatAreNotUtf8ComeBackByteForByte) {
             std::string::npos);
   TempDir dir;
   const std::string path = dir.File("names.zet");
-  ASSERT_EQ(SaveState(path, saved), "");
+  ASSERT_EQ(test::ProblemText(SaveState(path, saved)), "");
   ParameterSet restored;
-  EXPECT_EQ(RestoreSavedState(path, restored), "");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(path, restored)), "");
   EXPECT_EQ(restored, saved);
   EXPECT_EQ(restored.Text(P::txbFileInput), latin1);
   EXPECT_EQ(restored.Text(P::txbCommonWordsFile), mixed);
@@ -155,7 +157,7 @@ class ExactBytesNoteTest : public ::testing::TestWithParam<NoteRow> {};
 // hand is read as edited, and a malformed note is ignored.
 TEST_P(ExactBytesNoteTest, ReadsTheNoteOnlyWhenItMatches) {
   ParameterSet params;
-  EXPECT_EQ(RestoreSettingsText(DefaultsWith({{1, GetParam().line}}), params), "");
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(DefaultsWith({{1, GetParam().line}}), params)), "");
   EXPECT_EQ(params.Text(P::txbFileInput), GetParam().text);
 }
 
@@ -175,13 +177,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SettingsFileTest, ReadsWindows1252AndUtf16Files) {
   const std::string cp1252 = DefaultsWith({{1, "\"gro\xDF\x93\""}, {3, "\"na\xDF\""}});
   ParameterSet params;
-  EXPECT_EQ(RestoreSettingsText(cp1252, params), "");
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(cp1252, params)), "");
   EXPECT_EQ(params.Text(P::txbFileInput), "gro\xC3\x9F\xE2\x80\x9C");
   EXPECT_EQ(params.Text(P::txbWordsToIgnore), "na\xC3\x9F");
   std::string utf16 = "\xFF\xFE";
   for (char c : DefaultsWith({{3, "\"x\""}})) utf16 += std::string{c, '\0'};
   ParameterSet wide;
-  EXPECT_EQ(RestoreSettingsText(utf16, wide), "");
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(utf16, wide)), "");
   EXPECT_EQ(wide.Text(P::txbWordsToIgnore), "x");
 }
 
@@ -201,7 +203,7 @@ class RestoreLineTest : public ::testing::TestWithParam<LineRow> {};
 TEST_P(RestoreLineTest, ReadsTheLine) {
   const LineRow& row = GetParam();
   ParameterSet params;
-  EXPECT_EQ(RestoreSettingsText(DefaultsWith({{row.line, row.content}}), params), row.result);
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(DefaultsWith({{row.line, row.content}}), params)), row.result);
   if (GetParamInfo(row.id).kind == ParamKind::Text)
     EXPECT_EQ(params.Text(row.id), row.text);
   else
@@ -265,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsFileTest, UnselectedListIsReportedAfterReadingEveryLine) {
   ParameterSet params;
-  EXPECT_EQ(RestoreSettingsText(DefaultsWith({{35, "-1"}, {36, "2"}, {37, R"("x")"}}), params),
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(DefaultsWith({{35, "-1"}, {36, "2"}, {37, R"("x")"}}), params)),
             "Invalid combo box index");
   EXPECT_EQ(params.Value(P::cboWordOrder), -1);
   EXPECT_EQ(params.Value(P::cboDisplayFormat), 2);
@@ -275,7 +277,7 @@ TEST(SettingsFileTest, UnselectedListIsReportedAfterReadingEveryLine) {
 TEST(SettingsFileTest, FailedLineKeepsEarlierLinesAndSkipsLaterOnes) {
   ParameterSet params;
   const std::string file = DefaultsWith({{1, R"("in.txt")"}, {8, "5"}, {9, "7"}, {10, "4"}});
-  EXPECT_EQ(RestoreSettingsText(file, params), kOutOfRange9);
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(file, params)), kOutOfRange9);
   EXPECT_EQ(params.Text(P::txbFileInput), "in.txt");
   EXPECT_EQ(params.Value(P::cboShortWordSize), 5);
   EXPECT_EQ(params.Value(P::cboLongWordSize), 3);
@@ -287,23 +289,23 @@ TEST(SettingsFileTest, ShortFilesFail) {
   std::vector<std::string> lines = kDefaultLines;
   lines.pop_back();
   ParameterSet params;
-  EXPECT_EQ(RestoreSettingsText(Join(lines), params), tooFew);
-  EXPECT_EQ(RestoreSettingsText("", params), tooFew);
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(Join(lines), params)), tooFew);
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText("", params)), tooFew);
   // The last line may lack its line break.
-  EXPECT_EQ(RestoreSettingsText(Join(lines) + R"("last")", params), "");
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(Join(lines) + R"("last")", params)), "");
   EXPECT_EQ(params.Text(P::strCommonWordsFile), "last");
 }
 
 TEST(SettingsFileTest, LinesAfterTheLastAreIgnored) {
   ParameterSet params;
-  EXPECT_EQ(RestoreSettingsText(Join(kDefaultLines) + "junk\r\n-1\r\n\"\r\n", params), "");
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(Join(kDefaultLines) + "junk\r\n-1\r\n\"\r\n", params)), "");
   EXPECT_EQ(params, ParameterSet());
 }
 
 TEST(SettingsFileTest, AnyLineEndingReads) {
   for (std::string_view ending : {"\n", "\r", "\r\n"}) {
     ParameterSet params;
-    EXPECT_EQ(RestoreSettingsText(Join(kDefaultLines, ending), params), "") << ending.size();
+    EXPECT_EQ(test::ProblemText(RestoreSettingsText(Join(kDefaultLines, ending), params)), "") << ending.size();
     EXPECT_EQ(params, ParameterSet());
   }
 }
@@ -325,7 +327,7 @@ TEST(SettingsFileTest, AnyBytesLeaveEveryValueInRange) {
         c = static_cast<char>(random() % 3 == 0 ? random() % 256 : alphabet[random() % alphabet.size()]);
     }
     ParameterSet params;
-    (void)RestoreSettingsText(bytes, params);
+    (void)test::ProblemText(RestoreSettingsText(bytes, params));
     ASSERT_TRUE(AllInRange(params)) << "round " << round;
   }
 }
@@ -333,12 +335,12 @@ TEST(SettingsFileTest, AnyBytesLeaveEveryValueInRange) {
 TEST(SettingsFileTest, MissingOrUnusualFilesFailToRestore) {
   TempDir dir;
   ParameterSet params;
-  EXPECT_EQ(RestoreSavedState(dir.File("none.usr"), params), kRestoreError + "file not found");
-  EXPECT_EQ(RestoreSavedState(dir.Path(), params), kRestoreError + "not a regular file");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(dir.File("none.usr"), params)), kRestoreError + "file not found");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(dir.Path(), params)), kRestoreError + "not a regular file");
   const std::string fifo = dir.File("pipe");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(RestoreSavedState(fifo, params), kRestoreError + "not a regular file");
-  EXPECT_EQ(RestoreSavedState("", params), kRestoreError + "no file name given");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(fifo, params)), kRestoreError + "not a regular file");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState("", params)), kRestoreError + "no file name given");
   EXPECT_EQ(params, ParameterSet());
 }
 
@@ -346,7 +348,7 @@ TEST(SettingsFileTest, SaveReplacesTheFileAndKeepsItsPermissions) {
   TempDir dir;
   const std::string path = dir.Write("p.zet", std::string(5000, 'x'));
   ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-  ASSERT_EQ(SaveState(path, ParameterSet()), "");
+  ASSERT_EQ(test::ProblemText(SaveState(path, ParameterSet())), "");
   EXPECT_EQ(TempDir::Read(path), Join(kDefaultLines));
   struct stat st {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
@@ -359,7 +361,7 @@ TEST(SettingsFileTest, SaveThroughALinkKeepsTheLink) {
   const std::string real = dir.Write("real.usr", "old");
   const std::string link = dir.File("link.usr");
   ASSERT_EQ(::symlink("real.usr", link.c_str()), 0);
-  ASSERT_EQ(SaveState(link, ParameterSet()), "");
+  ASSERT_EQ(test::ProblemText(SaveState(link, ParameterSet())), "");
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(TempDir::Read(real), Join(kDefaultLines));
 }
@@ -367,11 +369,57 @@ TEST(SettingsFileTest, SaveThroughALinkKeepsTheLink) {
 TEST(SettingsFileTest, SaveIntoMissingOrFalseFolderReportsTheSystemError) {
   TempDir dir;
   const std::string file = dir.Write("file", "");
-  EXPECT_EQ(SaveState(dir.File("none/p.zet"), ParameterSet()),
+  EXPECT_EQ(test::ProblemText(SaveState(dir.File("none/p.zet"), ParameterSet())),
             kSaveError + std::strerror(ENOENT));
-  EXPECT_EQ(SaveState(file + "/p.zet", ParameterSet()), kSaveError + std::strerror(ENOTDIR));
-  EXPECT_EQ(SaveState(dir.Path(), ParameterSet()).rfind(kSaveError, 0), 0u);
-  EXPECT_EQ(SaveState("", ParameterSet()), kSaveError + "no file name given");
+  EXPECT_EQ(test::ProblemText(SaveState(file + "/p.zet", ParameterSet())), kSaveError + std::strerror(ENOTDIR));
+  EXPECT_EQ(test::ProblemText(SaveState(dir.Path(), ParameterSet())).rfind(kSaveError, 0), 0u);
+  EXPECT_EQ(test::ProblemText(SaveState("", ParameterSet())), kSaveError + "no file name given");
+}
+
+// Every failure says what kind it is, which file it concerns and, for a
+// save the system refused, the system's error: a face reports from these
+// without reading the text.
+TEST(SettingsFileTest, FailuresNameTheirKindFileAndSystemError) {
+  TempDir dir;
+  const std::string missing = dir.File("none/p.zet");
+  const std::string absent = dir.File("absent.zet");
+  const std::string shortFile = dir.Write("short.zet", "\"\"\r\n");
+  ParameterSet params;
+  struct Row {
+    const char* what;
+    Outcome<Done> outcome;
+    ProblemKind kind;
+    std::string file;
+    std::string_view title;
+    int errorNumber;
+  };
+  const Row rows[] = {
+      {"save into a missing folder", SaveState(missing, params), ProblemKind::CannotWrite, missing,
+       kSaveParametersTitle, errnum::kFileNotFound},
+      {"save with no name", SaveState("", params), ProblemKind::CannotWrite, "",
+       kSaveParametersTitle, 0},
+      {"side file into a missing folder", SaveModelSettings(missing, {}), ProblemKind::CannotWrite,
+       ModelSettingsPath(missing), kSaveParametersTitle, errnum::kFileNotFound},
+      {"restore a missing file", RestoreSavedState(absent, params), ProblemKind::BadFile, absent,
+       kLoadParametersTitle, 0},
+      {"restore a short file", RestoreSavedState(shortFile, params), ProblemKind::BadFile,
+       shortFile, kLoadParametersTitle, 0},
+      {"restore bytes in memory", RestoreSettingsText("", params), ProblemKind::BadFile, "",
+       kLoadParametersTitle, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    ASSERT_FALSE(row.outcome.ok());
+    const Problem& problem = row.outcome.problem();
+    EXPECT_EQ(problem.kind, row.kind);
+    EXPECT_EQ(problem.file, row.file);
+    EXPECT_EQ(problem.title, row.title);
+    EXPECT_EQ(problem.error.number, row.errorNumber);
+    EXPECT_EQ(problem.message.rfind(row.kind == ProblemKind::CannotWrite ? kSaveError : kRestoreError, 0), 0U);
+  }
+  // A first start: no user settings yet is no failure, and changes nothing.
+  EXPECT_TRUE(RestoreUserSettings(absent, params).ok());
+  EXPECT_EQ(params, ParameterSet());
 }
 
 // A write that fails halfway (as on a full disk) must not touch the file.
@@ -385,7 +433,7 @@ TEST(SettingsFileTest, FailedWriteLeavesThePreviousFile) {
   rlimit small = saved;
   small.rlim_cur = 20;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const std::string result = SaveState(path, ParameterSet());
+  const std::string result = test::ProblemText(SaveState(path, ParameterSet()));
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
   EXPECT_EQ(result, kSaveError + std::strerror(EFBIG));
@@ -400,7 +448,7 @@ TEST(SettingsFileTest, SaveOverAWriteProtectedFileLeavesIt) {
   const std::string path = dir.Write("p.zet", "old");
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
-  EXPECT_EQ(test::RunAsUnprivileged([&] { return SaveState(path, ParameterSet()); }),
+  EXPECT_EQ(test::RunAsUnprivileged([&] { return test::ProblemText(SaveState(path, ParameterSet())); }),
             kSaveError + std::strerror(EACCES));
   ::chmod(dir.Path().c_str(), 0700);
   EXPECT_EQ(TempDir::Read(path), "old");

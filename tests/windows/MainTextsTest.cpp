@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/RunTimeError.h"
+#include "params/RunTimeError.h"
 #include "windows/MainTexts.h"
 
 namespace zet {

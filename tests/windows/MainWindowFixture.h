@@ -16,6 +16,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/Printers.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ProblemText.h"
 
 namespace zet::test {
 
@@ -77,7 +78,7 @@ class MainWindowTest : public ::testing::Test {
   /// Writes a user settings file holding `params`.
   void WriteSettings(const ParameterSet& params) {
     std::filesystem::create_directories(temp.File("config") + "/zet");
-    ASSERT_EQ(SaveState(SettingsPath(), params), "");
+    ASSERT_EQ(test::ProblemText(SaveState(SettingsPath(), params)), "");
   }
 
   HeadlessPlatform hp;

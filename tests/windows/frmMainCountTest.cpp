@@ -15,6 +15,7 @@
 #include "windows/MainTexts.h"
 #include "scanner/StrProc.h"
 #include "tests/windows/MainWindowFixture.h"
+#include "tests/support/ProblemText.h"
 
 namespace zet::test {
 namespace {
@@ -566,7 +567,7 @@ TEST_F(CountTest, LoadingParametersWithAnotherInputCountsThatFile) {
   ParameterSet params = Params();
   params.SetText(ParamId::txbFileInput, other);
   const std::string file = temp.File("other.zet");
-  ASSERT_EQ(SaveState(file, params), "");
+  ASSERT_EQ(test::ProblemText(SaveState(file, params)), "");
   frm->paramsWindow.form.Show();
   hp.fileDialogs.Answer(file);
   ASSERT_TRUE(frm->paramsWindow.cmdSaveLoadParameters1.UserClick());

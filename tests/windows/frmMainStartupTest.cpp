@@ -11,6 +11,7 @@
 #include "tests/windows/MainWindowFixture.h"
 #include "windows/MainTexts.h"
 #include "windows/ParamControls.h"
+#include "tests/support/ProblemText.h"
 
 namespace zet::test {
 namespace {
@@ -165,7 +166,7 @@ TEST_F(MainWindowTest, SaveStateConfirmsAndQuittingSavesSilently) {
   frm->form.UserClose();
   EXPECT_TRUE(hp.application.QuitRequested());
   ParameterSet read;
-  EXPECT_EQ(RestoreSavedState(SettingsPath(), read), "");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(SettingsPath(), read)), "");
   EXPECT_EQ(read.Text(ParamId::txbFileOutput), temp.File("out.txt"));
   EXPECT_EQ(hp.messageBoxes.Shown().size(), 1U);  // no second "State saved."
 }

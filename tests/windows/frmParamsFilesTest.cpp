@@ -14,6 +14,7 @@
 #include "windows/frmParams.h"
 #include "tests/windows/ParamsWindowFixture.h"
 #include "tests/support/RunAsUnprivileged.h"
+#include "tests/support/ProblemText.h"
 #include "tests/support/TempDir.h"
 
 namespace zet {
@@ -106,7 +107,7 @@ class ParameterFilesTest : public test::ParamsWindowTest {
 };
 
 TEST_F(ParameterFilesTest, TheDefaultStateSavesAsTheKnownFile) {
-  EXPECT_EQ(window.SaveState(""), "");
+  EXPECT_EQ(test::ProblemText(window.SaveState("")), "");
   EXPECT_EQ(test::TempDir::Read(host.userSettingsFile), DefaultsWith({}));
 }
 
@@ -122,7 +123,7 @@ TEST_F(ParameterFilesTest, TheUnicodeBoxTravelsInASideFile) {
   ClickSave(ticked);
   ClickSave(older);
   std::filesystem::remove(dir.File("older.zetx"));
-  EXPECT_EQ(window.SaveState(""), "");
+  EXPECT_EQ(test::ProblemText(window.SaveState("")), "");
   EXPECT_EQ(test::TempDir::Read(ticked), test::TempDir::Read(plain));
   EXPECT_EQ(test::TempDir::Read(host.userSettingsFile), DefaultsWith({}));
   EXPECT_EQ(test::TempDir::Read(dir.File("zet.zetx")), FormatModelSettings({true}));
@@ -143,7 +144,7 @@ TEST_F(ParameterFilesTest, TheUnicodeBoxTravelsInASideFile) {
   for (const Row& row : rows) {
     window.chkUnicodeLetters.SetValue(row.tickedBefore ? CheckBox::kChecked : CheckBox::kUnchecked);
     host.wordsGot = true;
-    EXPECT_EQ(window.RestoreSavedState(row.file), "") << row.name;
+    EXPECT_EQ(test::ProblemText(window.RestoreSavedState(row.file)), "") << row.name;
     EXPECT_EQ(window.chkUnicodeLetters.Checked(), row.tickedAfter) << row.name;
     // Words counted under the other model are stale, and nothing asked.
     EXPECT_FALSE(host.wordsGot) << row.name;
@@ -156,7 +157,7 @@ TEST_F(ParameterFilesTest, TheUnicodeBoxTravelsInASideFile) {
 TEST_F(ParameterFilesTest, TheSideFileNeverReplacesTheInputFile) {
   const std::string input = dir.Write("notes.zetx", "the words to count\n");
   host.main.SetText(P::txbFileInput, input);
-  const std::string result = window.SaveState(dir.File("notes.zet"));
+  const std::string result = test::ProblemText(window.SaveState(dir.File("notes.zet")));
   EXPECT_THAT(result, StartsWith(kSaveError + input + " is the input file"));
   EXPECT_EQ(test::TempDir::Read(input), "the words to count\n");
 }
@@ -231,10 +232,10 @@ TEST_F(ParameterFilesTest, CancellingADialogChangesNothing) {
 TEST_F(ParameterFilesTest, TextsWithQuotesAndLineBreaksReadBackOnTheirLines) {
   host.main.SetText(P::txbFileInput, R"(/home/ann/"best" words.txt)");
   window.txbStartComment1.SetText("<%\r\n");
-  EXPECT_EQ(window.SaveState(""), "");
+  EXPECT_EQ(test::ProblemText(window.SaveState("")), "");
   host.main.SetText(P::txbFileInput, "");
   window.txbStartComment1.SetText("//");
-  EXPECT_EQ(window.RestoreSavedState(""), "");
+  EXPECT_EQ(test::ProblemText(window.RestoreSavedState("")), "");
   EXPECT_EQ(host.main.Text(P::txbFileInput), R"(/home/ann/"best" words.txt)");
   EXPECT_EQ(window.txbStartComment1.Text(), "<%  ");
 }
@@ -333,7 +334,7 @@ TEST_F(ParameterFilesTest, LoadedScanningRulesMakeHeldWordsStaleAndFiltersDoNot)
                          Row{"marker text", DefaultsWith({{7, R"("--")"}}), true}}) {
     window.cmdInitialize.UserClick();  // back to the defaults, markers aside: so last
     host.wordsGot = true;
-    EXPECT_EQ(window.RestoreSavedState(dir.Write("p.zet", row.file)), "") << row.what;
+    EXPECT_EQ(test::ProblemText(window.RestoreSavedState(dir.Write("p.zet", row.file))), "") << row.what;
     EXPECT_EQ(host.wordsGot, !row.stale) << row.what;
   }
   EXPECT_THAT(Shown(), IsEmpty());
@@ -342,7 +343,7 @@ TEST_F(ParameterFilesTest, LoadedScanningRulesMakeHeldWordsStaleAndFiltersDoNot)
 TEST_F(ParameterFilesTest, TheUserSettingsFileLoadsAsAParameterFile) {
   ChangeEverything();
   const ParameterSet saved = State();
-  ASSERT_EQ(window.SaveState(""), "");
+  ASSERT_EQ(test::ProblemText(window.SaveState("")), "");
   window.cmdInitialize.UserClick();
   ClickLoad(host.userSettingsFile);
   EXPECT_EQ(State(), saved);
@@ -351,7 +352,7 @@ TEST_F(ParameterFilesTest, TheUserSettingsFileLoadsAsAParameterFile) {
 TEST_F(ParameterFilesTest, RestoringAMissingFileReportsItAndChangesNothing) {
   ChangeEverything();
   const ParameterSet before = State();
-  EXPECT_THAT(window.RestoreSavedState(""), StartsWith(kRestoreError));
+  EXPECT_THAT(test::ProblemText(window.RestoreSavedState("")), StartsWith(kRestoreError));
   EXPECT_EQ(State(), before);
 }
 
@@ -369,13 +370,13 @@ TEST_F(ParameterFilesTest, AFailedSaveIsReportedAndTheLabelSaysSo) {
 
 TEST_F(ParameterFilesTest, SavingWhereTheFolderIsMissingOrAFileFailsAndKeepsThatFile) {
   host.userSettingsFile = dir.File("missing/zet.usr");
-  EXPECT_THAT(window.SaveState(""), StartsWith(kSaveError));
+  EXPECT_THAT(test::ProblemText(window.SaveState("")), StartsWith(kSaveError));
   const std::string blocker = dir.Write("blocker", "not a folder\r\n");
   host.userSettingsFile = blocker + "/zet.usr";
-  EXPECT_THAT(window.SaveState(""), StartsWith(kSaveError));
+  EXPECT_THAT(test::ProblemText(window.SaveState("")), StartsWith(kSaveError));
   EXPECT_EQ(test::TempDir::Read(blocker), "not a folder\r\n");
   // The program goes on: the state stays as it was and can be saved elsewhere.
-  EXPECT_EQ(window.SaveState(dir.File("elsewhere.zet")), "");
+  EXPECT_EQ(test::ProblemText(window.SaveState(dir.File("elsewhere.zet"))), "");
 }
 
 TEST_F(ParameterFilesTest, SavingToAFullDeviceIsAnErrorNotASave) {
@@ -411,7 +412,7 @@ TEST_F(ParameterFilesTest, RestoringAtStartUpAsksNothingAndMovesNoFocus) {
   host.startUpCompleted = false;
   host.wordsGot = true;
   window.txbWordsToIgnore.UserFocus();
-  EXPECT_EQ(window.RestoreSavedState(""), "");
+  EXPECT_EQ(test::ProblemText(window.RestoreSavedState("")), "");
   EXPECT_THAT(Shown(), IsEmpty());
   EXPECT_TRUE(window.txbWordsToIgnore.HasFocus());
   EXPECT_EQ(window.cboLongWordSize.ListIndex(), 6);

@@ -12,7 +12,7 @@
 #include <utility>
 #include <variant>
 
-#include "engine/RunTimeError.h"
+#include "params/RunTimeError.h"
 
 namespace zet {
 

@@ -1,4 +1,4 @@
-#include "engine/RunTimeError.h"
+#include "params/RunTimeError.h"
 
 #include <gtest/gtest.h>
 
