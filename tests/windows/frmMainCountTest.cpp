@@ -593,7 +593,7 @@ TEST_F(CountTest, LoadingParametersWithAnotherCommonWordsFileFiltersItsWords) {
   ParameterSet params = Params();
   params.SetText(ParamId::strCommonWordsFile, Write("dog.txt", "dog\n"));
   const std::string file = temp.File("dog.zet");
-  ASSERT_EQ(SaveState(file, params), "");
+  ASSERT_EQ(test::ProblemText(SaveState(file, params)), "");
   hp.fileDialogs.Answer(file);
   ASSERT_TRUE(frm->paramsWindow.cmdSaveLoadParameters1.UserClick());
   EXPECT_FALSE(frm->blnCommonWordsLoaded);
@@ -612,7 +612,7 @@ TEST_F(CountTest, LoadingParametersWithAnotherCommonWordsFileFiltersItsWords) {
 
   // Without the tick the next count reads it all the same.
   params.SetText(ParamId::strCommonWordsFile, cat);
-  ASSERT_EQ(SaveState(file, params), "");
+  ASSERT_EQ(test::ProblemText(SaveState(file, params)), "");
   hp.fileDialogs.Answer(file);
   ASSERT_TRUE(frm->paramsWindow.cmdSaveLoadParameters1.UserClick());
   Count();
