@@ -8,13 +8,14 @@ PACKAGES      := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-de
 GUI_PACKAGES  := qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
 BENCH_PACKAGES := python3 time
 FUZZ_PACKAGES := clang libclang-rt-dev
+FORMAT_PACKAGES := clang-format
 # What the tests alone need: the Dask test runs on Python's distributed.
 TEST_PACKAGES := python3-distributed
 JOBS          ?= $(shell nproc)
 FUZZ_SECONDS  ?= 60
 FUZZ_JOBS     ?= 1
 
-.PHONY: all deps test-deps gui-deps build run test test-dev test-asan bench limits fuzz gui clean
+.PHONY: all deps test-deps gui-deps build run test test-dev test-asan bench limits fuzz format gui clean
 
 # Said at the end of run and test when the desktop program was left out, so
 # the reason does not scroll away with CMake's status line.
@@ -83,6 +84,11 @@ fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_JOBS=$(FUZZ_JOBS) scripts/run-fuzz.sh
+
+# Lays out every C++ file of the tree as .clang-format says.
+format:
+	@scripts/ensure-packages.sh $(FORMAT_PACKAGES)
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 gui: build
 	@test -x build/dev/bin/zet || { echo "zet was not built: Qt 6 Widgets is missing (see make gui-deps)"; exit 1; }

@@ -18,8 +18,8 @@
 #include <cstring>
 #include <iostream>
 
-#include "params/AtomicFile.h"
 #include "engine/AtomicFileSink.h"
+#include "params/AtomicFile.h"
 #include "results/Listing.h"
 #include "results/StreamSink.h"
 #include "scanner/Encoding.h"
@@ -45,7 +45,9 @@ double Since(std::chrono::steady_clock::time_point start) {
 double CpuSeconds() {
   rusage usage{};
   ::getrusage(RUSAGE_SELF, &usage);
-  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  };
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -65,14 +67,19 @@ bool ListFile(const char* path, const char* listPath) {
   auto start = std::chrono::steady_clock::now();
   const zet::ListResults results = zet::RunResultsStages(table, zet::FilterSettings{});
   const double stages = Since(start);
-  const zet::ListingOptions options{zet::WordOrder::ByFrequency, zet::DisplayFormat::RankFrequencyWord,
-                                    false, zet::ListingTarget::OutputFile, zet::kMinColumnWidth, {}};
+  const zet::ListingOptions options{zet::WordOrder::ByFrequency,
+                                    zet::DisplayFormat::RankFrequencyWord,
+                                    false,
+                                    zet::ListingTarget::OutputFile,
+                                    zet::kMinColumnWidth,
+                                    {}};
   zet::AtomicFileWriter writer;
   if (writer.Open(listPath) != 0) return false;
   start = std::chrono::steady_clock::now();
   double cpuStart = CpuSeconds();
   zet::AtomicFileSink fileSink(writer);
-  if (zet::WriteListing(table, results, options, fileSink) != zet::ListingOutcome::Completed) return false;
+  if (zet::WriteListing(table, results, options, fileSink) != zet::ListingOutcome::Completed)
+    return false;
   const double toFile = Since(start);
   const double toFileCpu = CpuSeconds() - cpuStart;
   start = std::chrono::steady_clock::now();
@@ -84,17 +91,19 @@ bool ListFile(const char* path, const char* listPath) {
   start = std::chrono::steady_clock::now();
   cpuStart = CpuSeconds();
   zet::StreamSink streamSink(std::cout);
-  if (zet::WriteListing(table, results, options, streamSink) != zet::ListingOutcome::Completed) return false;
+  if (zet::WriteListing(table, results, options, streamSink) != zet::ListingOutcome::Completed)
+    return false;
   std::cout.flush();
   const double toStream = Since(start);
   const double toStreamCpu = CpuSeconds() - cpuStart;
-  std::fprintf(stderr,
-               "listing %.1f MB, %zu words: results stages %.3f s; to the file %.3f s (%.0f MB/s; "
-               "%.3f s cpu, %.0f MB/s) + flush to disk %.3f s; to standard output %.3f s (%.0f MB/s; "
-               "%.3f s cpu, %.0f MB/s)\n",
-               bytes / 1e6, table.size(), stages, toFile, bytes / 1e6 / toFile, toFileCpu,
-               bytes / 1e6 / toFileCpu, commit, toStream, bytes / 1e6 / toStream, toStreamCpu,
-               bytes / 1e6 / toStreamCpu);
+  std::fprintf(
+      stderr,
+      "listing %.1f MB, %zu words: results stages %.3f s; to the file %.3f s (%.0f MB/s; "
+      "%.3f s cpu, %.0f MB/s) + flush to disk %.3f s; to standard output %.3f s (%.0f MB/s; "
+      "%.3f s cpu, %.0f MB/s)\n",
+      bytes / 1e6, table.size(), stages, toFile, bytes / 1e6 / toFile, toFileCpu,
+      bytes / 1e6 / toFileCpu, commit, toStream, bytes / 1e6 / toStream, toStreamCpu,
+      bytes / 1e6 / toStreamCpu);
   return true;
 }
 
@@ -113,7 +122,8 @@ bool CountFile(const char* path, bool decide, Result& result) {
   if (decide) {
     const auto before = std::chrono::steady_clock::now();
     encoding = zet::DecideFileEncoding(fd).encoding;
-    result.decideSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
+    result.decideSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
   }
   const auto start = std::chrono::steady_clock::now();
   zet::Scanner scanner(settings, table, quiet);
@@ -147,27 +157,31 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
       Result r;
       if (!CountFile(argv[i], decide, r)) return 1;
-      const double decided = run == 0 ? r.decideSeconds : std::min(best.decideSeconds, r.decideSeconds);
+      const double decided =
+          run == 0 ? r.decideSeconds : std::min(best.decideSeconds, r.decideSeconds);
       if (run == 0 || r.seconds < best.seconds) best = r;
       best.decideSeconds = decided;
     }
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("%-28s %8.1f MB  %6.3f s  %7.1f MB/s  %6.1f M words/s  %9zu distinct  peak %6.1f MiB\n",
-                std::strrchr(argv[i], '/') ? std::strrchr(argv[i], '/') + 1 : argv[i],
-                static_cast<double>(best.bytes) / 1e6, best.seconds,
-                static_cast<double>(best.bytes) / 1e6 / best.seconds,
-                static_cast<double>(best.words) / 1e6 / best.seconds, best.distinct,
-                static_cast<double>(usage.ru_maxrss) / 1024.0);
+    std::printf(
+        "%-28s %8.1f MB  %6.3f s  %7.1f MB/s  %6.1f M words/s  %9zu distinct  peak %6.1f MiB\n",
+        std::strrchr(argv[i], '/') ? std::strrchr(argv[i], '/') + 1 : argv[i],
+        static_cast<double>(best.bytes) / 1e6, best.seconds,
+        static_cast<double>(best.bytes) / 1e6 / best.seconds,
+        static_cast<double>(best.words) / 1e6 / best.seconds, best.distinct,
+        static_cast<double>(usage.ru_maxrss) / 1024.0);
     if (decide)
       std::printf("%-28s encoding check %7.1f MB/s  %6.3f s  = %4.1f%% of the count\n", "",
                   static_cast<double>(best.bytes) / 1e6 / best.decideSeconds, best.decideSeconds,
                   100.0 * best.decideSeconds / best.seconds);
-    const double nsPerByte = best.seconds * 1e9 / static_cast<double>(std::max<std::uint64_t>(best.bytes, 1));
+    const double nsPerByte =
+        best.seconds * 1e9 / static_cast<double>(std::max<std::uint64_t>(best.bytes, 1));
     if (i == firstFile)
       firstNsPerByte = nsPerByte;
     else
-      std::printf("%-28s %.2f times the cost per byte of the first file\n", "", nsPerByte / firstNsPerByte);
+      std::printf("%-28s %.2f times the cost per byte of the first file\n", "",
+                  nsPerByte / firstNsPerByte);
   }
   if (const char* listPath = std::getenv("ZET_BENCH_LIST"))
     if (!ListFile(argv[argc - 1], listPath)) return 1;

@@ -77,10 +77,11 @@ void Run(const std::string& programFolder, const std::string& file, int suppress
                 Seconds(clicked - start), Seconds(asked - clicked) * 1e3);
     return;
   }
-  std::printf("%-28s click to list %.3f s wall (count %.3f s), %.3f s processor, "
-              "%zu words, textbox hash %zx\n",
-              way, wall, Seconds(counted - start), ProcessorSeconds() - cpu, frm.Words().size(),
-              std::hash<std::string>{}(frm.txbOutput.Text()));
+  std::printf(
+      "%-28s click to list %.3f s wall (count %.3f s), %.3f s processor, "
+      "%zu words, textbox hash %zx\n",
+      way, wall, Seconds(counted - start), ProcessorSeconds() - cpu, frm.Words().size(),
+      std::hash<std::string>{}(frm.txbOutput.Text()));
 }
 
 }  // namespace

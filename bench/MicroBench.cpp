@@ -36,7 +36,9 @@ void BM_DecodeAscii(benchmark::State& state) {
 BENCHMARK(BM_DecodeAscii);
 
 void BM_DecodeLatin1(benchmark::State& state) {
-  const std::string text = zet::EncodeUtf8("\xC9t\xE9 \xE0 la caf\xE9t\xE9ria, na\xEFve fa\xE7" "ade");
+  const std::string text = zet::EncodeUtf8(
+      "\xC9t\xE9 \xE0 la caf\xE9t\xE9ria, na\xEFve fa\xE7"
+      "ade");
   std::string out;
   for (auto _ : state) {
     zet::DecodeToCp1252(text, out);
@@ -62,9 +64,11 @@ void BM_ValidateUtf8Ascii(benchmark::State& state) {
 BENCHMARK(BM_ValidateUtf8Ascii);
 
 void BM_ValidateUtf8German(benchmark::State& state) {
-  const std::string text = Repeated(zet::EncodeUtf8(
-      "\x84" "Er ist gro\xDF\x93, sagte die F\xE4hrfrau \xFC" "ber den Flu\xDF; \xC4rger mit dem "
-      "\xD6l der Fu\xDFg\xE4nger bleibt.\n"));
+  const std::string text =
+      Repeated(zet::EncodeUtf8("\x84"
+                               "Er ist gro\xDF\x93, sagte die F\xE4hrfrau \xFC"
+                               "ber den Flu\xDF; \xC4rger mit dem "
+                               "\xD6l der Fu\xDFg\xE4nger bleibt.\n"));
   for (auto _ : state) benchmark::DoNotOptimize(zet::ValidUtf8Prefix(text));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
@@ -88,7 +92,8 @@ void BM_CountRepeatedWords(benchmark::State& state) {
   std::vector<std::string> vocabulary;
   for (int i = 0; i < 12000; ++i) vocabulary.push_back("w" + std::to_string(i * 7919));
   std::vector<const std::string*> text;
-  for (int i = 0; i < 200000; ++i) text.push_back(&vocabulary[(i * 2654435761u >> 7) % (1 + i % 12000)]);
+  for (int i = 0; i < 200000; ++i)
+    text.push_back(&vocabulary[(i * 2654435761u >> 7) % (1 + i % 12000)]);
   zet::WordTable table;
   for (const auto& w : vocabulary) table.Add(w);
   for (auto _ : state)

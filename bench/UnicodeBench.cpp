@@ -44,8 +44,7 @@ bool Timed(const char* path, Result& result, Count count) {
   zet::FdByteSource source(fd);
   const auto start = std::chrono::steady_clock::now();
   const bool ok = count(source, result);
-  result.seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   ::close(fd);
   return ok;
 }
@@ -79,8 +78,8 @@ bool CountUnicodeModel(const char* path, const std::string& locale, Result& resu
 
 void Print(const char* model, const char* path, const Result& r) {
   const char* name = std::strrchr(path, '/') ? std::strrchr(path, '/') + 1 : path;
-  std::printf("%-8s %-24s %8.1f MB  %6.3f s  %7.1f MB/s  %9lld words  %8zu distinct\n", model,
-              name, static_cast<double>(r.bytes) / 1e6, r.seconds,
+  std::printf("%-8s %-24s %8.1f MB  %6.3f s  %7.1f MB/s  %9lld words  %8zu distinct\n", model, name,
+              static_cast<double>(r.bytes) / 1e6, r.seconds,
               static_cast<double>(r.bytes) / 1e6 / r.seconds, static_cast<long long>(r.words),
               r.distinct);
 }
@@ -118,7 +117,8 @@ int main(int argc, char** argv) {
     if (!unicodeOnly) Print("default", path, bestDefault);
     Print("unicode", path, bestUnicode);
     if (!unicodeOnly)
-      std::printf("%-33s unicode/default time: %.2f\n", "", bestUnicode.seconds / bestDefault.seconds);
+      std::printf("%-33s unicode/default time: %.2f\n", "",
+                  bestUnicode.seconds / bestDefault.seconds);
   }
   rusage usage{};
   ::getrusage(RUSAGE_SELF, &usage);

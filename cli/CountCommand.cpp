@@ -18,10 +18,10 @@
 #include "engine/FileWrites.h"
 #include "engine/ListingFile.h"
 #include "engine/ParameterFiles.h"
-#include "params/RunTimeError.h"
 #include "params/AppDataPath.h"
 #include "params/ListingParams.h"
 #include "params/ParamOptions.h"
+#include "params/RunTimeError.h"
 #include "params/ScanSnapshot.h"
 #include "params/SettingsFile.h"
 #include "results/Export.h"
@@ -164,8 +164,8 @@ void PrintTotals(const ListTotals& totals, const CorpusCount* corpus, std::ostre
 // A corpus is more than one file, a folder to look through, or a count
 // that needs to know the files apart; one file alone is counted as always.
 bool IsCorpus(const CountOptions& options) {
-  return options.inputFiles.size() > 1 || options.recursive || options.keepGoing ||
-         options.range || options.minRange > 0;
+  return options.inputFiles.size() > 1 || options.recursive || options.keepGoing || options.range ||
+         options.minRange > 0;
 }
 
 // The export to `-o FILE` (by the write policy) or `out`.
@@ -253,9 +253,13 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   } else {
     std::shared_ptr<const WordSet> commonWords;
     if (!LoadCommonWords(params, commonWords, err)) return 1;
-    CountInputRequest request{params, fromStdin ? std::string() : *options.inputFile,
-                              options.outputFile.value_or(""), env.stderrIsTerminal, env.stdinFd,
-                              std::string(ExtensionForType(options.type)), options.encoding,
+    CountInputRequest request{params,
+                              fromStdin ? std::string() : *options.inputFile,
+                              options.outputFile.value_or(""),
+                              env.stderrIsTerminal,
+                              env.stdinFd,
+                              std::string(ExtensionForType(options.type)),
+                              options.encoding,
                               options.jobs};
     if (options.spellings) request.observer = &spellings;
     TerminalReport report(err, env.stderrIsTerminal);
@@ -318,7 +322,8 @@ int Run(const CountOptions& options, std::istream& in, std::ostream& out, std::o
   // An export on standard output stays data that a program can read whole.
   // A merge of several pieces lists the files as their one count would.
   if (options.totals)
-    PrintTotals(totals, corpus || (options.partial.merge && counted.filesCounted > 1) ? &counted : nullptr,
+    PrintTotals(totals,
+                corpus || (options.partial.merge && counted.filesCounted > 1) ? &counted : nullptr,
                 options.exportFormat && !options.outputFile ? err : out);
   return Flushed(out, err);
 }

@@ -39,10 +39,10 @@ constexpr Choice<InputType> kTypes[] = {
 constexpr std::string_view kTypeExtensions[] = {"", "txt", "html", "c"};
 
 constexpr Choice<Encoding> kEncodings[] = {{"auto", Encoding::Auto},
-                                                {"utf-8", Encoding::Utf8},
-                                                {"windows-1252", Encoding::Windows1252},
-                                                {"utf-16le", Encoding::Utf16LE},
-                                                {"utf-16be", Encoding::Utf16BE}};
+                                           {"utf-8", Encoding::Utf8},
+                                           {"windows-1252", Encoding::Windows1252},
+                                           {"utf-16le", Encoding::Utf16LE},
+                                           {"utf-16be", Encoding::Utf16BE}};
 
 constexpr unsigned kMaxJobs = 1024;
 
@@ -57,7 +57,6 @@ std::string OneOf(std::span<const std::string> names) {
   }
   return text;
 }
-
 
 std::vector<std::string> ItemNames(ParamId id) {
   std::vector<std::string> names;
@@ -110,7 +109,8 @@ std::string HelpText(const ParamOption& o) {
   switch (o.arg) {
     case Arg::Flag:
       if (info.defaultValue == o.value) text += " (default)";
-      if (o.id == P::chkAllowCommentMarkers && o.value == 1) text += "; at first " + DefaultMarkers();
+      if (o.id == P::chkAllowCommentMarkers && o.value == 1)
+        text += "; at first " + DefaultMarkers();
       break;
     case Arg::Allow: {
       std::vector<std::string> names, defaults;
@@ -139,7 +139,8 @@ std::string HelpText(const ParamOption& o) {
       break;
     case Arg::Text:
     case Arg::CommonWords:
-    case Arg::Markers: break;
+    case Arg::Markers:
+      break;
   }
   return text;
 }
@@ -162,18 +163,21 @@ class CommandLine {
   // An option with one value, handed to `apply` as it is read.
   void AddValued(std::string_view group, const std::string& name, const std::string& valueText,
                  const std::string& help, std::function<void(const std::string&)> apply);
-  void AddFileOption(std::string_view group, const std::string& names, std::optional<std::string>& target,
-                     const std::string& help);
-  void AddFlag(std::string_view group, const std::string& names, bool& target, const std::string& help);
+  void AddFileOption(std::string_view group, const std::string& names,
+                     std::optional<std::string>& target, const std::string& help);
+  void AddFlag(std::string_view group, const std::string& names, bool& target,
+               const std::string& help);
   template <typename E>
-  void AddChoice(std::string_view group, const std::string& name, std::span<const Choice<E>> choices,
-                 E& target, const std::string& help);
+  void AddChoice(std::string_view group, const std::string& name,
+                 std::span<const Choice<E>> choices, E& target, const std::string& help);
   void AddReserved();
   void AddLedgerOptions();
   void AddPartial();
 
   void Set(ParamId id, int value) { options_.changes.push_back({id, value, std::nullopt}); }
-  void SetText(ParamId id, std::string text) { options_.changes.push_back({id, 0, std::move(text)}); }
+  void SetText(ParamId id, std::string text) {
+    options_.changes.push_back({id, 0, std::move(text)});
+  }
   void Apply(const ParamOption& o, const std::vector<std::string>& values);
   void AllowList(const ParamOption& o, std::string_view list);
   void Markers(const std::string& start, const std::string& end);
@@ -245,7 +249,8 @@ CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "z
   app_.description(
       "Counts how often each different word occurs in FILE (or standard input when FILE is absent "
       "or \"-\") and lists the words, by frequency or alphabetically. Several FILEs are counted "
-      "as one corpus, each read with its own encoding and comment markers. A value may follow its option "
+      "as one corpus, each read with its own encoding and comment markers. A value may follow its "
+      "option "
       "or be joined to it by \"=\" (--format=8); the words after \"--\" are file names.");
   app_.footer(
       "Exit status: 0 when the list was produced (also an empty one), 1 when an input, output, "
@@ -255,8 +260,9 @@ CommandLine::CommandLine(CountOptions& options) : options_(options), app_("", "z
   // of its own would split a file named "[a,b]" into "a" and "b".
 
   for (const ParamOption& o : kParamOptions) AddParamOption(o);
-  AddFileOption(kList, "-o,--output", options_.outputFile,
-                "write the list to FILE (as the desktop program writes it) instead of standard output");
+  AddFileOption(
+      kList, "-o,--output", options_.outputFile,
+      "write the list to FILE (as the desktop program writes it) instead of standard output");
   AddFlag(kList, "--totals", options_.totals, "print the four totals after the list");
   AddLedgerOptions();
   AddChoice<InputType>(kInput, "--type", kTypes, options_.type,
@@ -308,7 +314,8 @@ void CommandLine::AddFlag(std::string_view group, const std::string& names, bool
 
 template <typename E>
 void CommandLine::AddChoice(std::string_view group, const std::string& name,
-                            std::span<const Choice<E>> choices, E& target, const std::string& help) {
+                            std::span<const Choice<E>> choices, E& target,
+                            const std::string& help) {
   AddValued(group, name, CLI::detail::join(ChoiceNames(choices), "|"), help,
             [&target, choices, name](const std::string& v) {
               for (const Choice<E>& c : choices)
@@ -331,22 +338,24 @@ void CommandLine::AddReserved() {
           "count letters of every script (Unicode word model; words of Chinese, Japanese, Thai ... "
           "cut by ICU's dictionaries, one word per collation key of --locale); with --order "
           "codepoint the alphabetical list is in code point order");
-  AddValued(kInput, "--locale", "NAME",
-            "with --unicode: the locale whose collation decides which spellings are one word and the "
-            "alphabetical order (default: LC_ALL, LC_COLLATE or LANG)",
-            [this](const std::string& v) {
-              if (v.empty()) throw UsageError("option '--locale' needs a locale name");
-              options_.locale = v;
-            });
-  AddValued(kInput, "--jobs", "N",
-            "count a file with N threads (default 0: one per core); the list is the same whatever N",
-            [this](const std::string& v) {
-              const auto n = ParseInt(v);
-              if (!n || *n < 0 || *n > static_cast<int>(kMaxJobs))
-                throw UsageError("option '--jobs' takes a number from 0 to " +
-                                 std::to_string(kMaxJobs) + ", not " + Quoted(v));
-              options_.jobs = static_cast<unsigned>(*n);
-            });
+  AddValued(
+      kInput, "--locale", "NAME",
+      "with --unicode: the locale whose collation decides which spellings are one word and the "
+      "alphabetical order (default: LC_ALL, LC_COLLATE or LANG)",
+      [this](const std::string& v) {
+        if (v.empty()) throw UsageError("option '--locale' needs a locale name");
+        options_.locale = v;
+      });
+  AddValued(
+      kInput, "--jobs", "N",
+      "count a file with N threads (default 0: one per core); the list is the same whatever N",
+      [this](const std::string& v) {
+        const auto n = ParseInt(v);
+        if (!n || *n < 0 || *n > static_cast<int>(kMaxJobs))
+          throw UsageError("option '--jobs' takes a number from 0 to " + std::to_string(kMaxJobs) +
+                           ", not " + Quoted(v));
+        options_.jobs = static_cast<unsigned>(*n);
+      });
 }
 
 void CommandLine::AddCorpusOptions() {
@@ -392,22 +401,24 @@ void CommandLine::AddLedgerOptions() {
   AddFlag(kList, "--excluded", options_.excluded,
           "print the words left out instead of the list: word, count and the first reason, "
           "separated by tabs, in the list's order (-o still writes the list)");
-  app_.add_option_function<std::string>("--explain",
-                                        [this](const std::string& v) {
-                                          // One value each time, a comma list at most.
-                                          std::size_t start = 0;
-                                          for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
-                                            end = v.find(',', start);
-                                            const std::string word = v.substr(start, end - start);
-                                            if (word.empty())
-                                              throw UsageError("option '--explain' needs a word, not " + Quoted(v));
-                                            options_.explain.push_back(word);
-                                          }
-                                        })
+  app_.add_option_function<std::string>(
+          "--explain",
+          [this](const std::string& v) {
+            // One value each time, a comma list at most.
+            std::size_t start = 0;
+            for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
+              end = v.find(',', start);
+              const std::string word = v.substr(start, end - start);
+              if (word.empty())
+                throw UsageError("option '--explain' needs a word, not " + Quoted(v));
+              options_.explain.push_back(word);
+            }
+          })
       ->option_text("WORD[,WORD...]")
-      ->description("say what became of WORD: not found, found N times under which entry and "
-                    "rank, or left out and why, instead of the list (-o still writes the list); "
-                    "may be repeated")
+      ->description(
+          "say what became of WORD: not found, found N times under which entry and "
+          "rank, or left out and why, instead of the list (-o still writes the list); "
+          "may be repeated")
       ->group(std::string(kList))
       ->trigger_on_parse();
   AddFlag(kList, "--spellings", options_.spellings,
@@ -431,20 +442,20 @@ void CommandLine::AddPartial() {
           "with --reduce: list the merged words (lines in any order) instead of writing lines");
   for (auto [name, target, help] :
        {std::tuple{"--source", &options_.partial.source,
-                   "the ordinal of the source counted: the spelling of the lowest wins a merge (default 0)"},
+                   "the ordinal of the source counted: the spelling of the lowest wins a merge "
+                   "(default 0)"},
         std::tuple{"--offset", &options_.partial.offset,
                    "the byte offset in its source where the counted piece begins (default 0)"}}) {
     const std::string option = name;
-    app_.add_option_function<std::string>(option,
-                                          [field = target, option](const std::string& v) {
-                                            std::uint64_t n = 0;
-                                            const auto [end, ec] =
-                                                std::from_chars(v.data(), v.data() + v.size(), n);
-                                            if (ec != std::errc() || end != v.data() + v.size())
-                                              throw UsageError("option '" + option +
-                                                               "' takes a number, not " + Quoted(v));
-                                            *field = n;
-                                          })
+    app_.add_option_function<std::string>(
+            option,
+            [field = target, option](const std::string& v) {
+              std::uint64_t n = 0;
+              const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+              if (ec != std::errc() || end != v.data() + v.size())
+                throw UsageError("option '" + option + "' takes a number, not " + Quoted(v));
+              *field = n;
+            })
         ->option_text("N")
         ->description(help)
         ->group(std::string(kPartial))
@@ -457,18 +468,27 @@ void CommandLine::Apply(const ParamOption& o, const std::vector<std::string>& va
   const std::string name(o.name);
   const std::string value = values.empty() ? std::string() : values.front();
   switch (o.arg) {
-    case Arg::Flag: Set(o.id, o.value); return;
-    case Arg::Text: SetText(o.id, value); return;
+    case Arg::Flag:
+      Set(o.id, o.value);
+      return;
+    case Arg::Text:
+      SetText(o.id, value);
+      return;
     case Arg::CommonWords:
       Set(o.box, 1);
       SetText(P::strCommonWordsFile, value);
       SetText(P::txbCommonWordsFile, value);
       return;
-    case Arg::Allow: AllowList(o, value); return;
-    case Arg::Markers: Markers(values.at(0), values.at(1)); return;
+    case Arg::Allow:
+      AllowList(o, value);
+      return;
+    case Arg::Markers:
+      Markers(values.at(0), values.at(1));
+      return;
     case Arg::Size:
     case Arg::List:
-    case Arg::Format: break;
+    case Arg::Format:
+      break;
   }
   if (o.id == P::cboWordOrder && value == kCodepointOrder) {
     options_.codepointOrder = true;
@@ -484,9 +504,9 @@ void CommandLine::Apply(const ParamOption& o, const std::vector<std::string>& va
   if (!index) {
     std::vector<std::string> names = ItemNames(o.id);
     if (o.id == P::cboWordOrder) names.emplace_back(kCodepointOrder);
-    const std::string allowed = o.arg == Arg::Format
-                                    ? "a number from 0 to 9 or a format such as \"rank frequency word\""
-                                    : OneOf(names);
+    const std::string allowed =
+        o.arg == Arg::Format ? "a number from 0 to 9 or a format such as \"rank frequency word\""
+                             : OneOf(names);
     throw UsageError("option '" + name + "' takes " + allowed + ", not " + Quoted(value));
   }
   if (o.arg == Arg::Size) Set(o.box, 1);
@@ -519,7 +539,8 @@ void CommandLine::AllowList(const ParamOption& o, std::string_view list) {
 // nothing more); a second --comment-markers sets the second pair.
 void CommandLine::Markers(const std::string& start, const std::string& end) {
   if (++markerPairs_ > 2)
-    throw UsageError("option '--comment-markers' may be given at most twice (two pairs of markers)");
+    throw UsageError(
+        "option '--comment-markers' may be given at most twice (two pairs of markers)");
   options_.markersGiven = true;
   if (markerPairs_ == 1) {
     Set(P::chkAllowCommentMarkers, 1);
@@ -559,25 +580,27 @@ void CommandLine::Parse(const std::vector<std::string>& args) {
   // The Unicode model counts one source and lists it; refused rather than
   // silently ignored, so nobody takes one file's list for a corpus's.
   if (options_.unicode) {
-    const char* const refused = options_.excluded            ? "--excluded"
-                                : options_.spellings         ? "--spellings"
-                                : !options_.explain.empty()  ? "--explain"
-                                : options_.exportFormat      ? "--export"
-                                : options_.range             ? "--range"
-                                : options_.minRange > 0      ? "--min-range"
-                                : options_.recursive         ? "--recursive"
-                                : options_.keepGoing         ? "--keep-going"
-                                : files_.size() > 1          ? "a corpus of several FILEs"
-                                                             : nullptr;
+    const char* const refused = options_.excluded           ? "--excluded"
+                                : options_.spellings        ? "--spellings"
+                                : !options_.explain.empty() ? "--explain"
+                                : options_.exportFormat     ? "--export"
+                                : options_.range            ? "--range"
+                                : options_.minRange > 0     ? "--min-range"
+                                : options_.recursive        ? "--recursive"
+                                : options_.keepGoing        ? "--keep-going"
+                                : files_.size() > 1         ? "a corpus of several FILEs"
+                                                            : nullptr;
     if (refused != nullptr)
-      throw UsageError(std::string(refused) + " is not available with --unicode, which counts one "
+      throw UsageError(std::string(refused) +
+                       " is not available with --unicode, which counts one "
                        "FILE (or standard input)");
   }
 }
 
 std::vector<std::string> CommandLine::Names() const {
   std::vector<std::string> names;
-  for (const CLI::Option* o : app_.get_options([](const CLI::Option* o) { return o->nonpositional(); })) {
+  for (const CLI::Option* o :
+       app_.get_options([](const CLI::Option* o) { return o->nonpositional(); })) {
     for (const std::string& s : o->get_snames()) names.push_back("-" + s);
     for (const std::string& l : o->get_lnames()) names.push_back("--" + l);
   }
@@ -637,7 +660,8 @@ std::string CommentMarkerOptionError(const CountOptions& options, const Paramete
   const std::string marker = Quoted(params.Text(start));
   const std::string option = "option '--comment-markers': ";
   switch (v.check) {
-    case MarkerCheck::StartEmpty: return option + "the start marker may not be empty";
+    case MarkerCheck::StartEmpty:
+      return option + "the start marker may not be empty";
     case MarkerCheck::StartEqualsEnd:
       return option + "the start and end markers must differ, not both " + marker;
     case MarkerCheck::HoldsDoubleHyphen: {
@@ -648,7 +672,8 @@ std::string CommentMarkerOptionError(const CountOptions& options, const Paramete
     case MarkerCheck::StartIsWord:
       return option + "the start marker " + marker +
              " could be part of a word; choose another, or --disallow the characters it is made of";
-    case MarkerCheck::Ok: break;
+    case MarkerCheck::Ok:
+      break;
   }
   return {};
 }

@@ -30,8 +30,7 @@ void PrintLeftOut(const WordTable& table, const FilterSettings& filters, const R
 /// may be null (the spellings were not collected).
 void PrintExplanations(const std::vector<std::string>& typed, const ScanSettings& scan,
                        const WordTable& table, const FilterSettings& filters,
-                       const RangeLimit& limit, const SpellingLedger* spellings,
-                       std::ostream& out);
+                       const RangeLimit& limit, const SpellingLedger* spellings, std::ostream& out);
 
 /// A listing of `table` as WriteListing writes it, each entry's line
 /// followed by "  [" its spellings "]".

@@ -43,9 +43,10 @@ bool WriteStandardOutputWith(const ParameterSet& params, std::ostream& out,
 
 bool WriteStandardOutput(const WordTable& table, const ListResults& results,
                          const ParameterSet& params, std::ostream& out) {
-  return WriteStandardOutputWith(params, out, [&](const ListingOptions& options, ListingSink& sink) {
-    return WriteListing(table, results, options, sink);
-  });
+  return WriteStandardOutputWith(params, out,
+                                 [&](const ListingOptions& options, ListingSink& sink) {
+                                   return WriteListing(table, results, options, sink);
+                                 });
 }
 
 }  // namespace zet

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <istream>
 #include <ostream>
 #include <unordered_map>
@@ -13,8 +13,8 @@
 #include "cli/TerminalReport.h"
 #include "engine/FdCloser.h"
 #include "engine/PartialCount.h"
-#include "params/RunTimeError.h"
 #include "params/AtomicFile.h"
+#include "params/RunTimeError.h"
 
 namespace zet {
 namespace {
@@ -22,9 +22,7 @@ namespace {
 constexpr std::string_view kPartialFile = "partial count";
 constexpr std::size_t kOutBlock = std::size_t{1} << 20;
 
-void Fail(std::ostream& err, std::string_view message) {
-  err << "zet-count: " << message << '\n';
-}
+void Fail(std::ostream& err, std::string_view message) { err << "zet-count: " << message << '\n'; }
 
 void Report(std::ostream& err, const Problem& problem) {
   std::string text = problem.message;
@@ -37,8 +35,8 @@ Outcome<std::string> ReadWholeFile(const std::string& path) {
   const auto failed = [&](int errnum) {
     const RunTimeError e = RunTimeErrorFromErrno(errnum != 0 ? errnum : EIO);
     Problem p{ProblemKind::CannotRead,
-              "Cannot read the partial count " + path + ": " + e.description, "Partial count",
-              path, e};
+              "Cannot read the partial count " + path + ": " + e.description, "Partial count", path,
+              e};
     return p;
   };
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -82,9 +80,8 @@ bool WritePartial(const std::string& path, const std::string& bytes, std::ostrea
 bool SameRules(const std::string& theirs, const std::string& ours, const std::string& what,
                std::ostream& err) {
   if (theirs == ours) return true;
-  Fail(err, what + " was counted under other word rules (" + theirs +
-                ") than this command's (" + ours +
-                "); give the same word options to every step");
+  Fail(err, what + " was counted under other word rules (" + theirs + ") than this command's (" +
+                ours + "); give the same word options to every step");
   return false;
 }
 
@@ -113,7 +110,8 @@ bool ReduceLines(std::istream& in, const std::string& digest, std::ostream& err,
       return failed("not a line of zet-count --map or --reduce (" + parsed.problem().message + ")");
     if (lineDigest != digest)
       return failed("counted under other word rules (digest " + lineDigest +
-                    ") than this command's (" + digest + "); give the same word options to every step");
+                    ") than this command's (" + digest +
+                    "); give the same word options to every step");
     if (have && current.key == entry.key) {
       MergeEntry(current, entry);
       continue;
@@ -241,9 +239,9 @@ std::string PartialOptionError(const CountOptions& options) {
   const PartialOptions& p = options.partial;
   if (!p.Active()) return p.list ? "option '--list' goes with '--reduce'" : std::string();
   if (options.unicode)
-    return "--partial, --merge, --map and --reduce count with the default word model, not --unicode";
-  if (p.merge + p.map + p.reduce > 1)
-    return "only one of --merge, --map and --reduce may be given";
+    return "--partial, --merge, --map and --reduce count with the default word model, not "
+           "--unicode";
+  if (p.merge + p.map + p.reduce > 1) return "only one of --merge, --map and --reduce may be given";
   if (p.list && !p.reduce) return "option '--list' goes with '--reduce'";
   if ((p.map || p.reduce) && p.output)
     return "--map and --reduce write lines to standard output, not --partial";
@@ -256,8 +254,7 @@ std::string PartialOptionError(const CountOptions& options) {
 
 std::optional<int> RunPartialModes(const CountOptions& options, const CountInputRequest& request,
                                    const FilesRead& read, std::istream& in, std::ostream& out,
-                                   std::ostream& err, WordTable& table,
-                                   CorpusCount& counted) {
+                                   std::ostream& err, WordTable& table, CorpusCount& counted) {
   const PartialOptions& p = options.partial;
   const std::string rules = PartialRules(request.params, request.typeExtension);
   if (p.output && !PartialOutputUsable(*p.output, request, read, err)) return 1;

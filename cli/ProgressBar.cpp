@@ -21,8 +21,7 @@ std::string ProgressBar::Text(int position) {
 
 void ProgressBar::Update(std::uint64_t done) {
   if (!enabled_) return;
-  const auto position = static_cast<int>(
-      (std::min(done, total_) * kWidth + total_ / 2) / total_);
+  const auto position = static_cast<int>((std::min(done, total_) * kWidth + total_ / 2) / total_);
   if (position == shown_) return;
   shown_ = position;
   terminal_ << '\r' << Text(position) << std::flush;

@@ -128,7 +128,8 @@ void MainWindowExtras::GiveFreeAccelerators(std::initializer_list<QAbstractButto
     const QKeySequence key = QKeySequence::mnemonic(text);
     if (!key.isEmpty()) used += key.toString().toLower();
   };
-  for (QAbstractButton* button : window_.Widget()->findChildren<QAbstractButton*>()) take(button->text());
+  for (QAbstractButton* button : window_.Widget()->findChildren<QAbstractButton*>())
+    take(button->text());
   used += QString::fromLatin1(kMenuLetters);
   for (QAbstractButton* button : buttons) {
     QString text = button->text();
@@ -159,7 +160,8 @@ void MainWindowExtras::MakeMenus() {
   file->addSeparator();
   file->addAction(QStringLiteral("&Save state"), this, click(main_.cmdSaveState));
   file->addSeparator();
-  QAction* quit = file->addAction(QStringLiteral("&Quit"), this, [this] { main_.form.UserClose(); });
+  QAction* quit =
+      file->addAction(QStringLiteral("&Quit"), this, [this] { main_.form.UserClose(); });
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   quit->setObjectName(QStringLiteral("actionQuit"));
 
@@ -184,7 +186,8 @@ void MainWindowExtras::MakeMenus() {
       {{"&Text", kTextPage}, {"T&able", kTablePage}, {"&Profile", kProfilePage}}};
   int number = 1;
   for (const auto& [title, page] : pages) {
-    QAction* action = view->addAction(QString::fromUtf8(title), this, [this, page] { ShowPage(page); });
+    QAction* action =
+        view->addAction(QString::fromUtf8(title), this, [this, page] { ShowPage(page); });
     action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + number++)));
   }
 
@@ -234,9 +237,8 @@ void MainWindowExtras::ShowRecentFiles() {
   }
   if (recent.empty()) recentMenu_->addAction(QStringLiteral("(none yet)"))->setEnabled(false);
   recentMenu_->addSeparator();
-  QAction* clear = recentMenu_->addAction(QStringLiteral("&Clear the list"), this, [this] {
-    state_.SetList(kRecentFilesKey, {});
-  });
+  QAction* clear = recentMenu_->addAction(QStringLiteral("&Clear the list"), this,
+                                          [this] { state_.SetList(kRecentFilesKey, {}); });
   clear->setEnabled(!recent.empty());
 }
 
@@ -253,7 +255,8 @@ void MainWindowExtras::ResultsChanging() {
 
 void MainWindowExtras::Listed() {
   if (main_.optInFile.Value() && !main_.txbFile0.Text().empty())
-    state_.SetList(kRecentFilesKey, WithRecentFile(state_.List(kRecentFilesKey), main_.txbFile0.Text()));
+    state_.SetList(kRecentFilesKey,
+                   WithRecentFile(state_.List(kRecentFilesKey), main_.txbFile0.Text()));
   if (!ResultsMatchTable(main_.Words(), main_.Results())) return;
   exports_.Listed();
   ledger_.Listed();
@@ -264,11 +267,12 @@ void MainWindowExtras::Listed() {
 void MainWindowExtras::ShowAbout() {
   const QString settingsFolder = FolderOf(main_.UserSettingsFile());
   const QString text =
-      QStringLiteral("<p><b>%1</b></p>"
-                     "<p>Counts how often each word occurs in a text.</p>"
-                     "<p>Licence: MIT.</p>"
-                     "<p>Settings are kept in<br><tt>%2</tt><br>"
-                     "(%3 for the parameters, %4 for the windows and recent files).</p>")
+      QStringLiteral(
+          "<p><b>%1</b></p>"
+          "<p>Counts how often each word occurs in a text.</p>"
+          "<p>Licence: MIT.</p>"
+          "<p>Settings are kept in<br><tt>%2</tt><br>"
+          "(%3 for the parameters, %4 for the windows and recent files).</p>")
           .arg(QString::fromStdString(main_.form.Caption()).toHtmlEscaped(),
                settingsFolder.toHtmlEscaped(), QString::fromUtf8(kUserSettingsFileName),
                QFileInfo(QString::fromStdString(state_.Path())).fileName().toHtmlEscaped());

@@ -35,12 +35,18 @@ std::string LoadProblemText(int result, std::string_view fullPath) {
     return std::string(what) + " " + std::to_string(line) + ".";
   };
   switch (result) {
-    case kNoTextRead: return "No program text was read.";
-    case kCannotOpen: return "Cannot open file containing program text.\r\n" + std::string(fullPath);
-    case kTooMuchText: return "Too much program text.";
-    case kFileEmpty: return "File is empty.";
-    case kReadError: return "Error reading file.";
-    default: break;
+    case kNoTextRead:
+      return "No program text was read.";
+    case kCannotOpen:
+      return "Cannot open file containing program text.\r\n" + std::string(fullPath);
+    case kTooMuchText:
+      return "Too much program text.";
+    case kFileEmpty:
+      return "File is empty.";
+    case kReadError:
+      return "Error reading file.";
+    default:
+      break;
   }
   if (result > kMissingStringBase) return "Error " + std::to_string(result);
   if (result >= kTooLongBase) return atLine("Missing string at line", kMissingStringBase - result);
@@ -56,8 +62,8 @@ std::string_view TrimBlanks(std::string_view s) {
 
 // The text number of `digits`, or 0 when it is not one.
 int ParseNumber(std::string_view digits) {
-  if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
-                                     [](char c) { return c >= '0' && c <= '9'; })) {
+  if (digits.empty() ||
+      !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     return 0;
   }
   int number = 0;

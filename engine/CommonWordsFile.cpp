@@ -7,8 +7,8 @@
 #include "engine/FdCloser.h"
 #include "engine/FileTexts.h"
 #include "engine/InputFile.h"
-#include "scanner/Encoding.h"
 #include "scanner/CommonWords.h"
+#include "scanner/Encoding.h"
 #include "scanner/StrProc.h"
 
 namespace zet {
@@ -33,7 +33,7 @@ Outcome<TextCheck> CheckCommonWordsFile(const std::string& path) {
   Outcome<InputText> text = CheckInputText(path);
   if (!text)
     return text.problem().kind == ProblemKind::CannotRead ? Outcome<TextCheck>(TextCheck::Text)
-                                                           : Outcome<TextCheck>(text.problem());
+                                                          : Outcome<TextCheck>(text.problem());
   return text.value().check;
 }
 

@@ -64,7 +64,7 @@ bool AcceptText(TextCheck check, CountReport& report) {
   }
   if (check == TextCheck::MacLineEndings)
     Fail(report, std::string("warning: ") + std::string(texts::kLineEndingsPrefix) +
-                  std::string(texts::kMacintoshLineEndings));
+                     std::string(texts::kMacintoshLineEndings));
   return true;
 }
 
@@ -87,8 +87,8 @@ struct Progress {
 bool ReadEnded(const ReadOutcome& outcome, CountReport& report) {
   if (outcome.firstInvalidUtf8)
     Fail(report, "warning: the input is not UTF-8 from byte " +
-                  std::to_string(*outcome.firstInvalidUtf8) +
-                  " on; such bytes were read as Windows-1252");
+                     std::to_string(*outcome.firstInvalidUtf8) +
+                     " on; such bytes were read as Windows-1252");
   if (outcome.failed) FailErrno(report, outcome.errorNumber);
   return !outcome.failed;
 }
@@ -109,10 +109,9 @@ FileCount Scan(ByteSource& source, const CountInputRequest& request, MarkerChoic
   // A small file of a corpus reads into a buffer its own size (it grows
   // for a longer line): mapping and touching the full one for each of
   // thousands of files cost more than their words.
-  const std::size_t capacity =
-      progress.inCorpus && size > 0 && size < LineReader::kDefaultCapacity
-          ? std::max<std::size_t>(static_cast<std::size_t>(size) + 1, 4096)
-          : LineReader::kDefaultCapacity;
+  const std::size_t capacity = progress.inCorpus && size > 0 && size < LineReader::kDefaultCapacity
+                                   ? std::max<std::size_t>(static_cast<std::size_t>(size) + 1, 4096)
+                                   : LineReader::kDefaultCapacity;
   const ReadOutcome outcome = ScanLines(
       source, scanner, encoding,
       [&](std::uint64_t done) { report.Progress(progress.before + done, total); }, capacity);
@@ -122,8 +121,8 @@ FileCount Scan(ByteSource& source, const CountInputRequest& request, MarkerChoic
 }
 
 // A regular file, on as many threads as asked for.
-FileCount ScanFile(int fd, const CountInputRequest& request, MarkerChoice choice,
-                   Encoding encoding, std::uint64_t size, WordTable& table, CountReport& report) {
+FileCount ScanFile(int fd, const CountInputRequest& request, MarkerChoice choice, Encoding encoding,
+                   std::uint64_t size, WordTable& table, CountReport& report) {
   const unsigned jobs = request.jobs == 0 ? DefaultJobs() : request.jobs;
   const ReadOutcome outcome =
       ScanFileParallel(fd, size, ScanSettingsFor(request.params, choice), encoding, jobs, table,
@@ -145,9 +144,9 @@ FileCount CountStream(ByteSource& source, const CountInputRequest& request, Word
   const std::string_view sample = head.Bytes().substr(0, kTextCheckSample);
   if (!AcceptText(LineEndingsOf(CheckDecodedText(sample, encoding), sample.empty()), report))
     return FileCount::ReadFailed;
-  const MarkerChoice choice = ChooseMarkersForExtension(
-      request.typeExtension.empty() ? "txt" : request.typeExtension,
-      request.params.IsChecked(ParamId::chkAllowCommentMarkers));
+  const MarkerChoice choice =
+      ChooseMarkersForExtension(request.typeExtension.empty() ? "txt" : request.typeExtension,
+                                request.params.IsChecked(ParamId::chkAllowCommentMarkers));
   if (!ChooseMarkers(request.params, choice, report)) return FileCount::ReadFailed;
   return Scan(head, request, choice, encoding, 0, table, report, progress);
 }
@@ -206,7 +205,6 @@ FileCount CountOneFile(const CountInputRequest& request, WordTable& table, Count
              ? ScanFile(fd, request, choice, text.encoding, size, table, report)
              : Scan(source, request, choice, text.encoding, size, table, report, progress);
 }
-
 
 // The byte size of a file, 0 for what cannot be looked at (its count will
 // say why).

@@ -20,7 +20,7 @@ namespace zet {
 /// What to count and under which parameters.
 struct CountInputRequest {
   const ParameterSet& params;
-  std::string inputFile{};  ///< empty: the stream handed to CountInput
+  std::string inputFile{};   ///< empty: the stream handed to CountInput
   std::string outputFile{};  ///< may be empty; must not name the input file
   /// Progress is reported (a corpus then looks up the size of each file).
   bool reportProgress = false;

@@ -29,9 +29,12 @@ bool ScanTextBytes(const unsigned char* p, std::size_t n, TextScan& scan) {
   for (std::size_t i = 0; i < n; ++i) {
     const unsigned char b = p[i];
     if (b >= 32 || b == 9) continue;
-    if (b == 10) scan.lfSeen = true;
-    else if (b == 13) scan.crSeen = true;
-    else return false;
+    if (b == 10)
+      scan.lfSeen = true;
+    else if (b == 13)
+      scan.crSeen = true;
+    else
+      return false;
   }
   return true;
 }
@@ -121,10 +124,14 @@ int OpenRegularFile(const std::string& path) {
   if (fd < 0) return -1;
   struct stat st {};
   int error = 0;
-  if (::fstat(fd, &st) != 0) error = errno;
-  else if (S_ISDIR(st.st_mode)) error = EISDIR;
-  else if (!S_ISREG(st.st_mode)) error = EINVAL;
-  else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) error = errno;
+  if (::fstat(fd, &st) != 0)
+    error = errno;
+  else if (S_ISDIR(st.st_mode))
+    error = EISDIR;
+  else if (!S_ISREG(st.st_mode))
+    error = EINVAL;
+  else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+    error = errno;
   if (error == 0) return fd;
   ::close(fd);
   errno = error;
@@ -150,9 +157,12 @@ TextCheck CheckTextFile(const std::string& path, std::uint64_t limit) {
 
 std::string LineEndingsMessage(TextCheck check) {
   std::string_view kind;
-  if (check == TextCheck::UnixLineEndings) kind = texts::kUnixLineEndings;
-  else if (check == TextCheck::MacLineEndings) kind = texts::kMacintoshLineEndings;
-  else return {};
+  if (check == TextCheck::UnixLineEndings)
+    kind = texts::kUnixLineEndings;
+  else if (check == TextCheck::MacLineEndings)
+    kind = texts::kMacintoshLineEndings;
+  else
+    return {};
   return std::string(texts::kLineEndingsPrefix) + std::string(kind) + "\r\n\r\n";
 }
 

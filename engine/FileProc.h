@@ -11,13 +11,13 @@ namespace zet {
 
 /// Result of CheckTextFile; the values are the codes the callers test.
 enum class TextCheck : std::int16_t {
-  CannotOpen = -3,       ///< the file exists but cannot be opened or read
-  Empty = -2,            ///< the file's length is 0
-  Missing = -1,          ///< no such file (see FileExists)
-  NotText = 0,           ///< a byte below 32 other than tab, LF and CR was seen
-  Text = 1,              ///< text with both CR and LF seen, or neither
-  UnixLineEndings = 2,   ///< text with LF seen but no CR
-  MacLineEndings = 3,    ///< text with CR seen but no LF
+  CannotOpen = -3,      ///< the file exists but cannot be opened or read
+  Empty = -2,           ///< the file's length is 0
+  Missing = -1,         ///< no such file (see FileExists)
+  NotText = 0,          ///< a byte below 32 other than tab, LF and CR was seen
+  Text = 1,             ///< text with both CR and LF seen, or neither
+  UnixLineEndings = 2,  ///< text with LF seen but no CR
+  MacLineEndings = 3,   ///< text with CR seen but no LF
 };
 
 /// The numeric code of a TextCheck (-3 to 3).

@@ -38,7 +38,8 @@ inline constexpr std::string_view kNotTextFileExplanation =
     "You could try reading the file with its associated\r\n"
     "application, then copying the text and pasting it\r\n"
     "into this textbox.";
-inline constexpr std::string_view kProcessingMayBeSlow = "Processing will continue but may be slow.";
+inline constexpr std::string_view kProcessingMayBeSlow =
+    "Processing will continue but may be slow.";
 
 // The line-ending warning: kLineEndingsPrefix, the kind, two line breaks.
 inline constexpr std::string_view kLineEndingsPrefix = "This file has ";

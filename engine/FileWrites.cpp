@@ -48,16 +48,20 @@ Outcome<Done> FilesRead::CheckNotRead(const std::string& path, std::string_view 
   if (read == nullptr) return Done{};
   // The first line is the desktop's own for the input file; the second
   // names both files.
-  std::string message = std::string(what) + " cannot be the same as the " + read->role + ".\r\n" + path;
+  std::string message =
+      std::string(what) + " cannot be the same as the " + read->role + ".\r\n" + path;
   if (!read->path.empty() && read->path != path) message += " is " + read->path;
-  if (message[0] >= 'a' && message[0] <= 'z') message[0] = static_cast<char>(message[0] - 'a' + 'A');
-  return Problem{ProblemKind::SameFile, std::move(message), std::string(texts::kTitleError), path, {}};
+  if (message[0] >= 'a' && message[0] <= 'z')
+    message[0] = static_cast<char>(message[0] - 'a' + 'A');
+  return Problem{
+      ProblemKind::SameFile, std::move(message), std::string(texts::kTitleError), path, {}};
 }
 
 Problem CannotWriteProblem(const std::string& path, std::string_view what, int errnum) {
   RunTimeError error = RunTimeErrorFromErrno(errnum != 0 ? errnum : EIO);
   if (errnum == ELOOP) error.description = "its symbolic links lead round in a loop";
-  const std::string name = path.empty() ? std::string(": no file name given") : " " + path + ": " + error.description;
+  const std::string name =
+      path.empty() ? std::string(": no file name given") : " " + path + ": " + error.description;
   return {ProblemKind::CannotWrite, "Cannot write the " + std::string(what) + name,
           std::string(texts::kTitleError), path, error};
 }

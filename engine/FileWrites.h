@@ -16,9 +16,9 @@ namespace zet {
 
 /// A file the run reads, and what it is to the user ("input file").
 struct FileRead {
-  std::string path;       ///< empty for standard input
+  std::string path;  ///< empty for standard input
   std::string role;
-  dev_t device = 0;       ///< standard input's file, when it is a regular file
+  dev_t device = 0;  ///< standard input's file, when it is a regular file
   ino_t inode = 0;
 };
 
@@ -61,6 +61,7 @@ class FilesRead {
 
 /// The problem of a write to `path` (the `what`) that the system refused
 /// with `errnum` (0 counts as an I/O error).
-[[nodiscard]] Problem CannotWriteProblem(const std::string& path, std::string_view what, int errnum);
+[[nodiscard]] Problem CannotWriteProblem(const std::string& path, std::string_view what,
+                                         int errnum);
 
 }  // namespace zet

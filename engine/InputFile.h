@@ -27,7 +27,7 @@ struct InputFacts {
 
 /// What the text check learnt of a file.
 struct InputText {
-  TextCheck check = TextCheck::Text;  ///< the line endings seen (or Empty)
+  TextCheck check = TextCheck::Text;   ///< the line endings seen (or Empty)
   Encoding encoding = Encoding::Utf8;  ///< the one encoding the file is read in
 };
 
@@ -43,8 +43,7 @@ struct InputText {
 /// CheckInputText for a file the caller goes on to read: on success `fd`
 /// is the file, open at its start, for the caller to close (opening it
 /// once is a good part of the cost of a small file of a corpus).
-[[nodiscard]] Outcome<InputText> CheckInputText(const std::string& path, Encoding forced,
-                                                int& fd);
+[[nodiscard]] Outcome<InputText> CheckInputText(const std::string& path, Encoding forced, int& fd);
 
 /// The line endings `result` saw, as a TextCheck (Empty for no bytes).
 [[nodiscard]] TextCheck LineEndingsOf(const TextCheckResult& result, bool empty);

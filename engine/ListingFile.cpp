@@ -23,7 +23,8 @@ Outcome<ListingOutcome> WriteListingFileWith(const std::string& path, const Para
                                              const ListingWriter& list, const FilesRead& alsoRead) {
   FilesRead read = FilesRead::Of(params);
   read.Add(alsoRead);
-  if (const Outcome<Done> apart = read.CheckNotRead(path, kOutputFile); !apart) return apart.problem();
+  if (const Outcome<Done> apart = read.CheckNotRead(path, kOutputFile); !apart)
+    return apart.problem();
   AtomicFileWriter writer;
   if (const int error = writer.Open(path); error != 0)
     return CannotWriteProblem(path, kOutputFile, error);

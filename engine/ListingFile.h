@@ -16,7 +16,8 @@ namespace zet {
 
 /// Writes a listing in the layout of `options` into `sink`: the default
 /// model's WriteListing, or another model's listing.
-using ListingWriter = std::function<ListingOutcome(const ListingOptions& options, ListingSink& sink)>;
+using ListingWriter =
+    std::function<ListingOutcome(const ListingOptions& options, ListingSink& sink)>;
 
 inline constexpr std::string_view kOutputFile = "output file";
 
@@ -29,12 +30,9 @@ inline constexpr std::string_view kOutputFile = "output file";
 /// Refused before anything is written (a SameFile problem naming both
 /// files) when `path` is the input or common-words file `params` names, or
 /// one of `alsoRead`. Returns how the listing ended: Completed or Stopped.
-[[nodiscard]] Outcome<ListingOutcome> WriteListingFile(const std::string& path,
-                                                       const WordTable& table,
-                                                       const ListResults& results,
-                                                       const ParameterSet& params,
-                                                       const ListingPump& pump = {},
-                                                       const FilesRead& alsoRead = {});
+[[nodiscard]] Outcome<ListingOutcome> WriteListingFile(
+    const std::string& path, const WordTable& table, const ListResults& results,
+    const ParameterSet& params, const ListingPump& pump = {}, const FilesRead& alsoRead = {});
 
 /// WriteListingFile for a listing that `list` writes (the output file's
 /// layout is in the options it is handed); an empty `list` writes an empty

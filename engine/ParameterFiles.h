@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/FileWrites.h"
-#include "params/Outcome.h"
 #include "params/ModelSettings.h"
+#include "params/Outcome.h"
 #include "params/ParameterSet.h"
 
 namespace zet {
@@ -22,6 +22,5 @@ namespace zet {
 [[nodiscard]] Outcome<Done> SaveParameters(const std::string& path, const ParameterSet& params,
                                            const FilesRead& alsoRead = {},
                                            const ModelSettings* model = nullptr);
-
 
 }  // namespace zet

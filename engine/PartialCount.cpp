@@ -20,7 +20,8 @@ constexpr std::uint64_t kFnvPrime = 0x100000001b3ULL;
 std::string Hex64(std::uint64_t value) {
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string text(16, '0');
-  for (int i = 15; i >= 0; --i, value >>= 4) text[static_cast<std::size_t>(i)] = kDigits[value & 15];
+  for (int i = 15; i >= 0; --i, value >>= 4)
+    text[static_cast<std::size_t>(i)] = kDigits[value & 15];
   return text;
 }
 
@@ -153,12 +154,12 @@ std::string PartialRules(const ParameterSet& params, std::string_view typeExtens
   for (const auto& [id, name] : kAllowed)
     if (params.IsChecked(id)) allow += (allow.empty() ? "" : ",") + std::string(name);
   const WordRules rules = WordRulesFrom(params);
-  std::string text = "model=windows-1252 allow=" + (allow.empty() ? "none" : allow) +
-                     " apostrophe-fragments=" +
-                     (rules.allow.blnKeepApostropheFragments ? "kept" : "dropped") +
-                     " case=" + (rules.blnCaseSignificant ? "significant" : "ignored") +
-                     " final-s=" + (rules.blnDropFinalS ? "dropped" : "kept") + " markers=" +
-                     (typeExtension.empty() ? "by-extension" : std::string(typeExtension));
+  std::string text =
+      "model=windows-1252 allow=" + (allow.empty() ? "none" : allow) +
+      " apostrophe-fragments=" + (rules.allow.blnKeepApostropheFragments ? "kept" : "dropped") +
+      " case=" + (rules.blnCaseSignificant ? "significant" : "ignored") +
+      " final-s=" + (rules.blnDropFinalS ? "dropped" : "kept") +
+      " markers=" + (typeExtension.empty() ? "by-extension" : std::string(typeExtension));
   if (!params.IsChecked(ParamId::chkAllowCommentMarkers)) return text + " user-markers=off";
   const CommentMarkers user = UserMarkersFrom(params);
   return text + " user-markers=" + HexBytes(user.strStartComment[0]) + "," +
@@ -177,7 +178,8 @@ std::uint64_t PartialChecksum(std::string_view bytes) noexcept {
   std::size_t i = 0;
   for (; i + 8 <= bytes.size(); i += 8) {
     std::uint64_t word = 0;
-    for (int b = 7; b >= 0; --b) word = (word << 8) | static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(b)]);
+    for (int b = 7; b >= 0; --b)
+      word = (word << 8) | static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(b)]);
     h = (h ^ word) * kFnvPrime;
   }
   for (; i < bytes.size(); ++i) h = (h ^ static_cast<unsigned char>(bytes[i])) * kFnvPrime;
@@ -223,8 +225,10 @@ std::optional<std::size_t> MergeSources(std::vector<Source>& sources, Failed&& f
   std::vector<PartialEntry> heads(sources.size());
   std::vector<std::size_t> heap;
   for (std::size_t i = 0; i < sources.size(); ++i) {
-    if (sources[i].Next(heads[i])) heap.push_back(i);
-    else if (failed(sources[i])) return i;
+    if (sources[i].Next(heads[i]))
+      heap.push_back(i);
+    else if (failed(sources[i]))
+      return i;
   }
   const auto after = [&](std::size_t a, std::size_t b) {
     const int c = heads[a].key.compare(heads[b].key);
@@ -260,7 +264,8 @@ void MergePartialsInto(std::vector<PartialCount>& parts,
                        const std::function<void(PartialEntry&&)>& take) {
   std::vector<CountSource> sources;
   for (PartialCount& p : parts) sources.push_back({&p.entries});
-  (void)MergeSources(sources, [](const CountSource&) { return false; }, take);
+  (void)MergeSources(
+      sources, [](const CountSource&) { return false; }, take);
 }
 
 std::optional<Problem> MergeReadersInto(std::vector<PartialReader>& readers,
@@ -334,10 +339,9 @@ Outcome<PartialReader> PartialReader::Open(std::string_view bytes, std::string n
   if (!bytes.starts_with(kMagic) || !NextLine(rest, line))
     return BadPartial(name, "not a partial count of zet-count");
   if (line.substr(kMagic.size()) != std::to_string(kPartialVersion))
-    return BadPartial(name, "a partial count of another version (" +
-                                std::string(line.substr(kMagic.size(), 20)) +
-                                "); this zet-count reads version " +
-                                std::to_string(kPartialVersion));
+    return BadPartial(
+        name, "a partial count of another version (" + std::string(line.substr(kMagic.size(), 20)) +
+                  "); this zet-count reads version " + std::to_string(kPartialVersion));
   // The end line: the first line that starts with "end " (no entry does).
   const std::size_t endAt = bytes.find("\nend ");
   if (endAt == std::string_view::npos)

@@ -40,8 +40,8 @@ void MergeEntry(PartialEntry& into, const PartialEntry& from);
 
 /// A count of one or more pieces of text.
 struct PartialCount {
-  std::string rules;         ///< PartialRules of the count (UTF-8, one line)
-  std::uint64_t pieces = 0;  ///< how many files or pieces were counted
+  std::string rules;                  ///< PartialRules of the count (UTF-8, one line)
+  std::uint64_t pieces = 0;           ///< how many files or pieces were counted
   std::vector<PartialEntry> entries;  ///< strictly ascending by key (byte order)
 
   friend bool operator==(const PartialCount&, const PartialCount&) = default;

@@ -124,8 +124,8 @@ int CreateTemporary(const std::string& target, std::string& name, int& slot) {
   const std::string folder = FolderOf(target);
   // Shortened so that a long file name still leaves room for the suffix.
   const std::string base = "." + target.substr(folder.size(), 200) + ".tmp";
-  const auto seed = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto seed =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   const SignalsHeld held;
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     name = folder + base + std::to_string(::getpid()) + "-" +

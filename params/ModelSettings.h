@@ -40,7 +40,8 @@ struct ModelSettings {
 /// (params/AtomicFile.h). A failure is a CannotWrite problem naming the side
 /// file, with SaveState's text: "Error when attempting to save parameters: "
 /// and the system's reason.
-[[nodiscard]] Outcome<Done> SaveModelSettings(const std::string& path, const ModelSettings& settings);
+[[nodiscard]] Outcome<Done> SaveModelSettings(const std::string& path,
+                                              const ModelSettings& settings);
 
 /// The settings of the side file of `path`: the defaults when there is
 /// none, or when it cannot be read (it holds only choices an older version

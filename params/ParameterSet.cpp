@@ -10,9 +10,8 @@ constexpr std::string_view kTwoToNine[] = {"2", "3", "4", "5", "6", "7", "8", "9
 constexpr std::string_view kLongSizes[] = {"20", "30", "40", "50", "60", "70", "80"};
 constexpr std::string_view kWordOrders[] = {"by frequency", "alphabetical"};
 constexpr std::string_view kDisplayFormats[] = {
-    "rank frequency word", "rank word frequency", "rank frequency", "rank word",
-    "frequency rank",      "frequency word",      "word rank",      "word frequency",
-    "word",                "word (+ commas)"};
+    "rank frequency word", "rank word frequency", "rank frequency", "rank word", "frequency rank",
+    "frequency word",      "word rank",           "word frequency", "word",      "word (+ commas)"};
 
 using K = ParamKind;
 using P = ParamId;
@@ -60,8 +59,7 @@ constexpr ParamInfo kParams[] = {
           1),
     Check(P::chkIgnoreShortWords, "chkIgnoreShortWords", "Ignore words with fewer than", 0),
     List(P::cboShortWordSize, "cboShortWordSize", "characters", 1, kTwoToNine, true),
-    List(P::cboLongWordSize, "cboLongWordSize", "Ignore words with more than", 3, kLongSizes,
-         true),
+    List(P::cboLongWordSize, "cboLongWordSize", "Ignore words with more than", 3, kLongSizes, true),
     Check(P::chkIgnoreInfrequentWords, "chkIgnoreInfrequentWords", "Ignore words with fewer than",
           0),
     List(P::cboThresholdFrequency, "cboThresholdFrequency", "occurrences", 0, kTwoToNine, true),
@@ -101,9 +99,12 @@ const ParamInfo* FindParam(std::string_view name) noexcept {
 
 bool IsValidValue(const ParamInfo& info, int value) noexcept {
   switch (info.kind) {
-    case ParamKind::CheckBox: return value >= 0 && value <= 2;
-    case ParamKind::List: return value >= -1 && value < static_cast<int>(info.items.size());
-    case ParamKind::Text: return false;
+    case ParamKind::CheckBox:
+      return value >= 0 && value <= 2;
+    case ParamKind::List:
+      return value >= -1 && value < static_cast<int>(info.items.size());
+    case ParamKind::Text:
+      return false;
   }
   return false;
 }

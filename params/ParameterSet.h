@@ -60,19 +60,20 @@ enum class ParamId : std::uint8_t {
   strCommonWordsFile,
 };
 
-inline constexpr std::size_t kParamCount = static_cast<std::size_t>(ParamId::strCommonWordsFile) + 1;
+inline constexpr std::size_t kParamCount =
+    static_cast<std::size_t>(ParamId::strCommonWordsFile) + 1;
 
 enum class ParamKind : std::uint8_t { CheckBox, List, Text };
 
 /// What the table knows of one parameter.
 struct ParamInfo {
   ParamId id;
-  std::string_view name;     ///< the control's name, e.g. "chkCaseSignificant"
+  std::string_view name;  ///< the control's name, e.g. "chkCaseSignificant"
   ParamKind kind;
   std::string_view caption;  ///< exact caption or label; empty where it has none
   /// Default: check-box value or list index; unused for texts.
   std::int16_t defaultValue;
-  std::string_view defaultText;  ///< initial text of a text box
+  std::string_view defaultText;             ///< initial text of a text box
   std::span<const std::string_view> items;  ///< list item texts
   /// True when "Restore defaults" puts the parameter back to its default.
   bool restoredByDefaults;

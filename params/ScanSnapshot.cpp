@@ -39,7 +39,8 @@ CommentMarkers UserMarkersFrom(const ParameterSet& p) {
 
 MarkerValidation ValidateUserMarkers(const ParameterSet& p) {
   const AllowFlags allow = AllowFlagsFrom(p);
-  return ValidateCommentMarkers(UserMarkersFrom(p), allow.blnAllowNumerals, GetExtraWordChars(allow));
+  return ValidateCommentMarkers(UserMarkersFrom(p), allow.blnAllowNumerals,
+                                GetExtraWordChars(allow));
 }
 
 ScanSettings ScanSettingsFor(const ParameterSet& p, MarkerChoice choice) {

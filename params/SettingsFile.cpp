@@ -44,20 +44,43 @@ constexpr LineItem L(P id) { return {LineKind::List, id}; }
 // The lines of the file, in order. The order is fixed by the files already
 // written and differs from the parameters window's order.
 constexpr std::array<LineItem, kSettingsLineCount> kLines = {
-    T(P::txbFileInput), T(P::txbFileOutput), T(P::txbWordsToIgnore),
-    T(P::txbStartComment0), T(P::txbEndComment0), T(P::txbStartComment1), T(P::txbEndComment1),
-    L(P::cboShortWordSize), L(P::cboLongWordSize), L(P::cboThresholdFrequency),
-    C(P::chkIgnoreShortWords), C(P::chkIgnoreInfrequentWords), C(P::chkIgnoreCommonWords),
-    C(P::chkIgnoreRepetitions), C(P::chkIgnoreRomNum40), C(P::chkIgnoreNoVowelOrY),
-    C(P::chkCaseSignificant), C(P::chkDropFinalS), C(P::chkAllowWordsWithHyphens),
-    C(P::chkAllowWordsWithApostrophes), C(P::chkAllowWordsWithUnderscores),
-    C(P::chkAllowWordsWithColons), C(P::chkAllowWordsWithBackslashes),
-    C(P::chkAllowWordsWithForwardslashes), C(P::chkAllowWordsWithPeriods),
-    C(P::chkAllowWordsWithAtSigns), C(P::chkAllowWordsWithNumerals), C(P::chkOutputWithCommas),
+    T(P::txbFileInput),
+    T(P::txbFileOutput),
+    T(P::txbWordsToIgnore),
+    T(P::txbStartComment0),
+    T(P::txbEndComment0),
+    T(P::txbStartComment1),
+    T(P::txbEndComment1),
+    L(P::cboShortWordSize),
+    L(P::cboLongWordSize),
+    L(P::cboThresholdFrequency),
+    C(P::chkIgnoreShortWords),
+    C(P::chkIgnoreInfrequentWords),
+    C(P::chkIgnoreCommonWords),
+    C(P::chkIgnoreRepetitions),
+    C(P::chkIgnoreRomNum40),
+    C(P::chkIgnoreNoVowelOrY),
+    C(P::chkCaseSignificant),
+    C(P::chkDropFinalS),
+    C(P::chkAllowWordsWithHyphens),
+    C(P::chkAllowWordsWithApostrophes),
+    C(P::chkAllowWordsWithUnderscores),
+    C(P::chkAllowWordsWithColons),
+    C(P::chkAllowWordsWithBackslashes),
+    C(P::chkAllowWordsWithForwardslashes),
+    C(P::chkAllowWordsWithPeriods),
+    C(P::chkAllowWordsWithAtSigns),
+    C(P::chkAllowWordsWithNumerals),
+    C(P::chkOutputWithCommas),
     LineItem{LineKind::Reserved, P::chkCaseSignificant},
-    C(P::chkAllowCommentMarkers), C(P::chkWarnOnOverwrite), C(P::chkSaveStateOnQuit),
-    C(P::chkSuppressWords), C(P::chkDisableOutputToFile), L(P::cboWordOrder),
-    L(P::cboDisplayFormat), T(P::strCommonWordsFile),
+    C(P::chkAllowCommentMarkers),
+    C(P::chkWarnOnOverwrite),
+    C(P::chkSaveStateOnQuit),
+    C(P::chkSuppressWords),
+    C(P::chkDisableOutputToFile),
+    L(P::cboWordOrder),
+    L(P::cboDisplayFormat),
+    T(P::strCommonWordsFile),
 };
 
 constexpr ParamId kLists[] = {P::cboShortWordSize, P::cboLongWordSize, P::cboThresholdFrequency,
@@ -175,11 +198,13 @@ std::optional<std::string> ExactBytes(std::string_view afterQuote, std::string_v
 std::string ApplyLine(int lineNumber, const LineItem& item, std::string_view line,
                       ParameterSet& params) {
   switch (item.kind) {
-    case LineKind::Reserved: return {};
+    case LineKind::Reserved:
+      return {};
     case LineKind::Text: {
       const std::optional<std::string_view> quoted = QuotedText(line);
       if (!quoted) return LineError(lineNumber, "the text is not enclosed in double quotes");
-      const std::optional<std::string> exact = ExactBytes(line.substr(line.rfind('"') + 1), *quoted);
+      const std::optional<std::string> exact =
+          ExactBytes(line.substr(line.rfind('"') + 1), *quoted);
       const std::string text = exact ? *exact : std::string(*quoted);
       params.SetText(item.id, text);
       if (item.id == P::strCommonWordsFile) params.SetText(P::txbCommonWordsFile, text);
@@ -194,7 +219,8 @@ std::string ApplyLine(int lineNumber, const LineItem& item, std::string_view lin
     case LineKind::List: {
       const std::optional<long long> value = WholeNumber(line);
       if (!value) return LineError(lineNumber, "not a whole number");
-      if (*value < INT_MIN || *value > INT_MAX || !params.SetValue(item.id, static_cast<int>(*value)))
+      if (*value < INT_MIN || *value > INT_MAX ||
+          !params.SetValue(item.id, static_cast<int>(*value)))
         return LineError(lineNumber, "value out of range");
       return {};
     }
@@ -208,7 +234,8 @@ std::string RestoreFromSource(ByteSource& source, ParameterSet& params) {
   std::size_t got = 0;
   int readError = 0;
   while (got < kMaxReadBytes) {
-    if (got == raw.size()) raw.resize(std::min<std::size_t>(kMaxReadBytes, std::max<std::size_t>(4096, 2 * got)));
+    if (got == raw.size())
+      raw.resize(std::min<std::size_t>(kMaxReadBytes, std::max<std::size_t>(4096, 2 * got)));
     const std::ptrdiff_t n = source.Read(raw.data() + got, raw.size() - got);
     if (n < 0) readError = source.ErrorNumber() != 0 ? source.ErrorNumber() : EIO;
     if (n <= 0) break;
@@ -273,7 +300,8 @@ std::string Restore(const std::string& path, ParameterSet& params, bool missingI
 // `error` (empty when it read).
 Outcome<Done> Restored(std::string error, const std::string& path) {
   if (error.empty()) return Done{};
-  return Problem{ProblemKind::BadFile, std::move(error), std::string(kLoadParametersTitle), path, {}};
+  return Problem{
+      ProblemKind::BadFile, std::move(error), std::string(kLoadParametersTitle), path, {}};
 }
 
 }  // namespace
@@ -284,13 +312,19 @@ std::string FormatSettings(const ParameterSet& params) {
     switch (item.kind) {
       case LineKind::Text: {
         const std::string text = OneLine(params.Text(item.id));
-        if (IsValidUtf8(text)) out += '"' + text + '"';
-        else out += '"' + ToValidUtf8(text) + '"' + ExactBytesNote(text);
+        if (IsValidUtf8(text))
+          out += '"' + text + '"';
+        else
+          out += '"' + ToValidUtf8(text) + '"' + ExactBytesNote(text);
         break;
       }
-      case LineKind::Reserved: out += '0'; break;
+      case LineKind::Reserved:
+        out += '0';
+        break;
       case LineKind::CheckBox:
-      case LineKind::List: out += std::to_string(params.Value(item.id)); break;
+      case LineKind::List:
+        out += std::to_string(params.Value(item.id));
+        break;
     }
     out += "\r\n";
   }

@@ -82,9 +82,7 @@ void Form::UserClose() {
   }
 }
 
-bool Form::UserKeyUp(int keyCode) {
-  return focused_ != nullptr && focused_->UserKeyUp(keyCode);
-}
+bool Form::UserKeyUp(int keyCode) { return focused_ != nullptr && focused_->UserKeyUp(keyCode); }
 
 void Form::Add(Control* control) { controls_.push_back(control); }
 

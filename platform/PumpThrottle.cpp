@@ -4,8 +4,7 @@
 
 namespace zet {
 
-PumpThrottle::PumpThrottle(std::chrono::milliseconds interval, unsigned callsPerClockRead,
-                           Now now)
+PumpThrottle::PumpThrottle(std::chrono::milliseconds interval, unsigned callsPerClockRead, Now now)
     : interval_(interval),
       callsPerClockRead_(callsPerClockRead == 0 ? 1 : callsPerClockRead),
       now_(std::move(now)),

@@ -47,8 +47,7 @@ std::vector<std::string> DocumentationFolderCandidates(std::string_view executab
   return {std::string(executableFolder), UnderPrefix(executableFolder, "share/doc/zet")};
 }
 
-std::string FirstFolderHolding(std::string_view fileName,
-                               const std::vector<std::string>& folders) {
+std::string FirstFolderHolding(std::string_view fileName, const std::vector<std::string>& folders) {
   for (const std::string& folder : folders) {
     std::error_code error;
     if (fs::is_regular_file(fs::path(folder) / fileName, error)) return folder;

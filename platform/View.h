@@ -8,15 +8,15 @@ namespace zet {
 
 /// The properties of a control or form whose change a view must mirror.
 enum class Property {
-  kText,         // text of a text box, caption of a label, button, frame or form
-  kValue,        // value of a check box or option button
-  kListIndex,    // selected item of a combo box
-  kItems,        // item texts of a combo box
+  kText,       // text of a text box, caption of a label, button, frame or form
+  kValue,      // value of a check box or option button
+  kListIndex,  // selected item of a combo box
+  kItems,      // item texts of a combo box
   kEnabled,
   kVisible,
   kFont,
   kAlignment,
-  kSelStart,     // caret of a text box
+  kSelStart,  // caret of a text box
   kReadOnly,
   kFocus,        // the control was given the keyboard focus by the logic
   kLinkStyle,    // a label is shown as a link (or no longer)

@@ -7,8 +7,16 @@ namespace zet {
 
 /// The ten display formats, in list order.
 enum class DisplayFormat : std::uint8_t {
-  RankFrequencyWord, RankWordFrequency, RankFrequency, RankWord, FrequencyRank,
-  FrequencyWord, WordRank, WordFrequency, Word, WordCommas,
+  RankFrequencyWord,
+  RankWordFrequency,
+  RankFrequency,
+  RankWord,
+  FrequencyRank,
+  FrequencyWord,
+  WordRank,
+  WordFrequency,
+  Word,
+  WordCommas,
 };
 inline constexpr int kDisplayFormatCount = 10;
 

@@ -13,7 +13,8 @@ namespace {
 // big corpus apart, and the same text in every format.
 std::string Percentage(std::int64_t count, std::int64_t listed) {
   char text[32];
-  const double share = listed > 0 ? 100.0 * static_cast<double>(count) / static_cast<double>(listed) : 0.0;
+  const double share =
+      listed > 0 ? 100.0 * static_cast<double>(count) / static_cast<double>(listed) : 0.0;
   std::snprintf(text, sizeof text, "%.4f", share);
   return text;
 }
@@ -86,10 +87,11 @@ bool WriteJson(const WordTable& table, const ListResults& results, const ExportR
   ordered_json words = ordered_json::array();
   ForEachListed(table, results, request.order, [&](std::size_t i) {
     const WordEntry& entry = table[i];
-    ordered_json word = {{"rank", entry.lngRank},
-                         {"word", EncodeUtf8(entry.strWord())},
-                         {"frequency", entry.lngCount},
-                         {"percentage", std::stod(Percentage(entry.lngCount, t.lngListedOccurrences))}};
+    ordered_json word = {
+        {"rank", entry.lngRank},
+        {"word", EncodeUtf8(entry.strWord())},
+        {"frequency", entry.lngCount},
+        {"percentage", std::stod(Percentage(entry.lngCount, t.lngListedOccurrences))}};
     if (!request.ranges.empty()) word["range"] = request.ranges[i];
     words.push_back(std::move(word));
     return true;

@@ -41,7 +41,8 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 // time (4 million lines, perf).
 char* WriteDigits(std::int64_t value, char* end) {
   const bool negative = value < 0;
-  std::uint64_t v = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  std::uint64_t v =
+      negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
   while (v >= 100) {
     const std::size_t pair = 2 * static_cast<std::size_t>(v % 100);
     v /= 100;
@@ -86,24 +87,40 @@ struct Columns {
 };
 
 constexpr Columns kPlain[] = {
-    {" ", "  ", 3, {Col::R, Col::F, Col::Bare}}, {" ", "  ", 3, {Col::R, Col::W, Col::F}},
-    {" ", "  ", 2, {Col::R, Col::F}},            {" ", "  ", 2, {Col::R, Col::Bare}},
-    {" ", "  ", 2, {Col::F, Col::R}},            {"  ", "  ", 2, {Col::F, Col::Bare}},
-    {"  ", " ", 2, {Col::W, Col::R}},            {"  ", " ", 2, {Col::W, Col::F}},
+    {" ", "  ", 3, {Col::R, Col::F, Col::Bare}},
+    {" ", "  ", 3, {Col::R, Col::W, Col::F}},
+    {" ", "  ", 2, {Col::R, Col::F}},
+    {" ", "  ", 2, {Col::R, Col::Bare}},
+    {" ", "  ", 2, {Col::F, Col::R}},
+    {"  ", "  ", 2, {Col::F, Col::Bare}},
+    {"  ", " ", 2, {Col::W, Col::R}},
+    {"  ", " ", 2, {Col::W, Col::F}},
 };
 constexpr Columns kComma[] = {
-    {"  ", ",  ", 3, {Col::R, Col::F, Col::Bare}}, {"  ", ",  ", 3, {Col::R, Col::W, Col::F}},
-    {"  ", ",  ", 2, {Col::R, Col::F}},            {"  ", ",  ", 2, {Col::R, Col::Bare}},
-    {"  ", ",  ", 2, {Col::F, Col::R}},            {"  ", ",  ", 2, {Col::F, Col::Bare}},
-    {"  ", ", ", 2, {Col::W, Col::R}},             {"  ", ", ", 2, {Col::W, Col::F}},
+    {"  ", ",  ", 3, {Col::R, Col::F, Col::Bare}},
+    {"  ", ",  ", 3, {Col::R, Col::W, Col::F}},
+    {"  ", ",  ", 2, {Col::R, Col::F}},
+    {"  ", ",  ", 2, {Col::R, Col::Bare}},
+    {"  ", ",  ", 2, {Col::F, Col::R}},
+    {"  ", ",  ", 2, {Col::F, Col::Bare}},
+    {"  ", ", ", 2, {Col::W, Col::R}},
+    {"  ", ", ", 2, {Col::W, Col::F}},
 };
 
 void Column(Col col, const WordEntry* entry, const ColumnWidths& w, std::string& out) {
   switch (col) {
-    case Col::R: RankField(entry, w.intRankWidth, out); break;
-    case Col::F: FrequencyField(entry, w.intFreqWidth, out); break;
-    case Col::W: WordField(entry, w.intWordWidth, out); break;
-    case Col::Bare: out.append(BareWord(entry)); break;
+    case Col::R:
+      RankField(entry, w.intRankWidth, out);
+      break;
+    case Col::F:
+      FrequencyField(entry, w.intFreqWidth, out);
+      break;
+    case Col::W:
+      WordField(entry, w.intWordWidth, out);
+      break;
+    case Col::Bare:
+      out.append(BareWord(entry));
+      break;
   }
 }
 

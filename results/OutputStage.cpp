@@ -17,12 +17,12 @@ void FinishTextboxListing(std::string& text, ListingOutcome outcome, DisplayForm
     text.resize(text.size() - 2);
 }
 
-ListingOutcome WriteOutputFile(const WordTable& table, const ListResults& results,
-                               WordOrder order, DisplayFormat format, bool blnOutputWithCommas,
-                               std::ostream& file, const ListingPump& pump) {
+ListingOutcome WriteOutputFile(const WordTable& table, const ListResults& results, WordOrder order,
+                               DisplayFormat format, bool blnOutputWithCommas, std::ostream& file,
+                               const ListingPump& pump) {
   StreamSink sink(file);
-  const ListingOptions options{order, format, blnOutputWithCommas, ListingTarget::OutputFile,
-                               kMinColumnWidth, {}};
+  const ListingOptions options{
+      order, format, blnOutputWithCommas, ListingTarget::OutputFile, kMinColumnWidth, {}};
   return WriteListing(table, results, options, sink, pump);
 }
 

@@ -40,9 +40,9 @@ void FinishTextboxListing(std::string& text, ListingOutcome outcome, DisplayForm
 /// in format 9 the words joined by ", " on one line with no line end.
 /// UTF-8, no byte-order mark. Stopped: the lines written so far stay.
 /// Failed: the stream refused a write.
-ListingOutcome WriteOutputFile(const WordTable& table, const ListResults& results,
-                               WordOrder order, DisplayFormat format, bool blnOutputWithCommas,
-                               std::ostream& file, const ListingPump& pump = {});
+ListingOutcome WriteOutputFile(const WordTable& table, const ListResults& results, WordOrder order,
+                               DisplayFormat format, bool blnOutputWithCommas, std::ostream& file,
+                               const ListingPump& pump = {});
 
 /// The textbox text for the list: the plain layout with CR LF line ends,
 /// completed by FinishTextboxListing (so a stop via `pump` ends it with

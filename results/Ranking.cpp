@@ -56,7 +56,8 @@ FrequencyOrder AssignRanks(WordTable& table) {
   // In rank order: equal counts are runs of ascending key order, so this
   // mostly walks the table forwards.
   for (std::size_t r = 0; r < order.size(); ++r) {
-    PrefetchAhead(table, r, order.size(), [&](std::size_t k) { return order[k]; }, PrefetchWord::No);
+    PrefetchAhead(
+        table, r, order.size(), [&](std::size_t k) { return order[k]; }, PrefetchWord::No);
     table[order[r]].lngRank = static_cast<std::int64_t>(r + 1);
   }
   return order;

@@ -14,9 +14,9 @@ inline constexpr int kErrorTextboxFull = 7;
 
 /// What the report says about the output file.
 struct ErrorReportContext {
-  bool blnOutputFileNamed = false;     ///< an output file name is given
-  bool blnOutputDisabled = false;      ///< "Disable" is checked (value 1)
-  bool blnOutputFileWritten = false;   ///< the file was completed in this output stage
+  bool blnOutputFileNamed = false;    ///< an output file name is given
+  bool blnOutputDisabled = false;     ///< "Disable" is checked (value 1)
+  bool blnOutputFileWritten = false;  ///< the file was completed in this output stage
 };
 
 /// The message for error `number` with the platform's `description`.

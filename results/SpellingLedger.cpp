@@ -30,10 +30,12 @@ std::vector<CountedSpelling> SpellingLedger::SpellingsOf(const WordEntry& entry)
     spellings = it->second;
     for (const CountedSpelling& s : spellings) others += s.count;
   }
-  if (entry.lngCount > others) spellings.push_back({std::string(entry.strKey()), entry.lngCount - others});
-  std::sort(spellings.begin(), spellings.end(), [](const CountedSpelling& a, const CountedSpelling& b) {
-    return a.count != b.count ? a.count > b.count : a.text < b.text;
-  });
+  if (entry.lngCount > others)
+    spellings.push_back({std::string(entry.strKey()), entry.lngCount - others});
+  std::sort(spellings.begin(), spellings.end(),
+            [](const CountedSpelling& a, const CountedSpelling& b) {
+              return a.count != b.count ? a.count > b.count : a.text < b.text;
+            });
   return spellings;
 }
 

@@ -48,7 +48,8 @@ class SpellingLedger final : public ScanObserver {
   // node-based map on a text where most words are capitalised.
   WordTable others_;
   // The same, grouped under their keys; built on first use.
-  mutable std::unordered_map<std::string, std::vector<CountedSpelling>, Hash, std::equal_to<>> byKey_;
+  mutable std::unordered_map<std::string, std::vector<CountedSpelling>, Hash, std::equal_to<>>
+      byKey_;
   mutable bool grouped_ = false;
 };
 

@@ -14,9 +14,14 @@ namespace {
 constexpr std::array<bool, 256> MakeVowelTable() {
   std::array<bool, 256> t{};
   for (const char c : std::string_view("AEIOUaeiou")) t[static_cast<unsigned char>(c)] = true;
-  constexpr std::array<std::array<int, 2>, 8> kRanges{{{0xC0, 0xC6}, {0xC8, 0xCF}, {0xD2, 0xD6},
-                                                       {0xD8, 0xDC}, {0xE0, 0xE6}, {0xE8, 0xEF},
-                                                       {0xF2, 0xF6}, {0xF8, 0xFC}}};
+  constexpr std::array<std::array<int, 2>, 8> kRanges{{{0xC0, 0xC6},
+                                                       {0xC8, 0xCF},
+                                                       {0xD2, 0xD6},
+                                                       {0xD8, 0xDC},
+                                                       {0xE0, 0xE6},
+                                                       {0xE8, 0xEF},
+                                                       {0xF2, 0xF6},
+                                                       {0xF8, 0xFC}}};
   for (const auto& [first, last] : kRanges)
     for (int c = first; c <= last; ++c) t[static_cast<std::size_t>(c)] = true;
   return t;

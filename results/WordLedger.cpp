@@ -12,17 +12,26 @@ std::string ExclusionReason(Exclusion exclusion, const FilterSettings& settings,
                             const RangeLimit& limit) {
   // No default: a new test does not compile here until it has its reason.
   switch (exclusion) {
-    case Exclusion::None: return {};
+    case Exclusion::None:
+      return {};
     case Exclusion::Infrequent:
       return "fewer occurrences than " + std::to_string(settings.lngThresholdFrequency);
-    case Exclusion::Short: return "shorter than " + std::to_string(settings.intShortWordSize);
-    case Exclusion::Long: return "longer than " + std::to_string(settings.intLongWordSize);
-    case Exclusion::WordsToIgnore: return "typed word to ignore";
-    case Exclusion::CommonWord: return "common word";
-    case Exclusion::Repetition: return "repetition of one letter";
-    case Exclusion::RomanNumeral: return "Roman numeral under 40";
-    case Exclusion::NoVowel: return "no vowel or y";
-    case Exclusion::FewFiles: return "fewer files than " + std::to_string(limit.minRange);
+    case Exclusion::Short:
+      return "shorter than " + std::to_string(settings.intShortWordSize);
+    case Exclusion::Long:
+      return "longer than " + std::to_string(settings.intLongWordSize);
+    case Exclusion::WordsToIgnore:
+      return "typed word to ignore";
+    case Exclusion::CommonWord:
+      return "common word";
+    case Exclusion::Repetition:
+      return "repetition of one letter";
+    case Exclusion::RomanNumeral:
+      return "Roman numeral under 40";
+    case Exclusion::NoVowel:
+      return "no vowel or y";
+    case Exclusion::FewFiles:
+      return "fewer files than " + std::to_string(limit.minRange);
   }
   return {};
 }
@@ -43,8 +52,7 @@ Exclusion EntryExclusion(const WordTable& table, std::size_t i, const FilterSett
                          const RangeLimit& limit, std::string& lowerBuffer) {
   const WordEntry& entry = table[i];
   // Without a range for every entry the results stages applied no range test.
-  const std::int64_t range =
-      limit.ranges.size() == table.size() ? limit.ranges[i] : limit.minRange;
+  const std::int64_t range = limit.ranges.size() == table.size() ? limit.ranges[i] : limit.minRange;
   return FindCorpusExclusion(entry.strWord(), entry.lngCount, range, settings, limit, lowerBuffer);
 }
 
@@ -61,9 +69,10 @@ std::vector<LeftOutEntry> ListLeftOut(const WordTable& table, const FilterSettin
         {static_cast<std::uint32_t>(i), EntryExclusion(table, i, settings, limit, lowerBuffer)});
   }
   if (order == WordOrder::ByFrequency)
-    std::stable_sort(leftOut.begin(), leftOut.end(), [&](const LeftOutEntry& a, const LeftOutEntry& b) {
-      return table[a.entry].lngCount > table[b.entry].lngCount;
-    });
+    std::stable_sort(leftOut.begin(), leftOut.end(),
+                     [&](const LeftOutEntry& a, const LeftOutEntry& b) {
+                       return table[a.entry].lngCount > table[b.entry].lngCount;
+                     });
   return leftOut;
 }
 
@@ -124,8 +133,8 @@ WordExplanation ExplainWord(std::string_view typed, const ScanSettings& scan,
   std::string lowerBuffer;
   answer.exclusion = EntryExclusion(table, static_cast<std::size_t>(answer.entry - &table[0]),
                                     filters, limit, lowerBuffer);
-  answer.kind = answer.entry->blnIncluded ? WordExplanation::Kind::Listed
-                                          : WordExplanation::Kind::LeftOut;
+  answer.kind =
+      answer.entry->blnIncluded ? WordExplanation::Kind::Listed : WordExplanation::Kind::LeftOut;
   return answer;
 }
 
@@ -147,18 +156,22 @@ std::string ExplanationText(std::string_view typed, const ScanSettings& scan,
   const std::string word = Quoted(EncodeUtf8(answer.word));
   std::string text = Quoted(ToValidUtf8(typed)) + ": ";
   switch (answer.kind) {
-    case Kind::NotAWord: return text + "not a word under the current rules";
+    case Kind::NotAWord:
+      return text + "not a word under the current rules";
     case Kind::SeveralWords:
       return text + "more than one word under the current rules (the first is " + word + ")";
-    case Kind::NotFound: return text + "not found (looked up as " + word + ")";
+    case Kind::NotFound:
+      return text + "not found (looked up as " + word + ")";
     case Kind::Listed:
-    case Kind::LeftOut: break;
+    case Kind::LeftOut:
+      break;
   }
   const WordEntry& entry = *answer.entry;
-  text += "found " + Times(entry.lngCount) + " under the entry " +
-          Quoted(EncodeUtf8(entry.strWord()));
+  text +=
+      "found " + Times(entry.lngCount) + " under the entry " + Quoted(EncodeUtf8(entry.strWord()));
   if (spellings != nullptr) text += " " + SpellingsColumn(*spellings, entry);
-  if (answer.kind == Kind::Listed) return text + ", listed at rank " + std::to_string(entry.lngRank);
+  if (answer.kind == Kind::Listed)
+    return text + ", listed at rank " + std::to_string(entry.lngRank);
   return text + ", left out: " + ExclusionReason(answer.exclusion, filters, limit);
 }
 

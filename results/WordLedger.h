@@ -48,8 +48,8 @@ struct LeftOutEntry {
 /// the first of the tests of `settings` and `limit` (those the stages ran
 /// with) that leaves it out.
 [[nodiscard]] std::vector<LeftOutEntry> ListLeftOut(const WordTable& table,
-                                                    const FilterSettings& settings,
-                                                    WordOrder order, const RangeLimit& limit = {});
+                                                    const FilterSettings& settings, WordOrder order,
+                                                    const RangeLimit& limit = {});
 
 /// What became of a word the user typed.
 struct WordExplanation {

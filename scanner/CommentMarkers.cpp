@@ -15,7 +15,8 @@ CommentMarkers SetCommentMarkers(std::string_view strType, const CommentMarkers&
 
 MarkerChoice ChooseMarkersForExtension(std::string_view extension, bool allowCommentMarkers) {
   const std::string ext = cp1252::Lower(extension);
-  if (ext.find("htm") != std::string::npos || ext == "php" || ext == "xml") return MarkerChoice::Html;
+  if (ext.find("htm") != std::string::npos || ext == "php" || ext == "xml")
+    return MarkerChoice::Html;
   if (ext == "cpp" || ext == "c") return MarkerChoice::C;
   return allowCommentMarkers ? MarkerChoice::User : MarkerChoice::None;
 }

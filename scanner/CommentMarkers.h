@@ -30,7 +30,13 @@ enum class MarkerChoice : std::uint8_t {
                                                      bool allowCommentMarkers);
 
 /// Which check of the user's markers failed.
-enum class MarkerCheck : std::uint8_t { Ok, StartEmpty, StartEqualsEnd, HoldsDoubleHyphen, StartIsWord };
+enum class MarkerCheck : std::uint8_t {
+  Ok,
+  StartEmpty,
+  StartEqualsEnd,
+  HoldsDoubleHyphen,
+  StartIsWord
+};
 
 struct MarkerValidation {
   MarkerCheck check = MarkerCheck::Ok;

@@ -29,9 +29,8 @@ struct CommonWordList {
 /// count of different words as they are found (the words are not shown).
 /// The file is read in `encoding` (see ScanLines), best decided first with
 /// DecideFileEncoding.
-[[nodiscard]] bool ReadCommonWords(ByteSource& source, const WordRules& rules,
-                                   CommonWordList& list, ScanObserver& observer,
-                                   Encoding encoding = Encoding::Utf8);
+[[nodiscard]] bool ReadCommonWords(ByteSource& source, const WordRules& rules, CommonWordList& list,
+                                   ScanObserver& observer, Encoding encoding = Encoding::Utf8);
 
 /// The words to ignore typed by the user, as the box shows them after
 /// cleaning and as the filter uses them.

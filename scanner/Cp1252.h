@@ -31,7 +31,8 @@ namespace detail {
 constexpr std::array<unsigned char, 256> MakeLowerTable() {
   std::array<unsigned char, 256> t{};
   for (int i = 0; i < 256; ++i) t[static_cast<std::size_t>(i)] = static_cast<unsigned char>(i);
-  for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c + 32);
+  for (int c = 'A'; c <= 'Z'; ++c)
+    t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c + 32);
   for (int c = 0xC0; c <= 0xDE; ++c)
     if (c != 0xD7) t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c + 32);
   t[0x8A] = 0x9A;  // S caron
@@ -43,7 +44,8 @@ constexpr std::array<unsigned char, 256> MakeLowerTable() {
 constexpr std::array<unsigned char, 256> MakeUpperTable() {
   std::array<unsigned char, 256> t{};
   for (int i = 0; i < 256; ++i) t[static_cast<std::size_t>(i)] = static_cast<unsigned char>(i);
-  for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
+  for (int c = 'a'; c <= 'z'; ++c)
+    t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
   for (int c = 0xE0; c <= 0xFE; ++c)
     if (c != 0xF7) t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
   t[0x9A] = 0x8A;

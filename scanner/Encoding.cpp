@@ -30,9 +30,11 @@ bool IsUtf16(Encoding e) { return e == Encoding::Utf16LE || e == Encoding::Utf16
 // own offset where it is.
 class PreadByteSource final : public ByteSource {
  public:
-  explicit PreadByteSource(int fd, off_t from = 0, off_t end = -1) : fd_(fd), offset_(from), end_(end) {}
+  explicit PreadByteSource(int fd, off_t from = 0, off_t end = -1)
+      : fd_(fd), offset_(from), end_(end) {}
   std::ptrdiff_t Read(char* buffer, std::size_t size) override {
-    if (end_ >= 0) size = static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(size), end_ - offset_));
+    if (end_ >= 0)
+      size = static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(size), end_ - offset_));
     if (size == 0) return 0;
     for (;;) {
       const ssize_t n = ::pread(fd_, buffer, size, offset_);
@@ -90,7 +92,8 @@ EncodingDecision CheckPart(int fd, off_t from, off_t end) {
 // the whole count's wall time, not all of it.
 EncodingDecision DecideInParts(int fd, off_t size, unsigned parts) {
   std::vector<off_t> cuts{0};
-  for (unsigned i = 1; i < parts; ++i) cuts.push_back(std::max(cuts.back(), CheckCut(fd, size * i / parts)));
+  for (unsigned i = 1; i < parts; ++i)
+    cuts.push_back(std::max(cuts.back(), CheckCut(fd, size * i / parts)));
   cuts.push_back(size);
   std::vector<std::future<EncodingDecision>> running;
   for (std::size_t i = 0; i + 1 < cuts.size(); ++i)
@@ -108,11 +111,16 @@ EncodingDecision DecideInParts(int fd, off_t size, unsigned parts) {
 
 std::string_view EncodingName(Encoding encoding) noexcept {
   switch (encoding) {
-    case Encoding::Auto: return "automatic";
-    case Encoding::Utf8: return "UTF-8";
-    case Encoding::Windows1252: return "Windows-1252";
-    case Encoding::Utf16LE: return "UTF-16LE";
-    case Encoding::Utf16BE: return "UTF-16BE";
+    case Encoding::Auto:
+      return "automatic";
+    case Encoding::Utf8:
+      return "UTF-8";
+    case Encoding::Windows1252:
+      return "Windows-1252";
+    case Encoding::Utf16LE:
+      return "UTF-16LE";
+    case Encoding::Utf16BE:
+      return "UTF-16BE";
   }
   return {};
 }
@@ -173,8 +181,8 @@ EncodingDecision DecideFileEncoding(int fd) {
     char head[3];
     if (::pread(fd, head, sizeof head, 0) == static_cast<ssize_t>(sizeof head) &&
         FindByteOrderMark(std::string_view(head, sizeof head)).encoding == Encoding::Auto)
-      return DecideInParts(fd, st.st_size,
-                           static_cast<unsigned>(std::min<off_t>(jobs, st.st_size / kMinCheckPart)));
+      return DecideInParts(
+          fd, st.st_size, static_cast<unsigned>(std::min<off_t>(jobs, st.st_size / kMinCheckPart)));
   }
   PreadByteSource source(fd);
   return DecideSourceEncoding(source);
@@ -222,9 +230,12 @@ TextCheckResult CheckDecodedText(std::string_view firstBytes, Encoding encoding)
   for (char ch : firstBytes) {
     const auto c = static_cast<unsigned char>(ch);
     if (c >= 32 || c == '\t') continue;
-    if (c == '\n') result.lfSeen = true;
-    else if (c == '\r') result.crSeen = true;
-    else return {false, result.crSeen, result.lfSeen};
+    if (c == '\n')
+      result.lfSeen = true;
+    else if (c == '\r')
+      result.crSeen = true;
+    else
+      return {false, result.crSeen, result.lfSeen};
   }
   return result;
 }
@@ -238,18 +249,23 @@ std::string DecodeText(std::string_view bytes, Encoding encoding) {
       return out;
     }
     case Encoding::Utf16LE:
-    case Encoding::Utf16BE: return DecodeToCp1252(Utf16ToUtf8(bytes, encoding == Encoding::Utf16BE));
-    default: return DecodeToCp1252(bytes.substr(Utf8BomLength(bytes)));
+    case Encoding::Utf16BE:
+      return DecodeToCp1252(Utf16ToUtf8(bytes, encoding == Encoding::Utf16BE));
+    default:
+      return DecodeToCp1252(bytes.substr(Utf8BomLength(bytes)));
   }
 }
 
 std::string TextToUtf8(std::string_view bytes, Encoding encoding) {
   if (encoding == Encoding::Auto) encoding = DecideEncoding(bytes, true);
   switch (encoding) {
-    case Encoding::Windows1252: return EncodeUtf8(bytes);
+    case Encoding::Windows1252:
+      return EncodeUtf8(bytes);
     case Encoding::Utf16LE:
-    case Encoding::Utf16BE: return Utf16ToUtf8(bytes, encoding == Encoding::Utf16BE);
-    default: return ToValidUtf8(bytes.substr(Utf8BomLength(bytes)));
+    case Encoding::Utf16BE:
+      return Utf16ToUtf8(bytes, encoding == Encoding::Utf16BE);
+    default:
+      return ToValidUtf8(bytes.substr(Utf8BomLength(bytes)));
   }
 }
 

@@ -83,9 +83,7 @@ std::size_t DecodeEntities(char* text, std::size_t size) noexcept {
   return out + (size - copied);
 }
 
-void DecodeEntities(std::string& text) {
-  text.resize(DecodeEntities(text.data(), text.size()));
-}
+void DecodeEntities(std::string& text) { text.resize(DecodeEntities(text.data(), text.size())); }
 
 std::size_t IsEntityAt(std::string_view text) noexcept {
   if (text.size() <= 3 || text[0] != '&') return 0;
@@ -99,4 +97,3 @@ std::size_t IsEntityAt(std::string_view text) noexcept {
 }
 
 }  // namespace zet
-

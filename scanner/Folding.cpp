@@ -16,7 +16,8 @@ constexpr std::string_view kAccented =
     "\x8A\x9F\xC0\xC1\xC2\xC3\xC4\xC5\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD0\xD1\xD2\xD3\xD4"
     "\xD5\xD6\xD8\xD9\xDA\xDB\xDC\xDD\x9A\xFF\xE0\xE1\xE2\xE3\xE4\xE5\xE7\xE8\xE9\xEA\xEB\xEC"
     "\xED\xEE\xEF\xF1\xF2\xF3\xF4\xF5\xF6\xF8\xF9\xFA\xFB\xFC\xFD";
-constexpr std::string_view kUnaccented = "SYAAAAAACEEEEIIIIDNOOOOOOUUUUYsyaaaaaaceeeeiiiinoooooouuuuy";
+constexpr std::string_view kUnaccented =
+    "SYAAAAAACEEEEIIIIDNOOOOOOUUUUYsyaaaaaaceeeeiiiinoooooouuuuy";
 static_assert(kAccented.size() == 59 && kUnaccented.size() == 59);
 
 constexpr std::array<unsigned char, 256> MakeStripTable() {

@@ -65,8 +65,10 @@ HugeBuffer& HugeBuffer::operator=(HugeBuffer&& other) noexcept {
 }
 
 void HugeBuffer::Release() noexcept {
-  if (data_ != nullptr && size_ < kHeapBelow) std::free(data_);
-  else if (data_ != nullptr) ::munmap(data_, size_);
+  if (data_ != nullptr && size_ < kHeapBelow)
+    std::free(data_);
+  else if (data_ != nullptr)
+    ::munmap(data_, size_);
   data_ = nullptr;
   size_ = 0;
 }

@@ -57,12 +57,12 @@ inline std::uint64_t MixProduct(std::uint64_t a, std::uint64_t b) noexcept {
 /// A 32-bit keyed hash of a word key. Keys are short, so it reads them with
 /// at most a few overlapping loads instead of a byte loop or a library call,
 /// and mixes each sixteen bytes with one wide multiplication.
-[[gnu::always_inline]] inline std::uint32_t HashWordKey(std::string_view key, const HashKey& secret) noexcept {
+[[gnu::always_inline]] inline std::uint32_t HashWordKey(std::string_view key,
+                                                        const HashKey& secret) noexcept {
   const char* p = key.data();
   std::size_t n = key.size();
   std::uint64_t seed = secret.k0 ^ n;
-  for (; n > 16; n -= 16, p += 16)
-    seed = MixProduct(Load64(p) ^ secret.k1, Load64(p + 8) ^ seed);
+  for (; n > 16; n -= 16, p += 16) seed = MixProduct(Load64(p) ^ secret.k1, Load64(p + 8) ^ seed);
   std::uint64_t a;
   std::uint64_t b;
   if (n >= 8) {

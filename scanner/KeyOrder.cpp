@@ -15,7 +15,8 @@ unsigned Digit(const PrefixIndex& item, unsigned shift) {
 
 void SortRange(PrefixIndex* a, std::size_t n, unsigned shift) {
   if (n < kSmall) {
-    std::sort(a, a + n, [](const PrefixIndex& x, const PrefixIndex& y) { return x.prefix < y.prefix; });
+    std::sort(a, a + n,
+              [](const PrefixIndex& x, const PrefixIndex& y) { return x.prefix < y.prefix; });
     return;
   }
   std::array<std::size_t, 256> counts{};

@@ -130,7 +130,8 @@ bool LineReader::NextLinesWritable(std::span<char>& lines) {
   // The last terminator held: the last LF, or a CR after it.
   const auto* lf = static_cast<const char*>(::memrchr(held, '\n', size));
   const char* from = lf != nullptr ? lf + 1 : held;
-  const auto* cr = static_cast<const char*>(::memrchr(from, '\r', static_cast<std::size_t>(held + size - from)));
+  const auto* cr =
+      static_cast<const char*>(::memrchr(from, '\r', static_cast<std::size_t>(held + size - from)));
   const char* last = cr != nullptr ? cr : lf;
   // No line ends in what is held: one line, grown as long as it is.
   if (last == nullptr) return NextWritable(lines);

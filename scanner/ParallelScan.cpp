@@ -64,7 +64,8 @@ std::uint64_t LineStartAfter(int fd, std::uint64_t at, std::uint64_t size) {
   while (at < size) {
     const ssize_t n = ::pread(fd, block, sizeof block, static_cast<off_t>(at));
     if (n <= 0) return size;
-    const auto* lf = static_cast<const char*>(std::memchr(block, '\n', static_cast<std::size_t>(n)));
+    const auto* lf =
+        static_cast<const char*>(std::memchr(block, '\n', static_cast<std::size_t>(n)));
     if (lf != nullptr) return at + static_cast<std::uint64_t>(lf - block) + 1;
     at += static_cast<std::uint64_t>(n);
   }
@@ -120,7 +121,8 @@ void AddOutcome(ReadOutcome& whole, const ReadOutcome& part) {
     whole.failed = true;
     whole.errorNumber = part.errorNumber;
   }
-  if (part.firstInvalidUtf8 && !whole.firstInvalidUtf8) whole.firstInvalidUtf8 = part.firstInvalidUtf8;
+  if (part.firstInvalidUtf8 && !whole.firstInvalidUtf8)
+    whole.firstInvalidUtf8 = part.firstInvalidUtf8;
 }
 
 }  // namespace
@@ -174,7 +176,8 @@ ReadOutcome ScanFileParallel(int fd, std::uint64_t size, const ScanSettings& set
   std::vector<std::unique_ptr<Part>> cut;
   std::uint64_t begin = sample.end;
   for (std::uint64_t i = 1; i <= cuts && begin < size; ++i) {
-    const std::uint64_t end = i == cuts ? size : LineStartAfter(fd, sample.end + rest * i / cuts, size);
+    const std::uint64_t end =
+        i == cuts ? size : LineStartAfter(fd, sample.end + rest * i / cuts, size);
     if (end <= begin) continue;
     auto part = std::make_unique<Part>();
     part->begin = begin;
@@ -203,7 +206,8 @@ ReadOutcome ScanFileParallel(int fd, std::uint64_t size, const ScanSettings& set
   // A part that began inside a comment is scanned again, now that the comment
   // open at its start is known. Rare: comments seldom span a cut.
   for (std::size_t i = 1; i < cut.size(); ++i)
-    if (cut[i - 1]->openComment >= 0) ScanPart(fd, *cut[i], settings, encoding, stop, cut[i - 1]->openComment);
+    if (cut[i - 1]->openComment >= 0)
+      ScanPart(fd, *cut[i], settings, encoding, stop, cut[i - 1]->openComment);
 
   for (const auto& part : cut) {
     if (part->table != &table) {

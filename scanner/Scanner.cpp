@@ -73,9 +73,9 @@ unsigned PrepareLine(std::string_view line, char* out, bool lower) {
     }
     const __m128i upper = _mm_and_si128(_mm_cmpgt_epi8(v, upperLo), _mm_cmplt_epi8(v, upperHi));
     v = _mm_add_epi8(v, _mm_and_si128(upper, caseBit));
-    const __m128i ws = _mm_or_si128(
-        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))),
-        _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')));
+    const __m128i ws = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')),
+                                                 _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))),
+                                    _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')));
     v = _mm_or_si128(_mm_andnot_si128(ws, v), _mm_and_si128(ws, space));
     hyphens = _mm_or_si128(hyphens, _mm_cmpeq_epi8(v, _mm_set1_epi8('-')));
     ampersands = _mm_or_si128(ampersands, _mm_cmpeq_epi8(v, _mm_set1_epi8('&')));
@@ -149,9 +149,9 @@ Scanner::Scanner(const ScanSettings& settings, WordTable& table, ScanObserver& o
     lowerStart_[k] = cp1252::Lower(settings_.markers.strStartComment[k]);
     lowerEnd_[k] = cp1252::Lower(settings_.markers.strEndComment[k]);
   }
-  processComments_ = settings_.blnIsCodeFile ||
-                     ((!lowerStart_[0].empty() || !lowerStart_[1].empty()) &&
-                      settings_.chkAllowCommentMarkers);
+  processComments_ =
+      settings_.blnIsCodeFile ||
+      ((!lowerStart_[0].empty() || !lowerStart_[1].empty()) && settings_.chkAllowCommentMarkers);
 }
 
 void Scanner::ScanSourceLine(std::string_view line) {

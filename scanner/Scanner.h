@@ -98,8 +98,8 @@ class Scanner {
   int intOpenComment_ = -1;
   bool stopRequested_ = false;
   bool showWords_ = true;
-  bool pumps_ = true;  // the observer's Pump does something
-  bool reportsWords_ = false;  // the observer wants WordCounted
+  bool pumps_ = true;               // the observer's Pump does something
+  bool reportsWords_ = false;       // the observer wants WordCounted
   bool lastWordKeyStable_ = false;  // the last word taken is its own key
 
   // Words found but not yet counted. Counting a few words at a time lets

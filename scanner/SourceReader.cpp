@@ -18,8 +18,10 @@ std::uint64_t Utf16BytesOf(std::uint64_t consumed, std::string_view line, bool a
   if (!ascii)
     for (char ch : line) {
       const auto c = static_cast<unsigned char>(ch);
-      if ((c & 0xC0u) == 0x80u) --characters;
-      else if (c >= 0xF0) ++characters;
+      if ((c & 0xC0u) == 0x80u)
+        --characters;
+      else if (c >= 0xF0)
+        ++characters;
     }
   return 2 * characters;
 }
@@ -105,7 +107,8 @@ ReadOutcome ScanLines(ByteSource& source, Scanner& scanner, Encoding encoding,
       return ReadLines(utf8, scanner, encoding, &utf8, progress, capacity);
     }
     case Encoding::Utf8:
-    case Encoding::Windows1252: break;
+    case Encoding::Windows1252:
+      break;
   }
   return ReadLines(source, scanner, encoding, nullptr, progress, capacity);
 }

@@ -13,9 +13,9 @@ namespace zet {
 
 /// How reading a source ended.
 struct ReadOutcome {
-  bool failed = false;   ///< the source reported a read error
-  int errorNumber = 0;   ///< its system error number
-  std::uint64_t bytesRead = 0;  ///< bytes of the source, byte-order mark included
+  bool failed = false;                 ///< the source reported a read error
+  int errorNumber = 0;                 ///< its system error number
+  std::uint64_t bytesRead = 0;         ///< bytes of the source, byte-order mark included
   Encoding encoding = Encoding::Utf8;  ///< the encoding the source was read in
   /// In a source read as UTF-8, the offset of the first byte that was not
   /// valid UTF-8 (taken as its Windows-1252 character): a stream decided on

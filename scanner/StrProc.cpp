@@ -133,8 +133,8 @@ bool StartsWithVowel(std::string_view text) noexcept {
 
 std::string GroupDigits(std::int64_t number, char separator) {
   // Unsigned, so that the most negative number has a magnitude too.
-  std::uint64_t magnitude = number < 0 ? 0 - static_cast<std::uint64_t>(number)
-                                       : static_cast<std::uint64_t>(number);
+  std::uint64_t magnitude =
+      number < 0 ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
   std::string reversed;
   int digits = 0;
   do {

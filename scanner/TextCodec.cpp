@@ -16,11 +16,17 @@ std::size_t DecodeSequence(const unsigned char* p, std::size_t avail, char32_t& 
   std::size_t len;
   char32_t min;
   if (b0 >= 0xC2 && b0 <= 0xDF) {
-    len = 2; cp = b0 & 0x1Fu; min = 0x80;
+    len = 2;
+    cp = b0 & 0x1Fu;
+    min = 0x80;
   } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    len = 3; cp = b0 & 0x0Fu; min = 0x800;
+    len = 3;
+    cp = b0 & 0x0Fu;
+    min = 0x800;
   } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    len = 4; cp = b0 & 0x07u; min = 0x10000;
+    len = 4;
+    cp = b0 & 0x07u;
+    min = 0x10000;
   } else {
     return 0;
   }
@@ -73,7 +79,8 @@ bool IsAscii(std::string_view bytes) noexcept {
   return true;
 }
 
-std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size, std::size_t& firstInvalid) noexcept {
+std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size,
+                                  std::size_t& firstInvalid) noexcept {
   auto* p = reinterpret_cast<unsigned char*>(bytes);
   firstInvalid = kNoInvalidByte;
   // Nothing moves before the first byte that is not ASCII.
@@ -108,7 +115,8 @@ std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size) noexcept {
 
 void TakeAsCp1252InPlace(char* bytes, std::size_t size) noexcept {
   for (std::size_t i = 0; i < size; ++i)
-    if (IsUndefined(static_cast<unsigned char>(bytes[i]))) bytes[i] = static_cast<char>(cp1252::kPlaceholder);
+    if (IsUndefined(static_cast<unsigned char>(bytes[i])))
+      bytes[i] = static_cast<char>(cp1252::kPlaceholder);
 }
 
 void DecodeToCp1252(std::string_view bytes, std::string& out) {

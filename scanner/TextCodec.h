@@ -30,7 +30,8 @@ inline constexpr std::size_t kNoInvalidByte = static_cast<std::size_t>(-1);
 
 /// DecodeToCp1252InPlace, also setting `firstInvalid` to the offset of the
 /// first byte that was not part of a valid UTF-8 sequence, or kNoInvalidByte.
-std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size, std::size_t& firstInvalid) noexcept;
+std::size_t DecodeToCp1252InPlace(char* bytes, std::size_t size,
+                                  std::size_t& firstInvalid) noexcept;
 
 /// Takes bytes as Windows-1252 text where they are, one character each: the
 /// five undefined codes become cp1252::kPlaceholder, every other byte stays.

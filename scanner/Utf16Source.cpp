@@ -25,16 +25,20 @@ void AppendUtf16AsUtf8(std::string_view bytes, bool bigEndian, char16_t& high, s
     const char16_t u = UnitAt(p + 2 * i, bigEndian);
     if (high != 0) {
       if (u >= 0xDC00 && u <= 0xDFFF) {
-        AppendUtf8CodePoint(0x10000 + ((char32_t{high} - 0xD800) << 10) + (char32_t{u} - 0xDC00), out);
+        AppendUtf8CodePoint(0x10000 + ((char32_t{high} - 0xD800) << 10) + (char32_t{u} - 0xDC00),
+                            out);
         high = 0;
         continue;
       }
       AppendUtf8CodePoint(kReplacement, out);
       high = 0;
     }
-    if (u >= 0xD800 && u <= 0xDBFF) high = u;
-    else if (u >= 0xDC00 && u <= 0xDFFF) AppendUtf8CodePoint(kReplacement, out);
-    else AppendUtf8CodePoint(u, out);
+    if (u >= 0xD800 && u <= 0xDBFF)
+      high = u;
+    else if (u >= 0xDC00 && u <= 0xDFFF)
+      AppendUtf8CodePoint(kReplacement, out);
+    else
+      AppendUtf8CodePoint(u, out);
   }
 }
 
@@ -91,7 +95,8 @@ void Utf16ToUtf8Source::Fill() {
   std::string_view units(in_.data(), total - (hasOdd_ ? 1 : 0));
   if (!started_ && !units.empty()) {
     started_ = true;
-    if (UnitAt(reinterpret_cast<const unsigned char*>(units.data()), bigEndian_) == kByteOrderMark) {
+    if (UnitAt(reinterpret_cast<const unsigned char*>(units.data()), bigEndian_) ==
+        kByteOrderMark) {
       units.remove_prefix(2);
       markLength_ = 2;
     }

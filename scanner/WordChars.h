@@ -41,7 +41,9 @@ class WordCharClasses {
 
   explicit WordCharClasses(const AllowFlags& allow);
 
-  [[nodiscard]] std::uint8_t Of(char c) const noexcept { return flags_[static_cast<unsigned char>(c)]; }
+  [[nodiscard]] std::uint8_t Of(char c) const noexcept {
+    return flags_[static_cast<unsigned char>(c)];
+  }
   [[nodiscard]] bool StartsWord(char c) const noexcept { return (Of(c) & kStarts) != 0; }
   [[nodiscard]] bool ContinuesWord(char c) const noexcept { return (Of(c) & kContinues) != 0; }
 

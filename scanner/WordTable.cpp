@@ -147,7 +147,8 @@ std::uint32_t WordTable::StoreRecord(std::string_view key, std::string_view word
   record[8] = static_cast<char>(key.size());
   record[9] = static_cast<char>(word.empty() ? key.size() : word.size() | 0x80);
   std::memcpy(record + word_record::kHeader, key.data(), key.size());
-  if (!word.empty()) std::memcpy(record + word_record::kHeader + key.size(), word.data(), word.size());
+  if (!word.empty())
+    std::memcpy(record + word_record::kHeader + key.size(), word.data(), word.size());
   blockUsed_.back() = at + units - tagUnits_;
   return static_cast<std::uint32_t>(((blocks_.size() - 1) << kBlockUnitBits) | at);
 }
@@ -201,7 +202,8 @@ WordTable::AddResult WordTable::Add(std::string_view word) {
 
 void WordTable::Prefetch(std::uint32_t hash) const noexcept {
   if (slotCount_ != 0)
-    __builtin_prefetch(static_cast<const std::uint64_t*>(slots_.data()) + (hash >> (32 - slotBits_)));
+    __builtin_prefetch(static_cast<const std::uint64_t*>(slots_.data()) +
+                       (hash >> (32 - slotBits_)));
 }
 
 WordTable::AddResult WordTable::AddWithKey(std::string_view word, std::string_view key) {
@@ -210,15 +212,15 @@ WordTable::AddResult WordTable::AddWithKey(std::string_view word, std::string_vi
 
 WordTable::AddResult WordTable::Count(std::string_view word, std::string_view key,
                                       std::uint32_t hash, std::int64_t count) {
-  if (key.size() > word_record::kMaxKeyLength) return AddResult::TooLong;  // folding at most doubles a word
+  if (key.size() > word_record::kMaxKeyLength)
+    return AddResult::TooLong;  // folding at most doubles a word
   if (entries_.data() != nullptr) Unsort();
   if (count_ >= growAt_) Grow();
   return Probe(word, key, hash, count);
 }
 
-WordTable::AddResult WordTable::Insert(std::size_t pos, std::string_view word,
-                                       std::string_view key, std::uint32_t hash,
-                                       std::int64_t count) {
+WordTable::AddResult WordTable::Insert(std::size_t pos, std::string_view word, std::string_view key,
+                                       std::uint32_t hash, std::int64_t count) {
   if (count_ >= kUnitMask - 1) throw std::bad_alloc();
   const bool sameText = key.data() == word.data() || key == word;
   const std::uint32_t unit = StoreRecord(key, sameText ? std::string_view() : word, count);

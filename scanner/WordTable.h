@@ -16,7 +16,7 @@ namespace zet {
 
 // The layout of a word's record while it is counted (see WordTable).
 namespace word_record {
-inline constexpr std::size_t kHeader = 10;  // count and the two length bytes
+inline constexpr std::size_t kHeader = 10;         // count and the two length bytes
 inline constexpr std::size_t kMaxKeyLength = 255;  // one length byte
 }  // namespace word_record
 
@@ -107,7 +107,8 @@ class WordTable {
   /// ago, will be compared soon: asks for the record its home slot names.
   void PrefetchRecord(std::uint32_t hash) const noexcept {
     if (slotCount_ == 0) return;
-    const std::uint64_t s = static_cast<const std::uint64_t*>(slots_.data())[hash >> (32 - slotBits_)];
+    const std::uint64_t s =
+        static_cast<const std::uint64_t*>(slots_.data())[hash >> (32 - slotBits_)];
     if ((s >> 32) == hash) __builtin_prefetch(Record(static_cast<std::uint32_t>(s)));
   }
   /// True while the index is small enough to stay in the caches, so that
@@ -124,7 +125,8 @@ class WordTable {
     // a call with its checks cost more than the probe (12% of the
     // instructions of a scan of kjvbible x10). Growing, a table being read
     // and over-long keys take the full path.
-    if (count_ >= growAt_ || key.size() > word_record::kMaxKeyLength) return Count(word, key, hash, 1);
+    if (count_ >= growAt_ || key.size() > word_record::kMaxKeyLength)
+      return Count(word, key, hash, 1);
     return Probe(word, key, hash, 1);
   }
 
@@ -186,8 +188,8 @@ class WordTable {
   // ends at; the index must be built and have room. The slot's hash is
   // compared first; a record is read only when the 32 bits agree, which for
   // a word already counted is nearly always the one record that holds it.
-  [[gnu::always_inline]] AddResult Probe(std::string_view word, std::string_view key, std::uint32_t hash,
-                  std::int64_t count) {
+  [[gnu::always_inline]] AddResult Probe(std::string_view word, std::string_view key,
+                                         std::uint32_t hash, std::int64_t count) {
     assert(entries_.data() == nullptr && count_ < growAt_ && "the index is built and has room");
     auto* slotArray = static_cast<std::uint64_t*>(slots_.data());
     const std::size_t mask = slotCount_ - 1;
@@ -210,7 +212,7 @@ class WordTable {
   // Stores a new key in the empty slot `pos` its probe ended at. Out of
   // line, so that the probe stays small enough to inline.
   [[gnu::noinline]] AddResult Insert(std::size_t pos, std::string_view word, std::string_view key,
-                   std::uint32_t hash, std::int64_t count);
+                                     std::uint32_t hash, std::int64_t count);
   template <typename Visit>
   void ForEachRecord(Visit visit) const;
   void Grow() const;

@@ -11,12 +11,13 @@ namespace zet {
 /// invalid ones) are answered by ICU on each call; they are rare in text.
 class UnicodeCharClasses {
  public:
-  static constexpr std::uint8_t kLetter = 1;   ///< general category L*
-  static constexpr std::uint8_t kMark = 2;     ///< general category M*
-  static constexpr std::uint8_t kDigit = 4;    ///< decimal digit (Nd)
-  static constexpr std::uint8_t kNoSpace = 8;  ///< a letter or mark of a script written without spaces
-  static constexpr std::uint8_t kLatin = 16;   ///< a letter of the Latin script
-  static constexpr std::uint8_t kSpace = 32;   ///< White_Space
+  static constexpr std::uint8_t kLetter = 1;  ///< general category L*
+  static constexpr std::uint8_t kMark = 2;    ///< general category M*
+  static constexpr std::uint8_t kDigit = 4;   ///< decimal digit (Nd)
+  static constexpr std::uint8_t kNoSpace =
+      8;  ///< a letter or mark of a script written without spaces
+  static constexpr std::uint8_t kLatin = 16;  ///< a letter of the Latin script
+  static constexpr std::uint8_t kSpace = 32;  ///< White_Space
 
   /// The process-wide table (built on first use, thread-safe).
   [[nodiscard]] static const UnicodeCharClasses& Get();

@@ -43,8 +43,10 @@ const Spelling& SpellingTable::Add(std::string_view raw, std::uint32_t hash,
   if (!spelling.word.empty()) std::memcpy(word, spelling.word.data(), spelling.word.size());
   char* key = word + spelling.word.size();
   if (!spelling.key.empty()) std::memcpy(key, spelling.key.data(), spelling.key.size());
-  entries_.push_back({text, static_cast<std::uint32_t>(raw.size()),
-                      {{word, spelling.word.size()}, {key, spelling.key.size()}, spelling.keyHash}});
+  entries_.push_back(
+      {text,
+       static_cast<std::uint32_t>(raw.size()),
+       {{word, spelling.word.size()}, {key, spelling.key.size()}, spelling.keyHash}});
   const std::size_t mask = slots_.size() - 1;
   std::size_t pos = hash & mask;
   while (slots_[pos] != 0) pos = (pos + 1) & mask;

@@ -93,10 +93,9 @@ UnicodeListResults RunUnicodeResultsStages(UnicodeTable& table,
   if (table.Settings().order == UnicodeOrder::CodePoint) {
     results.alphabetical.resize(words.size());
     for (std::uint32_t i = 0; i < results.alphabetical.size(); ++i) results.alphabetical[i] = i;
-    std::stable_sort(results.alphabetical.begin(), results.alphabetical.end(),
-                     [&](std::uint32_t a, std::uint32_t b) {
-                       return words[a].strWord() < words[b].strWord();
-                     });
+    std::stable_sort(
+        results.alphabetical.begin(), results.alphabetical.end(),
+        [&](std::uint32_t a, std::uint32_t b) { return words[a].strWord() < words[b].strWord(); });
   }
   return results;
 }

@@ -89,8 +89,7 @@ UnicodeScanner::UnicodeScanner(const ScanSettings& settings, UnicodeTable& table
     const bool letter = cp1252::IsLetter(ch);
     std::uint8_t f = 0;
     if (letter || (ch == '_' && settings.allow.blnAllowUnderscores)) f |= kStarts;
-    if (letter || (numerals_ && ch >= '0' && ch <= '9') ||
-        extra.find(ch) != std::string::npos)
+    if (letter || (numerals_ && ch >= '0' && ch <= '9') || extra.find(ch) != std::string::npos)
       f |= kContinues;
     ascii_[c] = f;
   }
@@ -98,9 +97,9 @@ UnicodeScanner::UnicodeScanner(const ScanSettings& settings, UnicodeTable& table
     lowerStart_[k] = LowerAscii(settings.markers.strStartComment[k]);
     lowerEnd_[k] = LowerAscii(settings.markers.strEndComment[k]);
   }
-  processComments_ = settings.blnIsCodeFile ||
-                     ((!lowerStart_[0].empty() || !lowerStart_[1].empty()) &&
-                      settings.chkAllowCommentMarkers);
+  processComments_ =
+      settings.blnIsCodeFile ||
+      ((!lowerStart_[0].empty() || !lowerStart_[1].empty()) && settings.chkAllowCommentMarkers);
   UErrorCode status = U_ZERO_ERROR;
   words_.reset(icu::BreakIterator::createWordInstance(
       icu::Locale::createCanonical(table.Settings().locale.c_str()), status));

@@ -34,8 +34,8 @@ bool DecomposesToVowel(char32_t c) {
   icu::UnicodeString parts;
   if (!nfd->getDecomposition(static_cast<UChar32>(c), parts) || parts.isEmpty()) return false;
   const UChar32 base = parts.char32At(0);
-  return base < 0x80 && std::string_view("aeiouAEIOU").find(static_cast<char>(base)) !=
-                            std::string_view::npos;
+  return base < 0x80 &&
+         std::string_view("aeiouAEIOU").find(static_cast<char>(base)) != std::string_view::npos;
 }
 
 // Opens ICU's UTF-8 text over `word` for the break iterator.
@@ -121,7 +121,8 @@ bool GraphemeCounter::IsRepetition(std::string_view word) {
   UText text = UTEXT_INITIALIZER;
   SetText(*chars_, text, word);
   const std::int32_t first = chars_->next();
-  bool repeated = first != icu::BreakIterator::DONE && static_cast<std::size_t>(first) < word.size();
+  bool repeated =
+      first != icu::BreakIterator::DONE && static_cast<std::size_t>(first) < word.size();
   const auto size = static_cast<std::size_t>(first);
   for (std::int32_t at = first, b = chars_->next(); repeated && b != icu::BreakIterator::DONE;
        at = b, b = chars_->next())

@@ -8,9 +8,7 @@
 namespace zet {
 namespace {
 
-bool NamesRoot(std::string_view name) {
-  return name.empty() || name == "root" || name == "und";
-}
+bool NamesRoot(std::string_view name) { return name.empty() || name == "root" || name == "und"; }
 
 bool LanguageIsAvailable(const char* language) {
   std::int32_t count = 0;
@@ -38,8 +36,8 @@ std::string CollationLocaleFromEnvironment(std::string_view lcAll, std::string_v
   std::string_view value = !lcAll.empty() ? lcAll : !lcCollate.empty() ? lcCollate : lang;
   // "ll_CC.codeset@modifier": the code set says nothing about collation.
   std::string name(value.substr(0, value.find('.')));
-  if (const std::size_t at = value.find('@'); at != std::string_view::npos &&
-                                              name.find('@') == std::string::npos)
+  if (const std::size_t at = value.find('@');
+      at != std::string_view::npos && name.find('@') == std::string::npos)
     name.append(value.substr(at));
   if (name == "C" || name == "POSIX") return {};
   return name;
@@ -81,8 +79,8 @@ void WordCollator::SortKey(std::string_view word, std::string& key) {
   key.resize(std::max<std::size_t>(key.capacity(), 64));
   for (;;) {
     auto* out = reinterpret_cast<std::uint8_t*>(key.data());
-    const std::int32_t need = collator_->getSortKey(utf16_.data(), length, out,
-                                                    static_cast<std::int32_t>(key.size()));
+    const std::int32_t need =
+        collator_->getSortKey(utf16_.data(), length, out, static_cast<std::int32_t>(key.size()));
     if (need <= static_cast<std::int32_t>(key.size())) {
       key.resize(need > 0 ? static_cast<std::size_t>(need) - 1 : 0);
       return;

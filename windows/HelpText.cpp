@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "windows/MainProcs.h"
 #include "scanner/StrProc.h"
+#include "windows/MainProcs.h"
 
 namespace zet {
 

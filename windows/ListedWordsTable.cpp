@@ -48,10 +48,9 @@ std::string ListedWordsTable::Cell(std::size_t row, std::size_t column) const {
     case kFrequency:
       return std::to_string(entry.lngCount);
     case kPercentage: {
-      const double share =
-          totalOccurrences_ > 0 ? 100.0 * static_cast<double>(entry.lngCount) /
-                                      static_cast<double>(totalOccurrences_)
-                                : 0.0;
+      const double share = totalOccurrences_ > 0 ? 100.0 * static_cast<double>(entry.lngCount) /
+                                                       static_cast<double>(totalOccurrences_)
+                                                 : 0.0;
       char text[32];
       std::snprintf(text, sizeof text, "%.4f", share);
       return text;

@@ -1,6 +1,5 @@
 #include "windows/MainProcs.h"
 
-
 #include "engine/Catalogue.h"
 
 namespace zet {

@@ -6,7 +6,7 @@
 namespace zet {
 
 ProfileFigures ProfileOf(const WordTable& table, const ListResults& results,
-                            std::size_t maxCurvePoints) {
+                         std::size_t maxCurvePoints) {
   ProfileFigures profile;
   const FrequencyOrder& order = results.byFrequency;
   profile.types = static_cast<std::int64_t>(order.size());
@@ -53,7 +53,8 @@ ProfileFigures ProfileOf(const WordTable& table, const ListResults& results,
     const double from = std::log10(static_cast<double>(head));
     const double to = std::log10(static_cast<double>(order.size()));
     for (std::size_t k = 1; k < tailPoints; ++k) {
-      const double logRank = from + (to - from) * static_cast<double>(k) / static_cast<double>(tailPoints);
+      const double logRank =
+          from + (to - from) * static_cast<double>(k) / static_cast<double>(tailPoints);
       add(static_cast<std::size_t>(std::llround(std::pow(10.0, logRank))));
     }
     add(order.size());

@@ -13,6 +13,6 @@ namespace zet {
 
 /// The profile of the entries `results` lists from `table`.
 [[nodiscard]] ProfileFigures ProfileOf(const WordTable& table, const ListResults& results,
-                                          std::size_t maxCurvePoints = 2000);
+                                       std::size_t maxCurvePoints = 2000);
 
 }  // namespace zet

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "windows/MainTexts.h"
 #include "scanner/TextCodec.h"
+#include "windows/MainTexts.h"
 
 namespace zet {
 

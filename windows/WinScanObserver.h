@@ -27,8 +27,7 @@ class WinScanObserver final : public ScanObserver {
   /// word is shown after that. `userSuppressWords`, when given, holds the
   /// user's own value of the box, which the pass's own ticking leaves alone.
   WinScanObserver(MultiLineTextBox& txbOutput, Label& lblNumberOfWords, CheckBox& chkSuppressWords,
-                  EventPump* pump, const bool& blnStopRequested,
-                  int* userSuppressWords = nullptr);
+                  EventPump* pump, const bool& blnStopRequested, int* userSuppressWords = nullptr);
 
   /// The words found are UTF-8 (the Unicode word model's), not
   /// Windows-1252: they are shown as they are.

@@ -38,8 +38,6 @@ class frmHelp {
 };
 
 /// Twips (1/1440 inch) in pixels at 96 dots per inch.
-[[nodiscard]] constexpr int TwipsToPixels(int twips) noexcept {
-  return twips / 15;
-}
+[[nodiscard]] constexpr int TwipsToPixels(int twips) noexcept { return twips / 15; }
 
 }  // namespace zet

@@ -2,12 +2,12 @@
 // output to it.
 
 #include "engine/FileTexts.h"
-#include "windows/MainTexts.h"
-#include "windows/WinScanObserver.h"
-#include "windows/frmMain.h"
 #include "params/ScanSnapshot.h"
 #include "scanner/Scanner.h"
 #include "scanner/TextCodec.h"
+#include "windows/MainTexts.h"
+#include "windows/WinScanObserver.h"
+#include "windows/frmMain.h"
 
 namespace zet {
 

@@ -9,12 +9,12 @@
 #include <new>
 #include <system_error>
 
-#include "engine/FileWrites.h"
-#include "engine/ListingFile.h"
 #include "engine/FdCloser.h"
 #include "engine/FileProc.h"
 #include "engine/FileTexts.h"
+#include "engine/FileWrites.h"
 #include "engine/InputFile.h"
+#include "engine/ListingFile.h"
 #include "params/AppDataPath.h"
 #include "params/ListingParams.h"
 #include "params/ScanSnapshot.h"
@@ -199,9 +199,8 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
     observer.ShowWordsAsUtf8();
     outcome =
         CountUnicodeSource(source, inputEncoding_, settings, *unicode_.table, observer, progress);
-  } else if (chkSuppressWords.Checked() &&
-             ParallelParts(static_cast<std::uint64_t>(fileLength), inputEncoding_,
-                           DefaultJobs()) > 1) {
+  } else if (chkSuppressWords.Checked() && ParallelParts(static_cast<std::uint64_t>(fileLength),
+                                                         inputEncoding_, DefaultJobs()) > 1) {
     outcome = ScanOnEveryCore(fd, static_cast<std::uint64_t>(fileLength), settings, progress);
   } else {
     Scanner scanner(settings, table_, observer);
@@ -221,8 +220,7 @@ void frmMain::ScanOpenFile(int fd, std::int64_t fileLength, const ScanSettings& 
 // every 20 ms, at once: Pump() would read its clock only on one call in
 // many, a second or more apart at that rate. The bytes counted are those
 // the file had when the count began.
-ReadOutcome frmMain::ScanOnEveryCore(int fd, std::uint64_t fileLength,
-                                     const ScanSettings& settings,
+ReadOutcome frmMain::ScanOnEveryCore(int fd, std::uint64_t fileLength, const ScanSettings& settings,
                                      const LineProgress& showProgress) {
   std::atomic<bool> stop{false};
   const LineProgress progress = [&](std::uint64_t bytesRead) {
@@ -230,8 +228,8 @@ ReadOutcome frmMain::ScanOnEveryCore(int fd, std::uint64_t fileLength,
     platform_.eventPump.PumpNow();
     if (blnStopRequested_) stop.store(true, std::memory_order_relaxed);
   };
-  return ScanFileParallel(fd, fileLength, settings, inputEncoding_, DefaultJobs(), table_,
-                          progress, &stop);
+  return ScanFileParallel(fd, fileLength, settings, inputEncoding_, DefaultJobs(), table_, progress,
+                          &stop);
 }
 
 void frmMain::ShowProgressBar() {

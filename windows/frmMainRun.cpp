@@ -4,13 +4,13 @@
 #include <new>
 #include <stdexcept>
 
-#include "params/ListingParams.h"
 #include "engine/FileTexts.h"
-#include "windows/MainTexts.h"
-#include "windows/frmMain.h"
+#include "params/ListingParams.h"
 #include "results/FilterSettings.h"
 #include "results/ReportError.h"
 #include "results/WordCounts.h"
+#include "windows/MainTexts.h"
+#include "windows/frmMain.h"
 
 namespace zet {
 namespace {
@@ -186,8 +186,6 @@ void frmMain::SetOutputText(std::string_view text) {
   (void)txbOutput.SetText(std::string(text));
 }
 
-void frmMain::AppendOutputText(std::string_view text) {
-  (void)txbOutput.Append(text);
-}
+void frmMain::AppendOutputText(std::string_view text) { (void)txbOutput.Append(text); }
 
 }  // namespace zet

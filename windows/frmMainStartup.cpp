@@ -167,8 +167,8 @@ void frmMain::lblOnlineDocumentation_Click() {
 void frmMain::cmdSaveState_Click() {
   const Outcome<Done> saved = SaveState("");
   if (!saved)
-    platform_.messageBoxes.Show(saved.problem().message, texts::kTitleError, MessageIcon::kExclamation,
-                                MessageButtons::kOk);
+    platform_.messageBoxes.Show(saved.problem().message, texts::kTitleError,
+                                MessageIcon::kExclamation, MessageButtons::kOk);
   else if (!blnQuitting_)
     platform_.messageBoxes.Show(texts::kStateSaved, texts::kTitleSave, MessageIcon::kNone,
                                 MessageButtons::kOk);

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "windows/frmParams.h"
 #include "scanner/StrProc.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 void frmParams::chkIgnoreCommonWords_Click() {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "windows/frmParams.h"
 #include "scanner/CommonWords.h"
 #include "scanner/StrProc.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 bool frmParams::ConfirmReread() {

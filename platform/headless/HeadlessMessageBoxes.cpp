@@ -14,8 +14,8 @@ std::ostream& operator<<(std::ostream& os, const ShownMessage& m) {
 
 MessageAnswer HeadlessMessageBoxes::Show(std::string_view text, std::string_view title,
                                          MessageIcon icon, MessageButtons buttons) {
-  ShownMessage message{std::string(text), std::string(title), icon, buttons,
-                       EscapeAnswer(buttons), false};
+  ShownMessage message{std::string(text), std::string(title),    icon,
+                       buttons,           EscapeAnswer(buttons), false};
   std::string problem;
   if (answers_.empty()) {
     problem = "message box shown with no scripted answer: ";

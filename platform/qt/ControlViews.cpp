@@ -15,7 +15,8 @@ namespace {
 
 template <class Model, class ViewType>
 std::unique_ptr<QtControlView> ViewIf(Control& control, QWidget* parent) {
-  if (auto* model = dynamic_cast<Model*>(&control)) return std::make_unique<ViewType>(*model, parent);
+  if (auto* model = dynamic_cast<Model*>(&control))
+    return std::make_unique<ViewType>(*model, parent);
   return nullptr;
 }
 
@@ -24,10 +25,14 @@ std::unique_ptr<QtControlView> ViewIf(Control& control, QWidget* parent) {
 std::unique_ptr<QtControlView> MakeControlView(Control& control, QWidget* parent) {
   using Maker = std::unique_ptr<QtControlView> (*)(Control&, QWidget*);
   static constexpr Maker kMakers[] = {
-      &ViewIf<Button, QtButtonView>,         &ViewIf<CheckBox, QtCheckBoxView>,
-      &ViewIf<OptionButton, QtOptionButtonView>, &ViewIf<ComboBox, QtComboBoxView>,
-      &ViewIf<Label, QtLabelView>,           &ViewIf<Frame, QtFrameView>,
-      &ViewIf<TextBox, QtTextBoxView>,       &ViewIf<MultiLineTextBox, QtMultiLineTextBoxView>,
+      &ViewIf<Button, QtButtonView>,
+      &ViewIf<CheckBox, QtCheckBoxView>,
+      &ViewIf<OptionButton, QtOptionButtonView>,
+      &ViewIf<ComboBox, QtComboBoxView>,
+      &ViewIf<Label, QtLabelView>,
+      &ViewIf<Frame, QtFrameView>,
+      &ViewIf<TextBox, QtTextBoxView>,
+      &ViewIf<MultiLineTextBox, QtMultiLineTextBoxView>,
   };
   for (Maker make : kMakers) {
     if (auto view = make(control, parent)) return view;

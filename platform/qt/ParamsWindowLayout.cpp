@@ -110,8 +110,8 @@ constexpr std::array<PreferredAccelerator, 32> kAccelerators = {{
     {"cmdClose", 'c'},
 }};
 
-constexpr WindowLayout kLayout{"frmParams", 11820, 6540, false, kEntries, false, kAccelerators,
-                               true};
+constexpr WindowLayout kLayout{"frmParams", 11820, 6540,          false,
+                               kEntries,    false, kAccelerators, true};
 
 }  // namespace
 

@@ -27,8 +27,7 @@ struct QtDesktop::Services {
   Platform platform{messageBoxes, fileDialogs, clipboard, shell, eventPump, application};
 };
 
-QtDesktop::QtDesktop(QtDesktopOptions options)
-    : services_(std::make_unique<Services>(options)) {}
+QtDesktop::QtDesktop(QtDesktopOptions options) : services_(std::make_unique<Services>(options)) {}
 
 QtDesktop::~QtDesktop() { DetachAll(); }
 

@@ -14,9 +14,12 @@ namespace {
 // default.
 std::vector<MessageAnswer> AnswersOf(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::kOk: return {MessageAnswer::kOk};
-    case MessageButtons::kOkCancel: return {MessageAnswer::kOk, MessageAnswer::kCancel};
-    case MessageButtons::kYesNo: return {MessageAnswer::kYes, MessageAnswer::kNo};
+    case MessageButtons::kOk:
+      return {MessageAnswer::kOk};
+    case MessageButtons::kOkCancel:
+      return {MessageAnswer::kOk, MessageAnswer::kCancel};
+    case MessageButtons::kYesNo:
+      return {MessageAnswer::kYes, MessageAnswer::kNo};
     case MessageButtons::kYesNoCancel:
       return {MessageAnswer::kYes, MessageAnswer::kNo, MessageAnswer::kCancel};
   }
@@ -27,21 +30,30 @@ std::vector<MessageAnswer> AnswersOf(MessageButtons buttons) {
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) noexcept {
   switch (icon) {
-    case MessageIcon::kNone: return QMessageBox::NoIcon;
-    case MessageIcon::kInformation: return QMessageBox::Information;
-    case MessageIcon::kExclamation: return QMessageBox::Warning;
-    case MessageIcon::kCritical: return QMessageBox::Critical;
-    case MessageIcon::kQuestion: return QMessageBox::Question;
+    case MessageIcon::kNone:
+      return QMessageBox::NoIcon;
+    case MessageIcon::kInformation:
+      return QMessageBox::Information;
+    case MessageIcon::kExclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::kCritical:
+      return QMessageBox::Critical;
+    case MessageIcon::kQuestion:
+      return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton ToQtButton(MessageAnswer answer) noexcept {
   switch (answer) {
-    case MessageAnswer::kOk: return QMessageBox::Ok;
-    case MessageAnswer::kCancel: return QMessageBox::Cancel;
-    case MessageAnswer::kYes: return QMessageBox::Yes;
-    case MessageAnswer::kNo: return QMessageBox::No;
+    case MessageAnswer::kOk:
+      return QMessageBox::Ok;
+    case MessageAnswer::kCancel:
+      return QMessageBox::Cancel;
+    case MessageAnswer::kYes:
+      return QMessageBox::Yes;
+    case MessageAnswer::kNo:
+      return QMessageBox::No;
   }
   return QMessageBox::NoButton;
 }
@@ -75,8 +87,8 @@ void SetUpMessageBox(QMessageBox& box, std::string_view text, std::string_view t
   box.setStyleSheet(QString("QLabel { min-width: %1px; }").arg(titleWidth));
 }
 
-MessageAnswer QtMessageBoxes::Show(std::string_view text, std::string_view title,
-                                   MessageIcon icon, MessageButtons buttons) {
+MessageAnswer QtMessageBoxes::Show(std::string_view text, std::string_view title, MessageIcon icon,
+                                   MessageButtons buttons) {
   QMessageBox box(QApplication::activeWindow());
   SetUpMessageBox(box, text, title, icon, buttons);
   box.setWindowModality(Qt::ApplicationModal);

@@ -42,9 +42,9 @@ class QtMultiLineTextBoxView final : public QtControlView {
 
   MultiLineTextBox& box_;
   QPlainTextEdit* edit_;
-  bool showing_ = false;      // the view itself is changing the widget's text
-  bool endsInCr_ = false;     // the text shown ends in CR: an LF that follows is its pair
-  QString pending_;           // appended, not yet in the widget
+  bool showing_ = false;        // the view itself is changing the widget's text
+  bool endsInCr_ = false;       // the text shown ends in CR: an LF that follows is its pair
+  QString pending_;             // appended, not yet in the widget
   bool caretDeferred_ = false;  // the caret goes where the model says once pending_ is in
 };
 

@@ -77,8 +77,8 @@ void DrawCurve(QChartView& view, const ProfileFigures& figures) {
   y->setRange(std::min(0.0, figures.intercept + figures.slope * maxX), std::max(1.0, maxY * 1.05));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
-  for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(words),
-                                  static_cast<QAbstractSeries*>(fit)}) {
+  for (QAbstractSeries* series :
+       {static_cast<QAbstractSeries*>(words), static_cast<QAbstractSeries*>(fit)}) {
     series->attachAxis(x);
     series->attachAxis(y);
   }
@@ -128,8 +128,8 @@ QtProfileView::QtProfileView(QWidget* parent)
   plot_ = MakePlot(this);
   layout->addWidget(plot_, 1);
 #else
-  auto* none = new QLabel(QStringLiteral("(This build has no Qt Charts: the plot is not drawn.)"),
-                          this);
+  auto* none =
+      new QLabel(QStringLiteral("(This build has no Qt Charts: the plot is not drawn.)"), this);
   none->setWordWrap(true);
   layout->addWidget(none, 1);
 #endif
@@ -142,16 +142,16 @@ void QtProfileView::Show(const ProfileFigures& figures) {
   if (figures.types == 0) {
     figures_->setText(QStringLiteral("Count the words of a text\nto see its profile."));
   } else {
-    figures_->setText(
-        QStringLiteral("Types (different words): %1\n"
-                       "Tokens (occurrences): %2\n"
-                       "Type/token ratio: %3\n"
-                       "Words found once: %4\n"
-                       "Words found twice: %5\n"
-                       "Zipf slope: %6")
-            .arg(Number(figures.types), Number(figures.tokens),
-                 QString::number(figures.typeTokenRatio, 'f', 4), Number(figures.onceOnly),
-                 Number(figures.twice), QString::number(figures.slope, 'f', 3)));
+    figures_->setText(QStringLiteral("Types (different words): %1\n"
+                                     "Tokens (occurrences): %2\n"
+                                     "Type/token ratio: %3\n"
+                                     "Words found once: %4\n"
+                                     "Words found twice: %5\n"
+                                     "Zipf slope: %6")
+                          .arg(Number(figures.types), Number(figures.tokens),
+                               QString::number(figures.typeTokenRatio, 'f', 4),
+                               Number(figures.onceOnly), Number(figures.twice),
+                               QString::number(figures.slope, 'f', 3)));
   }
 #ifdef ZET_HAVE_QT_CHARTS
   DrawCurve(*static_cast<QChartView*>(plot_), figures);
@@ -186,7 +186,8 @@ bool QtProfileView::SaveSvg(const QString& path) const {
 }
 
 void QtProfileView::AskAndSave(bool svg) {
-  const QString filter = svg ? QStringLiteral("SVG images (*.svg)") : QStringLiteral("PNG images (*.png)");
+  const QString filter =
+      svg ? QStringLiteral("SVG images (*.svg)") : QStringLiteral("PNG images (*.png)");
   QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save plot"), QString(), filter);
   if (path.isEmpty()) return;
   const QString suffix = svg ? QStringLiteral(".svg") : QStringLiteral(".png");

@@ -106,7 +106,8 @@ QtResultsTable::QtResultsTable(QWidget* parent)
   connect(filter_, &QLineEdit::returnPressed, this, [this] { ApplyFilter(); });
 
   explainButton_->setObjectName(QStringLiteral("explainWord"));
-  explainButton_->setToolTip(QStringLiteral("Why is the word typed in the filter box listed or not?"));
+  explainButton_->setToolTip(
+      QStringLiteral("Why is the word typed in the filter box listed or not?"));
   connect(explainButton_, &QPushButton::clicked, this, [this] { Explain(); });
   leftOut_->setObjectName(QStringLiteral("showLeftOut"));
   leftOut_->setToolTip(QStringLiteral("Show the words the filters left out, with the reason"));

@@ -10,17 +10,17 @@
 
 #include <algorithm>
 #include <cctype>
-#include <string>
 #include <cstdio>
 #include <functional>
+#include <string>
 
 #include "platform/CaptionedControl.h"
 #include "platform/Control.h"
 #include "platform/qt/ControlViews.h"
 #include "platform/qt/LayoutFit.h"
-#include "platform/qt/QtFormWindow.h"
 #include "platform/qt/QtButtonView.h"
 #include "platform/qt/QtCheckBoxView.h"
+#include "platform/qt/QtFormWindow.h"
 #include "platform/qt/QtLabelView.h"
 #include "platform/qt/QtOptionButtonView.h"
 
@@ -72,8 +72,8 @@ QtWindow::QtWindow(Form& form, const WindowLayout* layout)
   AssignAccelerators({});
   for (const auto& view : views_) view->ShowAll();
   if (layout_ != nullptr) {
-    scale_ = FitScale(*layout_, [this](std::string_view name) { return WidgetOf(name); },
-                      dotsPerInch_);
+    scale_ = FitScale(
+        *layout_, [this](std::string_view name) { return WidgetOf(name); }, dotsPerInch_);
   }
   PlaceControls();
   SetTabOrder();
@@ -142,10 +142,12 @@ void QtWindow::MakeViews() {
 
 void QtWindow::AssignAccelerators(std::string_view reserved) {
   std::string used;
-  for (char letter : reserved) used += static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  for (char letter : reserved)
+    used += static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
   auto free = [&used](char letter) {
     const auto lower = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    return std::isalnum(static_cast<unsigned char>(lower)) != 0 && used.find(lower) == std::string::npos;
+    return std::isalnum(static_cast<unsigned char>(lower)) != 0 &&
+           used.find(lower) == std::string::npos;
   };
   std::vector<QtControlView*> views;
   for (const auto& view : views_) {

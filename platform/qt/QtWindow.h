@@ -87,7 +87,7 @@ class QtWindow {
   double dotsPerInch_;
   double scale_ = 1.0;
   std::unique_ptr<QtFormWindow> window_;
-  QWidget* client_ = nullptr;  // owned by the window
+  QWidget* client_ = nullptr;                          // owned by the window
   std::vector<std::unique_ptr<QtControlView>> views_;  // destroyed before the window
   std::vector<std::string> unplaced_;
   // The nominal client size and the nominal places of the controls that

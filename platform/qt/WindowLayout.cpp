@@ -20,8 +20,7 @@ const WindowLayout* FindWindowLayout(std::string_view formName) noexcept {
   return nullptr;
 }
 
-Geometry FollowEdges(Geometry place, unsigned flags, int grownWidth,
-                       int grownHeight) noexcept {
+Geometry FollowEdges(Geometry place, unsigned flags, int grownWidth, int grownHeight) noexcept {
   const int dx = grownWidth > 0 ? grownWidth : 0;
   const int dy = grownHeight > 0 ? grownHeight : 0;
   if ((flags & kLayoutRight) != 0) place.left += dx;

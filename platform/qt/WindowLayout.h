@@ -82,7 +82,7 @@ struct WindowLayout {
 /// client area is `grownBy` larger than the layout (never smaller), by the
 /// entry's edge flags.
 [[nodiscard]] Geometry FollowEdges(Geometry place, unsigned flags, int grownWidth,
-                                     int grownHeight) noexcept;
+                                   int grownHeight) noexcept;
 
 /// Twips in pixels at `dotsPerInch`, scaled by `scale`, rounded.
 [[nodiscard]] int TwipsToPixels(int twips, double dotsPerInch, double scale = 1.0) noexcept;

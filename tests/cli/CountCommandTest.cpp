@@ -1,7 +1,7 @@
 #include "cli/CountCommand.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,8 +11,8 @@
 #include "params/ParameterSet.h"
 #include "params/SettingsFile.h"
 #include "tests/cli/RunCount.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/ProblemText.h"
+#include "tests/support/TempDir.h"
 
 namespace zet {
 namespace {
@@ -72,7 +72,8 @@ TEST(CountCommandTest, OutputFileIsWrittenExactlyAndReplaced) {
 TEST(CountCommandTest, FiltersCommonWordsAndWordsToIgnore) {
   TempDir dir;
   const std::string common = dir.Write("common.txt", "/* my list */ The AND\n");
-  const Outcome r = Count({"--common-words", common, "--ignore", "Sat,,ran", "--format", "8"}, kText);
+  const Outcome r =
+      Count({"--common-words", common, "--ignore", "Sat,,ran", "--format", "8"}, kText);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Word (longest has 3 characters)\ncat\ndog\n");
 }
@@ -104,10 +105,12 @@ TEST(CountCommandTest, RefusalsSayWhyAndFail) {
            " is " + text + "\n"},
       {{"--common-words", dir.File("none.txt"), text},
        "zet-count: File for common words not found.\nzet-count: Error when attempting to load "
-       "common words from " + dir.File("none.txt") + "\n"},
+       "common words from " +
+           dir.File("none.txt") + "\n"},
       {{"--common-words", binary, text},
        "zet-count: This is not a text file.\nzet-count: Error when attempting to load common words "
-       "from " + binary + "\n"},
+       "from " +
+           binary + "\n"},
   };
   for (const auto& [args, err] : rows) {
     const Outcome r = Count(args);
@@ -139,9 +142,10 @@ TEST(CountCommandTest, CommentMarkersReplaceBothPairsAndBadOnesAreUsageErrors) {
   const Outcome bad = Count({"--comment-markers", "rem", "", input});
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.out, "");
-  EXPECT_EQ(bad.err,
-            "zet-count: option '--comment-markers': the start marker 'rem' could be part of a word; "
-            "choose another, or --disallow the characters it is made of\nTry 'zet-count --help'.\n");
+  EXPECT_EQ(
+      bad.err,
+      "zet-count: option '--comment-markers': the start marker 'rem' could be part of a word; "
+      "choose another, or --disallow the characters it is made of\nTry 'zet-count --help'.\n");
 }
 
 TEST(CountCommandTest, TypeReadsAnyInputAsThatKindOfFile) {
@@ -157,7 +161,8 @@ TEST(CountCommandTest, TypeReadsAnyInputAsThatKindOfFile) {
   EXPECT_NE(asText, asHtml);
   EXPECT_EQ(Count({"--format", "9", txt}).out, asText);
   EXPECT_EQ(Count({"--format", "9", "--type", "text", html}).out, asText);
-  EXPECT_EQ(Count({"--format", "9", "--type", "c"}, page).out, Count({"--format", "9", dir.Write("page.c", page)}).out);
+  EXPECT_EQ(Count({"--format", "9", "--type", "c"}, page).out,
+            Count({"--format", "9", dir.Write("page.c", page)}).out);
 }
 
 // A check box holds 0, 1 or 2, and 2 counts as unchecked; the rule that
@@ -174,8 +179,8 @@ TEST(CountCommandTest, ApostropheFragmentsAreDroppedOnlyWithTheBoxAtZero) {
     ASSERT_TRUE(saved.SetValue(ParamId::chkAllowWordsWithApostrophes, box));
     const std::string params = dir.File("p" + std::to_string(box) + ".zet");
     ASSERT_EQ(test::ProblemText(SaveState(params, saved)), "");
-    const Outcome r = Count({"--params", params, "--keep-no-vowel", "--keep-repetitions", "--format", "9",
-                             "--order", "alphabetical"},
+    const Outcome r = Count({"--params", params, "--keep-no-vowel", "--keep-repetitions",
+                             "--format", "9", "--order", "alphabetical"},
                             "isn't it's dog's\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, list) << box;
@@ -303,9 +308,10 @@ TEST(CountCommandBinary, RunsAsAProgram) {
   const std::string command = std::string(ZET_RUNTIME_DIR) + "/zet-count -o '" + output +
                               "' --format 8 '" + input + "' > '" + dir.File("stdout") + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  EXPECT_EQ(TempDir::Read(output), "Word (longest has 3 characters)\r\nthe\r\ncat\r\ndog\r\nand\r\nran\r\nsat\r\n");
-  const std::string missing = std::string(ZET_RUNTIME_DIR) + "/zet-count '" + dir.File("none.txt") +
-                              "' 2> /dev/null";
+  EXPECT_EQ(TempDir::Read(output),
+            "Word (longest has 3 characters)\r\nthe\r\ncat\r\ndog\r\nand\r\nran\r\nsat\r\n");
+  const std::string missing =
+      std::string(ZET_RUNTIME_DIR) + "/zet-count '" + dir.File("none.txt") + "' 2> /dev/null";
   EXPECT_EQ(WEXITSTATUS(std::system(missing.c_str())), 1);
 }
 

@@ -39,7 +39,8 @@ std::vector<std::string> Write(const TempDir& dir,
   return paths;
 }
 
-std::vector<std::string> Joined(std::vector<std::string> options, const std::vector<std::string>& files) {
+std::vector<std::string> Joined(std::vector<std::string> options,
+                                const std::vector<std::string>& files) {
   options.insert(options.end(), files.begin(), files.end());
   return options;
 }
@@ -83,7 +84,8 @@ void Check(const CorpusRow& row) {
   Write(dir, row.files);
   std::vector<std::string> args;
   for (const std::string& arg : row.args)
-    args.push_back(arg.starts_with("@") ? dir.Path() + (arg == "@" ? "" : "/" + arg.substr(1)) : arg);
+    args.push_back(arg.starts_with("@") ? dir.Path() + (arg == "@" ? "" : "/" + arg.substr(1))
+                                        : arg);
   const Result r = Count(args);
   EXPECT_EQ(r.status, row.status) << row.what << "\n" << r.err;
   EXPECT_EQ(r.out, row.out) << row.what;
@@ -98,28 +100,45 @@ TEST(CountCorpusTest, CorporaAndTheirOptions) {
       {"a comment opened in the first file does not swallow the second",
        {{"a.c", "one /* open\nlost\n"}, {"b.c", "two */ three\n"}},
        {"--format", "8", "@a.c", "@b.c"},
-       0, "Word (longest has 5 characters)\none\nthree\ntwo\n", ""},
+       0,
+       "Word (longest has 5 characters)\none\nthree\ntwo\n",
+       ""},
       {"each file gets its own extension's markers: HTML tags only in the .html file",
        {{"a.html", "<b>bold</b> word\n"}, {"b.txt", "<span>plain</span>\n"}},
        {"--format", "8", "--order", "alphabetical", "@a.html", "@b.txt"},
-       0, "Word (longest has 5 characters)\nbold\nplain\nspan\nword\n", ""},
+       0,
+       "Word (longest has 5 characters)\nbold\nplain\nspan\nword\n",
+       ""},
       {"each file gets its own encoding: UTF-8 and Windows-1252 spell the same word",
        {{"u.txt", "caf\xC3\xA9\n"}, {"w.txt", "caf\xE9\n"}},
        {"--format", "5", "@u.txt", "@w.txt"},
-       0, "    Freq  Word (longest has 4 characters)\n       2  caf\xC3\xA9\n", ""},
+       0,
+       "    Freq  Word (longest has 4 characters)\n       2  caf\xC3\xA9\n",
+       ""},
       // The first spelling found is kept, so it tells which file came first:
       // sorted path order, "a.txt" before "a/x.txt" before "b.txt".
       {"-r takes the files below the folder in sorted path order",
-       {{"d/b.txt", "cafe\n"}, {"d/a/x.txt", "caf\xC3\xA8\n"}, {"d/a.txt", "caf\xC3\xA9\n"},
-        {"d/a0/y.txt", "caf\xC3\xAA\n"}, {"d/c.txt", "caf\xC3\xAB\n"}},
+       {{"d/b.txt", "cafe\n"},
+        {"d/a/x.txt", "caf\xC3\xA8\n"},
+        {"d/a.txt", "caf\xC3\xA9\n"},
+        {"d/a0/y.txt", "caf\xC3\xAA\n"},
+        {"d/c.txt", "caf\xC3\xAB\n"}},
        {"--format", "5", "-r", "@d"},
-       0, "    Freq  Word (longest has 4 characters)\n       5  caf\xC3\xA9\n", ""},
+       0,
+       "    Freq  Word (longest has 4 characters)\n       5  caf\xC3\xA9\n",
+       ""},
       {"a folder without -r is refused, naming it",
        {{"d/a.txt", "word\n"}, {"b.txt", "word\n"}},
-       {"@d", "@b.txt"}, 1, "", "folder"},
+       {"@d", "@b.txt"},
+       1,
+       "",
+       "folder"},
       {"a missing file stops the count, naming it",
        {{"a.txt", "word\n"}},
-       {"@a.txt", "@missing.txt"}, 1, "", "missing.txt"},
+       {"@a.txt", "@missing.txt"},
+       1,
+       "",
+       "missing.txt"},
       {"--keep-going skips it with a warning, and --totals counts it",
        {{"a.txt", "word word\n"}, {"bin.txt", std::string("\0\1\2\3binary", 10)}},
        {"--keep-going", "--totals", "--format", "5", "@a.txt", "@missing.txt", "@bin.txt"},
@@ -141,7 +160,9 @@ TEST(CountCorpusTest, CorporaAndTheirOptions) {
       {"the range column in the comma layout and in format 9",
        {{"a.txt", "the cat\n"}, {"b.txt", "the\n"}},
        {"--range", "--format", "9", "@a.txt", "@b.txt"},
-       0, "the (2), cat (1)\n", ""},
+       0,
+       "the (2), cat (1)\n",
+       ""},
       {"--min-range leaves out words in fewer files; the ranks close up",
        {{"a.txt", "cat cat cat the\n"}, {"b.txt", "the dog\n"}, {"c.txt", "dog\n"}},
        {"--min-range", "2", "--range", "--totals", "@a.txt", "@b.txt", "@c.txt"},
@@ -156,11 +177,15 @@ TEST(CountCorpusTest, CorporaAndTheirOptions) {
       {"-r leaves out the output file of an earlier run in the folder",
        {{"d/a.txt", "word\n"}, {"d/list.txt", "old list\n"}},
        {"--format", "8", "-o", "@d/list.txt", "-r", "@d"},
-       0, "", ""},
+       0,
+       "",
+       ""},
       {"--min-range works without the column, and with a single file",
        {{"a.txt", "cat dog\n"}},
        {"--min-range", "1", "--format", "8", "@a.txt"},
-       0, "Word (longest has 3 characters)\ncat\ndog\n", ""},
+       0,
+       "Word (longest has 3 characters)\ncat\ndog\n",
+       ""},
   };
   for (const CorpusRow& row : rows) Check(row);
 }

@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tests/cli/CliRun.h"
 #include "scanner/TextCodec.h"
+#include "tests/cli/CliRun.h"
 #include "tests/support/TempDir.h"
 
 namespace zet {
@@ -83,8 +83,7 @@ TEST(CountEncodingTest, EveryEncodingGivesTheSameList) {
 
 TEST(CountEncodingTest, AForcedEncodingIsUsedAsGiven) {
   const std::string utf8 = Utf8Of(u"d\u00E9j\u00E0\n");
-  EXPECT_THAT(Count({"--format", "8", "--encoding", "windows-1252"}, utf8).out,
-              HasSubstr("dã\n"));
+  EXPECT_THAT(Count({"--format", "8", "--encoding", "windows-1252"}, utf8).out, HasSubstr("dã\n"));
   EXPECT_THAT(Count({"--format", "8", "--encoding", "utf-8"}, utf8).out, HasSubstr("déjà"));
 }
 
@@ -94,7 +93,9 @@ TEST(CountEncodingTest, ALateInvalidByteInAStreamIsReportedWithItsOffset) {
   std::string text(std::size_t{1} << 20, 'a');
   for (std::size_t i = 99; i < text.size(); i += 100) text[i] = '\n';
   const std::size_t offset = text.size() + 4;
-  text += "\ncaf\xE9 na\xEF" "f\n";
+  text +=
+      "\ncaf\xE9 na\xEF"
+      "f\n";
   const CliRun run = Count({"--format", "8"}, text);
   EXPECT_EQ(run.status, 0);
   EXPECT_THAT(run.out, HasSubstr("café"));

@@ -23,9 +23,9 @@
 #include "cli/CountCommand.h"
 #include "params/ParameterSet.h"
 #include "params/SettingsFile.h"
+#include "tests/support/ProblemText.h"
 #include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/ProblemText.h"
 
 namespace zet {
 namespace {
@@ -139,9 +139,9 @@ TEST(CountFaultsTest, DescriptorsThatFailAreReportedWithTheirReason) {
   if (!memoryFails) GTEST_SKIP() << "no unreadable regular file to be had";
   TempDir dir;
   ASSERT_EQ(::symlink("/proc/self/mem", dir.File("failing.txt").c_str()), 0);
-  EXPECT_EQ(Count({dir.File("failing.txt")}),
-            (Outcome{1, "", "zet-count: Error 57: Input/output error (" + dir.File("failing.txt") +
-                                ")\n"}));
+  EXPECT_EQ(Count({dir.File("failing.txt")}), (Outcome{1, "",
+                                                       "zet-count: Error 57: Input/output error (" +
+                                                           dir.File("failing.txt") + ")\n"}));
 }
 
 TEST(CountFaultsTest, AnInputCutShortIsCountedAsFarAsItGoes) {
@@ -157,9 +157,14 @@ TEST(CountFaultsTest, AFullDeviceFailsEveryFileItIsGiven) {
     std::string input;
     std::string err;
   } rows[] = {
-      {{"-o", "/dev/full"}, kText, "zet-count: Cannot write the output file /dev/full: No space left on device\n"},
-      {{"-o", "/dev/full"}, many, "zet-count: Cannot write the output file /dev/full: No space left on device\n"},
-      {{"--save-params", "/dev/full"}, kText,
+      {{"-o", "/dev/full"},
+       kText,
+       "zet-count: Cannot write the output file /dev/full: No space left on device\n"},
+      {{"-o", "/dev/full"},
+       many,
+       "zet-count: Cannot write the output file /dev/full: No space left on device\n"},
+      {{"--save-params", "/dev/full"},
+       kText,
        "zet-count: Error when attempting to save parameters: No space left on device "
        "(/dev/full)\n"},
   };
@@ -181,10 +186,10 @@ TEST(CountFaultsTest, WriteProtectedFilesAreKept) {
   ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);  // only the files' own mode forbids it
   test::LetEveryoneIn(dir.Path());
   const std::pair<std::vector<std::string>, std::string> rows[] = {
-      {{"-o", list, input}, "zet-count: Cannot write the output file " + list + ": Permission denied\n"},
+      {{"-o", list, input},
+       "zet-count: Cannot write the output file " + list + ": Permission denied\n"},
       {{"--save-params", params, input},
-       "zet-count: Error when attempting to save parameters: Permission denied (" + params +
-           ")\n"},
+       "zet-count: Error when attempting to save parameters: Permission denied (" + params + ")\n"},
   };
   for (const auto& [args, err] : rows) {
     const auto outcome = test::RunAsUnprivileged([&] {
@@ -253,7 +258,8 @@ TEST(CountFaultsTest, SettingsThatComeAndGoNeverFailARun) {
   }
   done = true;
   churn.join();
-  for (const std::string& listed : seen) EXPECT_TRUE(listed == "go2\n" || listed == "go\n") << listed;
+  for (const std::string& listed : seen)
+    EXPECT_TRUE(listed == "go2\n" || listed == "go\n") << listed;
 }
 
 TEST(CountFaultsTest, CommonWordsThatCannotBeReadAreRefusedWithoutWaiting) {
@@ -264,8 +270,9 @@ TEST(CountFaultsTest, CommonWordsThatCannotBeReadAreRefusedWithoutWaiting) {
   ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
   const std::string failure = "zet-count: Error when attempting to load common words from ";
   for (const std::string& path : {dir.Path(), fifo}) {
-    EXPECT_EQ(Count({"--common-words", path}, kText),
-              (Outcome{1, "", "zet-count: File for common words not found.\n" + failure + path + "\n"}));
+    EXPECT_EQ(
+        Count({"--common-words", path}, kText),
+        (Outcome{1, "", "zet-count: File for common words not found.\n" + failure + path + "\n"}));
   }
   test::LetEveryoneIn(dir.Path());
   const auto outcome = test::RunAsUnprivileged([&] {
@@ -285,12 +292,12 @@ enum class Stream : std::uint8_t {
 struct ProgramRow {
   const char* name;
   Stream in;
-  std::string input;       // written to the input pipe, which is then closed
+  std::string input;  // written to the input pipe, which is then closed
   Stream out;
   std::size_t readBefore;  // output bytes read before the test stops reading
   std::vector<std::string> args;
   int status;
-  std::string out_;        // expected start of what the program wrote
+  std::string out_;  // expected start of what the program wrote
   std::string err;
   friend void PrintTo(const ProgramRow& row, std::ostream* os) { *os << row.name; }
 };
@@ -312,11 +319,16 @@ std::pair<int, std::string> RunProgram(const ProgramRow& row, const std::string&
   if (child == 0) {
     const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (err < 0 || ::dup2(err, 2) < 0) ::_exit(120);
-    if (row.in == Stream::Pipe) ::dup2(in[0], 0);
-    else ::close(0);
-    if (row.out == Stream::Pipe) ::dup2(out[1], 1);
-    else if (row.out == Stream::FullDevice) ::dup2(::open("/dev/full", O_WRONLY), 1);
-    else ::close(1);
+    if (row.in == Stream::Pipe)
+      ::dup2(in[0], 0);
+    else
+      ::close(0);
+    if (row.out == Stream::Pipe)
+      ::dup2(out[1], 1);
+    else if (row.out == Stream::FullDevice)
+      ::dup2(::open("/dev/full", O_WRONLY), 1);
+    else
+      ::close(1);
     for (const int fd : {in[0], in[1], out[0], out[1], err})
       if (fd > 2) ::close(fd);
     ::execv(program.c_str(), argv.data());
@@ -337,7 +349,8 @@ std::pair<int, std::string> RunProgram(const ProgramRow& row, const std::string&
     ::close(out[1]);
     char buffer[4096];
     while (read.size() < row.readBefore) {
-      const ssize_t n = ::read(out[0], buffer, std::min(sizeof buffer, row.readBefore - read.size()));
+      const ssize_t n =
+          ::read(out[0], buffer, std::min(sizeof buffer, row.readBefore - read.size()));
       if (n <= 0) break;
       read.append(buffer, static_cast<std::size_t>(n));
     }
@@ -355,7 +368,8 @@ TEST_P(ProgramFaultsTest, EndsWithAStatusAndAClearWord) {
   const ProgramRow& row = GetParam();
   TempDir dir;
   const auto [status, read] = RunProgram(row, dir.File("stderr"));
-  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal "
+                                 << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
   EXPECT_EQ(WEXITSTATUS(status), row.status);
   EXPECT_EQ(read.substr(0, row.out_.size()), row.out_);
   EXPECT_EQ(TempDir::Read(dir.File("stderr")), row.err);
@@ -365,17 +379,52 @@ const std::string kManyWords = DistinctWords(20000);  // a list far larger than 
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ProgramFaultsTest,
-    ::testing::Values(
-        ProgramRow{"closed_input", Stream::Closed, "", Stream::Pipe, 1000, {}, 1, "",
-                   "zet-count: Error 57: Bad file descriptor\n"},
-        ProgramRow{"writer_stops_halfway", Stream::Pipe, "alpha beta\ngam", Stream::Pipe, 1000,
-                   {"--format", "9"}, 0, "alpha, beta, gam\n", ""},
-        ProgramRow{"output_to_a_full_device", Stream::Pipe, kText, Stream::FullDevice, 0, {}, 1, "",
-                   "zet-count: Error 61: No space left on device (standard output)\n"},
-        ProgramRow{"closed_output", Stream::Pipe, kText, Stream::Closed, 0, {}, 1, "",
-                   "zet-count: Error 57: Bad file descriptor (standard output)\n"},
-        ProgramRow{"reader_goes_away", Stream::Pipe, kManyWords, Stream::Pipe, 100, {}, 1,
-                   "   Rank    Freq  Word", ""}),
+    ::testing::Values(ProgramRow{"closed_input",
+                                 Stream::Closed,
+                                 "",
+                                 Stream::Pipe,
+                                 1000,
+                                 {},
+                                 1,
+                                 "",
+                                 "zet-count: Error 57: Bad file descriptor\n"},
+                      ProgramRow{"writer_stops_halfway",
+                                 Stream::Pipe,
+                                 "alpha beta\ngam",
+                                 Stream::Pipe,
+                                 1000,
+                                 {"--format", "9"},
+                                 0,
+                                 "alpha, beta, gam\n",
+                                 ""},
+                      ProgramRow{
+                          "output_to_a_full_device",
+                          Stream::Pipe,
+                          kText,
+                          Stream::FullDevice,
+                          0,
+                          {},
+                          1,
+                          "",
+                          "zet-count: Error 61: No space left on device (standard output)\n"},
+                      ProgramRow{"closed_output",
+                                 Stream::Pipe,
+                                 kText,
+                                 Stream::Closed,
+                                 0,
+                                 {},
+                                 1,
+                                 "",
+                                 "zet-count: Error 57: Bad file descriptor (standard output)\n"},
+                      ProgramRow{"reader_goes_away",
+                                 Stream::Pipe,
+                                 kManyWords,
+                                 Stream::Pipe,
+                                 100,
+                                 {},
+                                 1,
+                                 "   Rank    Freq  Word",
+                                 ""}),
     [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace

@@ -16,14 +16,16 @@ struct Change {
 std::string Describe(const std::vector<ParamChange>& changes) {
   std::string text;
   for (const ParamChange& c : changes)
-    text += std::string(GetParamInfo(c.id).name) + "=" + (c.text ? "'" + *c.text + "'" : std::to_string(c.value)) + " ";
+    text += std::string(GetParamInfo(c.id).name) + "=" +
+            (c.text ? "'" + *c.text + "'" : std::to_string(c.value)) + " ";
   return text;
 }
 
 std::string Describe(const std::vector<Change>& changes) {
   std::vector<ParamChange> converted;
   for (const Change& c : changes)
-    converted.push_back({c.id, c.text ? 0 : c.value, c.text ? std::optional<std::string>(c.text) : std::nullopt});
+    converted.push_back(
+        {c.id, c.text ? 0 : c.value, c.text ? std::optional<std::string>(c.text) : std::nullopt});
   return Describe(converted);
 }
 
@@ -33,39 +35,62 @@ TEST(CountOptionsTest, OptionsSetTheirParametersInOrder) {
     std::vector<Change> changes;
   };
   const Row rows[] = {
-      {{"--case-sensitive", "--ignore-case"}, {{P::chkCaseSignificant, 1, nullptr}, {P::chkCaseSignificant, 0, nullptr}}},
+      {{"--case-sensitive", "--ignore-case"},
+       {{P::chkCaseSignificant, 1, nullptr}, {P::chkCaseSignificant, 0, nullptr}}},
       {{"--allow", "numerals,periods", "--disallow=hyphens"},
-       {{P::chkAllowWordsWithNumerals, 1, nullptr}, {P::chkAllowWordsWithPeriods, 1, nullptr},
+       {{P::chkAllowWordsWithNumerals, 1, nullptr},
+        {P::chkAllowWordsWithPeriods, 1, nullptr},
         {P::chkAllowWordsWithHyphens, 0, nullptr}}},
-      {{"--keep-final-s", "--drop-final-s"}, {{P::chkDropFinalS, 0, nullptr}, {P::chkDropFinalS, 1, nullptr}}},
+      {{"--keep-final-s", "--drop-final-s"},
+       {{P::chkDropFinalS, 0, nullptr}, {P::chkDropFinalS, 1, nullptr}}},
       {{"--min-length", "4", "--min-count=9", "--max-length=80"},
-       {{P::chkIgnoreShortWords, 1, nullptr}, {P::cboShortWordSize, 2, nullptr},
-        {P::chkIgnoreInfrequentWords, 1, nullptr}, {P::cboThresholdFrequency, 7, nullptr},
+       {{P::chkIgnoreShortWords, 1, nullptr},
+        {P::cboShortWordSize, 2, nullptr},
+        {P::chkIgnoreInfrequentWords, 1, nullptr},
+        {P::cboThresholdFrequency, 7, nullptr},
         {P::cboLongWordSize, 6, nullptr}}},
       {{"--no-min-length", "--no-min-count", "--no-common-words"},
-       {{P::chkIgnoreShortWords, 0, nullptr}, {P::chkIgnoreInfrequentWords, 0, nullptr},
+       {{P::chkIgnoreShortWords, 0, nullptr},
+        {P::chkIgnoreInfrequentWords, 0, nullptr},
         {P::chkIgnoreCommonWords, 0, nullptr}}},
-      {{"--keep-repetitions", "--ignore-repetitions", "--keep-roman-numerals", "--ignore-roman-numerals",
-        "--keep-no-vowel", "--ignore-no-vowel"},
-       {{P::chkIgnoreRepetitions, 0, nullptr}, {P::chkIgnoreRepetitions, 1, nullptr},
-        {P::chkIgnoreRomNum40, 0, nullptr}, {P::chkIgnoreRomNum40, 1, nullptr},
-        {P::chkIgnoreNoVowelOrY, 0, nullptr}, {P::chkIgnoreNoVowelOrY, 1, nullptr}}},
+      {{"--keep-repetitions", "--ignore-repetitions", "--keep-roman-numerals",
+        "--ignore-roman-numerals", "--keep-no-vowel", "--ignore-no-vowel"},
+       {{P::chkIgnoreRepetitions, 0, nullptr},
+        {P::chkIgnoreRepetitions, 1, nullptr},
+        {P::chkIgnoreRomNum40, 0, nullptr},
+        {P::chkIgnoreRomNum40, 1, nullptr},
+        {P::chkIgnoreNoVowelOrY, 0, nullptr},
+        {P::chkIgnoreNoVowelOrY, 1, nullptr}}},
       {{"--order=alphabetical", "--order", "frequency", "--order", "by frequency"},
-       {{P::cboWordOrder, 1, nullptr}, {P::cboWordOrder, 0, nullptr}, {P::cboWordOrder, 0, nullptr}}},
+       {{P::cboWordOrder, 1, nullptr},
+        {P::cboWordOrder, 0, nullptr},
+        {P::cboWordOrder, 0, nullptr}}},
       {{"--format", "word frequency", "--format=3", "--format", "word (+ commas)"},
-       {{P::cboDisplayFormat, 7, nullptr}, {P::cboDisplayFormat, 3, nullptr}, {P::cboDisplayFormat, 9, nullptr}}},
-      {{"--commas", "--no-commas"}, {{P::chkOutputWithCommas, 1, nullptr}, {P::chkOutputWithCommas, 0, nullptr}}},
+       {{P::cboDisplayFormat, 7, nullptr},
+        {P::cboDisplayFormat, 3, nullptr},
+        {P::cboDisplayFormat, 9, nullptr}}},
+      {{"--commas", "--no-commas"},
+       {{P::chkOutputWithCommas, 1, nullptr}, {P::chkOutputWithCommas, 0, nullptr}}},
       {{"--ignore", "a b", "--common-words=c.txt"},
-       {{P::txbWordsToIgnore, 0, "a b"}, {P::chkIgnoreCommonWords, 1, nullptr},
-        {P::strCommonWordsFile, 0, "c.txt"}, {P::txbCommonWordsFile, 0, "c.txt"}}},
+       {{P::txbWordsToIgnore, 0, "a b"},
+        {P::chkIgnoreCommonWords, 1, nullptr},
+        {P::strCommonWordsFile, 0, "c.txt"},
+        {P::txbCommonWordsFile, 0, "c.txt"}}},
       // One pair replaces both pairs; a second --comment-markers sets the
       // second pair; markers beginning with "-" are taken as they are.
       {{"--comment-markers", "{{", "}}"},
-       {{P::chkAllowCommentMarkers, 1, nullptr}, {P::txbStartComment0, 0, "{{"}, {P::txbEndComment0, 0, "}}"},
-        {P::txbStartComment1, 0, "{{"}, {P::txbEndComment1, 0, "}}"}}},
+       {{P::chkAllowCommentMarkers, 1, nullptr},
+        {P::txbStartComment0, 0, "{{"},
+        {P::txbEndComment0, 0, "}}"},
+        {P::txbStartComment1, 0, "{{"},
+        {P::txbEndComment1, 0, "}}"}}},
       {{"--comment-markers", "-[", "]-", "--comment-markers=--", ""},
-       {{P::chkAllowCommentMarkers, 1, nullptr}, {P::txbStartComment0, 0, "-["}, {P::txbEndComment0, 0, "]-"},
-        {P::txbStartComment1, 0, "-["}, {P::txbEndComment1, 0, "]-"}, {P::txbStartComment1, 0, "--"},
+       {{P::chkAllowCommentMarkers, 1, nullptr},
+        {P::txbStartComment0, 0, "-["},
+        {P::txbEndComment0, 0, "]-"},
+        {P::txbStartComment1, 0, "-["},
+        {P::txbEndComment1, 0, "]-"},
+        {P::txbStartComment1, 0, "--"},
         {P::txbEndComment1, 0, ""}}},
       {{"--no-comment-markers", "--use-comment-markers"},
        {{P::chkAllowCommentMarkers, 0, nullptr}, {P::chkAllowCommentMarkers, 1, nullptr}}},
@@ -75,15 +100,33 @@ TEST(CountOptionsTest, OptionsSetTheirParametersInOrder) {
     EXPECT_EQ(parsed.error, "") << row.args.front();
     EXPECT_EQ(Describe(parsed.options.changes), Describe(row.changes)) << row.args.front();
     for (const ParamChange& c : parsed.options.changes)  // every value fits its parameter
-      EXPECT_TRUE(c.text ? ParameterSet().SetText(c.id, *c.text) : ParameterSet().SetValue(c.id, c.value));
+      EXPECT_TRUE(c.text ? ParameterSet().SetText(c.id, *c.text)
+                         : ParameterSet().SetValue(c.id, c.value));
   }
 }
 
 TEST(CountOptionsTest, OtherOptionsFillTheirFields) {
-  const ParsedCountOptions parsed = ParseCountOptions(
-      {"--type=html", "--encoding", "utf-16le", "--jobs=4", "--unicode", "--locale", "de_DE.UTF-8",
-       "-o", "out.txt", "--params=p.zet", "--save-params", "q.zet", "--settings", "--totals",
-       "--comment-markers", "#", "", "-h", "--version", "--", "-file.txt"});
+  const ParsedCountOptions parsed = ParseCountOptions({"--type=html",
+                                                       "--encoding",
+                                                       "utf-16le",
+                                                       "--jobs=4",
+                                                       "--unicode",
+                                                       "--locale",
+                                                       "de_DE.UTF-8",
+                                                       "-o",
+                                                       "out.txt",
+                                                       "--params=p.zet",
+                                                       "--save-params",
+                                                       "q.zet",
+                                                       "--settings",
+                                                       "--totals",
+                                                       "--comment-markers",
+                                                       "#",
+                                                       "",
+                                                       "-h",
+                                                       "--version",
+                                                       "--",
+                                                       "-file.txt"});
   ASSERT_EQ(parsed.error, "");
   const CountOptions& o = parsed.options;
   EXPECT_EQ(o.type, InputType::Html);
@@ -136,18 +179,22 @@ TEST(CountOptionsTest, UsageErrorsNameTheProblem) {
        "standard input)"},
       {{"-o"}, "option '--output' needs a value (FILE)"},
       {{"--comment-markers", "#"}, "option '--comment-markers' needs 2 values (START END)"},
-      {{"--comment-markers", "a", "b", "--comment-markers", "c", "d", "--comment-markers", "e", "f"},
+      {{"--comment-markers", "a", "b", "--comment-markers", "c", "d", "--comment-markers", "e",
+        "f"},
        "option '--comment-markers' may be given at most twice (two pairs of markers)"},
       {{"--commas=1"}, "option '--commas' takes no value"},
       {{"--min-length", "1"}, "option '--min-length' takes 2, 3, 4, 5, 6, 7, 8 or 9, not '1'"},
       {{"--min-count=x"}, "option '--min-count' takes 2, 3, 4, 5, 6, 7, 8 or 9, not 'x'"},
-      {{"--max-length", "55"}, "option '--max-length' takes 20, 30, 40, 50, 60, 70 or 80, not '55'"},
+      {{"--max-length", "55"},
+       "option '--max-length' takes 20, 30, 40, 50, 60, 70 or 80, not '55'"},
       {{"--order", "random"},
        "option '--order' takes frequency, alphabetical or codepoint, not 'random'"},
       {{"--format", "10"},
-       "option '--format' takes a number from 0 to 9 or a format such as \"rank frequency word\", not '10'"},
+       "option '--format' takes a number from 0 to 9 or a format such as \"rank frequency word\", "
+       "not '10'"},
       {{"--allow", "hyphens,dots"},
-       "unknown character class 'dots' (use hyphens, apostrophes, underscores, colons, backslashes, "
+       "unknown character class 'dots' (use hyphens, apostrophes, underscores, colons, "
+       "backslashes, "
        "slashes, periods, at-signs, numerals or all)"},
       {{"--type", "xml"}, "option '--type' takes text, html or c, not 'xml'"},
       {{"--encoding=latin1"},
@@ -158,7 +205,8 @@ TEST(CountOptionsTest, UsageErrorsNameTheProblem) {
       {{"--min-range", "0"}, "option '--min-range' takes a number of files from 1 on, not '0'"},
       {{"--export", "xml"}, "option '--export' takes tsv, csv or json, not 'xml'"},
   };
-  for (const auto& [args, error] : rows) EXPECT_EQ(ParseCountOptions(args).error, error) << args.front();
+  for (const auto& [args, error] : rows)
+    EXPECT_EQ(ParseCountOptions(args).error, error) << args.front();
 }
 
 // The help text with each line break and the indent after it made one space.
@@ -181,15 +229,17 @@ TEST(CountOptionsTest, HelpShowsEveryOptionWithItsChoicesAndDefaults) {
   EXPECT_GE(names.size(), 41u);
   for (const std::string& name : names) {
     const std::size_t at = help.find("  " + name);
-    const bool shown = at != std::string::npos || help.find(", " + name + " ") != std::string::npos ||
+    const bool shown = at != std::string::npos ||
+                       help.find(", " + name + " ") != std::string::npos ||
                        help.find(", " + name + "\n") != std::string::npos;
     EXPECT_TRUE(shown) << name;
   }
-  for (const char* text : {"20, 30, 40, 50, 60, 70 or 80 (default 50)", "9 \"word (+ commas)\"",
-                           "0 \"rank frequency word\" (default)",
-                           "frequency or alphabetical (default frequency), or codepoint with --unicode",
-                           "(default: hyphens)", "/* */ and // to the end of the line",
-                           "--type text|html|c", "--comment-markers START END"})
+  for (const char* text :
+       {"20, 30, 40, 50, 60, 70 or 80 (default 50)", "9 \"word (+ commas)\"",
+        "0 \"rank frequency word\" (default)",
+        "frequency or alphabetical (default frequency), or codepoint with --unicode",
+        "(default: hyphens)", "/* */ and // to the end of the line", "--type text|html|c",
+        "--comment-markers START END"})
     EXPECT_NE(Unwrapped(help).find(text), std::string::npos) << text;
 }
 
@@ -199,12 +249,14 @@ TEST(CountOptionsTest, UnusableMarkersFromTheCommandLineAreUsageErrors) {
   const std::pair<std::vector<std::string>, std::string> rows[] = {
       {{"--comment-markers", "#", ""}, ""},
       {{"--comment-markers", "rem", ""},
-       "option '--comment-markers': the start marker 'rem' could be part of a word; choose another, "
+       "option '--comment-markers': the start marker 'rem' could be part of a word; choose "
+       "another, "
        "or --disallow the characters it is made of"},
       {{"--comment-markers", "x-", "", "--disallow", "hyphens"}, ""},
       {{"--comment-markers", "#", "", "--comment-markers", "%", "%"},
        "option '--comment-markers': the start and end markers must differ, not both '%'"},
-      {{"--comment-markers", "", "x"}, "option '--comment-markers': the start marker may not be empty"},
+      {{"--comment-markers", "", "x"},
+       "option '--comment-markers': the start marker may not be empty"},
       {{"--comment-markers", "rem", "", "--no-comment-markers"}, ""},  // not used, so no fault
       {{"--use-comment-markers"}, ""},
       // Two hyphens in a row are read as a space before markers are looked
@@ -216,7 +268,8 @@ TEST(CountOptionsTest, UnusableMarkersFromTheCommandLineAreUsageErrors) {
        "option '--comment-markers': the marker '--' can never be found, since two hyphens in a row "
        "are read as a space; choose another"},
       {{"--comment-markers", "#", "", "--comment-markers", "{", "--}"},
-       "option '--comment-markers': the marker '--}' can never be found, since two hyphens in a row "
+       "option '--comment-markers': the marker '--}' can never be found, since two hyphens in a "
+       "row "
        "are read as a space; choose another"},
       {{"--comment-markers", "-[", "]-"}, ""},
   };

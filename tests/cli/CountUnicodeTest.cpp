@@ -25,8 +25,9 @@ constexpr const char* kText =
 TEST(CountUnicodeTest, EveryScriptCountsAndCaseFoldsByTheLocale) {
   const CliRun run = Count({"--unicode", "--locale", "pl", "--format", "7"}, kText);
   EXPECT_EQ(run.status, 0) << run.err;
-  const std::pair<const char*, const char*> counts[] = {
-      {"łódź", "3"}, {"ελληνικά", "2"}, {"русский", "2"}, {"язык", "1"}, {"我们", "2"}, {"中文", "2"}};
+  const std::pair<const char*, const char*> counts[] = {{"łódź", "3"},    {"ελληνικά", "2"},
+                                                        {"русский", "2"}, {"язык", "1"},
+                                                        {"我们", "2"},    {"中文", "2"}};
   for (const auto& [word, count] : counts)
     EXPECT_THAT(run.out, ::testing::ContainsRegex(std::string(word) + " +" + count + "\n"));
   // The default model keeps only what Windows-1252 can hold.
@@ -35,10 +36,12 @@ TEST(CountUnicodeTest, EveryScriptCountsAndCaseFoldsByTheLocale) {
 
 TEST(CountUnicodeTest, OrderIsTheLocalesOrCodePoints) {
   const std::string text = "zebra ähnlich apfel\n";
-  EXPECT_EQ(Count({"--unicode", "--locale", "de", "--order", "alphabetical", "--format", "8"}, text).out,
-            "Word (longest has 7 characters)\nähnlich\napfel\nzebra\n");
-  EXPECT_EQ(Count({"--unicode", "--locale", "sv", "--order", "alphabetical", "--format", "8"}, text).out,
-            "Word (longest has 7 characters)\napfel\nzebra\nähnlich\n");
+  EXPECT_EQ(
+      Count({"--unicode", "--locale", "de", "--order", "alphabetical", "--format", "8"}, text).out,
+      "Word (longest has 7 characters)\nähnlich\napfel\nzebra\n");
+  EXPECT_EQ(
+      Count({"--unicode", "--locale", "sv", "--order", "alphabetical", "--format", "8"}, text).out,
+      "Word (longest has 7 characters)\napfel\nzebra\nähnlich\n");
   EXPECT_EQ(Count({"--unicode", "--order", "codepoint", "--format", "8"}, text).out,
             "Word (longest has 7 characters)\napfel\nzebra\nähnlich\n");
 }
@@ -51,9 +54,13 @@ TEST(CountUnicodeTest, AnUnknownLocaleIsAUsageError) {
 
 TEST(CountUnicodeTest, UtfSixteenAndWindows1252InputsAreDecoded) {
   test::TempDir dir;
-  const std::string utf16 = dir.Write("w.txt", std::string("\xFF\xFE\x41\x01\xF3\x00\x64\x00\x7A\x01\n\x00", 12));
+  const std::string utf16 =
+      dir.Write("w.txt", std::string("\xFF\xFE\x41\x01\xF3\x00\x64\x00\x7A\x01\n\x00", 12));
   EXPECT_THAT(Count({"--unicode", "--format", "8", utf16}).out, HasSubstr("łódź"));
-  EXPECT_THAT(Count({"--unicode", "--format", "8"}, "caf\xE9 na\xEF" "f\n").out,
+  EXPECT_THAT(Count({"--unicode", "--format", "8"},
+                    "caf\xE9 na\xEF"
+                    "f\n")
+                  .out,
               HasSubstr("café"));
 }
 

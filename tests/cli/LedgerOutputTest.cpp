@@ -56,31 +56,34 @@ INSTANTIATE_TEST_SUITE_P(
                   "xiv\t1\tfewer occurrences than 3\n"
                   "zebra\t1\tfewer occurrences than 3\n"},
         // Standard input is one file: every word is in fewer than two.
-        LedgerRow{"ExcludedAndExplainedByRange",
-                  {"--excluded", "--min-range", "2", "--min-count", "3", "--explain", "house"},
-                  "\"house\": found 3 times under the entry \"house\", left out: fewer files than 2\n"
-                  "café\t5\tfewer files than 2\n"
-                  "cat\t3\tfewer files than 2\n"
-                  "house\t3\tfewer files than 2\n"
-                  "the\t3\tfewer files than 2\n"
-                  "ii\t2\tfewer occurrences than 3\n"  // the other tests come first
-                  "cwm\t1\tfewer occurrences than 3\n"
-                  "ox\t1\tfewer occurrences than 3\n"
-                  "xiv\t1\tfewer occurrences than 3\n"
-                  "zebra\t1\tfewer occurrences than 3\n"},
-        LedgerRow{"ExplainEachKind",
-                  {"--explain", "Cats,HOUSE", "--explain", "ii", "--explain", "dog", "--explain",
-                   "---", "--explain", "the cat"},
-                  "\"Cats\": found 3 times under the entry \"cat\", listed at rank 2\n"
-                  "\"HOUSE\": found 3 times under the entry \"house\", listed at rank 3\n"
-                  "\"ii\": found 2 times under the entry \"ii\", left out: repetition of one letter\n"
-                  "\"dog\": not found (looked up as \"dog\")\n"
-                  "\"---\": not a word under the current rules\n"
-                  "\"the cat\": more than one word under the current rules (the first is \"the\")\n"},
-        LedgerRow{"ExplainWithSpellings",
-                  {"--explain", "CAFÉ", "--spellings", "--case-sensitive"},
-                  "\"CAFÉ\": found 5 times under the entry \"Café\" [cafe 2, CAFE 1, Café 1, café 1], "
-                  "listed at rank 1\n"},
+        LedgerRow{
+            "ExcludedAndExplainedByRange",
+            {"--excluded", "--min-range", "2", "--min-count", "3", "--explain", "house"},
+            "\"house\": found 3 times under the entry \"house\", left out: fewer files than 2\n"
+            "café\t5\tfewer files than 2\n"
+            "cat\t3\tfewer files than 2\n"
+            "house\t3\tfewer files than 2\n"
+            "the\t3\tfewer files than 2\n"
+            "ii\t2\tfewer occurrences than 3\n"  // the other tests come first
+            "cwm\t1\tfewer occurrences than 3\n"
+            "ox\t1\tfewer occurrences than 3\n"
+            "xiv\t1\tfewer occurrences than 3\n"
+            "zebra\t1\tfewer occurrences than 3\n"},
+        LedgerRow{
+            "ExplainEachKind",
+            {"--explain", "Cats,HOUSE", "--explain", "ii", "--explain", "dog", "--explain", "---",
+             "--explain", "the cat"},
+            "\"Cats\": found 3 times under the entry \"cat\", listed at rank 2\n"
+            "\"HOUSE\": found 3 times under the entry \"house\", listed at rank 3\n"
+            "\"ii\": found 2 times under the entry \"ii\", left out: repetition of one letter\n"
+            "\"dog\": not found (looked up as \"dog\")\n"
+            "\"---\": not a word under the current rules\n"
+            "\"the cat\": more than one word under the current rules (the first is \"the\")\n"},
+        LedgerRow{
+            "ExplainWithSpellings",
+            {"--explain", "CAFÉ", "--spellings", "--case-sensitive"},
+            "\"CAFÉ\": found 5 times under the entry \"Café\" [cafe 2, CAFE 1, Café 1, café 1], "
+            "listed at rank 1\n"},
         // A word typed in Latin-1 is read as Windows-1252 and shown as UTF-8.
         LedgerRow{"ExplainNotUtf8",
                   {"--explain", "caf\xE9"},
@@ -144,10 +147,11 @@ TEST_P(LedgerUsageTest, IsAUsageError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, LedgerUsageTest,
-    ::testing::Values(UsageRow{"EmptyWord", {"--explain", ""}, "'--explain' needs a word"},
-                      UsageRow{"EmptyInList", {"--explain", "a,,b"}, "'--explain' needs a word"},
-                      UsageRow{"NoWord", {"--explain"}, "--explain"},
-                      UsageRow{"Unicode", {"--unicode", "--spellings"}, "not available with --unicode"}));
+    ::testing::Values(
+        UsageRow{"EmptyWord", {"--explain", ""}, "'--explain' needs a word"},
+        UsageRow{"EmptyInList", {"--explain", "a,,b"}, "'--explain' needs a word"},
+        UsageRow{"NoWord", {"--explain"}, "--explain"},
+        UsageRow{"Unicode", {"--unicode", "--spellings"}, "not available with --unicode"}));
 
 }  // namespace
 }  // namespace zet

@@ -36,9 +36,9 @@ Ran Count(std::vector<std::string> args, const std::string& input = "") {
 // Lines of words in several spellings of one key ("Café", "cafe", "CAFÉ"),
 // so which spelling a merge keeps shows.
 std::string GeneratedText(std::mt19937& random, std::size_t lines) {
-  static const char* const kWords[] = {"Café",  "cafe",  "CAFÉ", "apple", "Apple", "naïve",
-                                       "Naive", "Straße", "strasse", "rôle", "role", "cats",
-                                       "don't", "well-known", "x",     "Zebra", "zebra", "Œuvre"};
+  static const char* const kWords[] = {"Café",  "cafe",       "CAFÉ",    "apple", "Apple", "naïve",
+                                       "Naive", "Straße",     "strasse", "rôle",  "role",  "cats",
+                                       "don't", "well-known", "x",       "Zebra", "zebra", "Œuvre"};
   std::string text;
   std::uniform_int_distribution<std::size_t> pick(0, std::size(kWords) - 1);
   for (std::size_t i = 0; i < lines; ++i) {
@@ -118,13 +118,15 @@ TEST_P(MergeEqualsOnePass, ListsAsOneCount) {
       const std::size_t end =
           std::min(files.size(), first + std::uniform_int_distribution<std::size_t>(1, 3)(random));
       parts.push_back(dir.File("g" + std::to_string(first) + ".part"));
-      const Ran counted = Count(Joined({"--partial", parts.back(), "--source", std::to_string(first)},
-                                       {files.begin() + first, files.begin() + end}));
+      const Ran counted =
+          Count(Joined({"--partial", parts.back(), "--source", std::to_string(first)},
+                       {files.begin() + first, files.begin() + end}));
       ASSERT_EQ(counted.status, 0) << counted.err;
       first = end;
     }
     std::vector<std::string> lines;
-    for (std::istringstream s(mapped); std::getline(s, lines.emplace_back());) {}
+    for (std::istringstream s(mapped); std::getline(s, lines.emplace_back());) {
+    }
     std::sort(lines.begin(), lines.end());
     std::string sorted;
     for (const std::string& l : lines)
@@ -236,12 +238,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadPart{"count_changed",
                 [](const std::string& g, const std::string&) {
                   std::string b = g;
-                  b[b.find("\t27\t")+1] = '3';
+                  b[b.find("\t27\t") + 1] = '3';
                   return b;
                 },
                 "checksum"},
-        BadPart{"concatenated",
-                [](const std::string& g, const std::string& o) { return g + o; }, "joined"},
+        BadPart{"concatenated", [](const std::string& g, const std::string& o) { return g + o; },
+                "joined"},
         BadPart{"not_a_partial",
                 [](const std::string&, const std::string&) { return std::string("a\tb\n"); },
                 "not a partial count"}),
@@ -267,7 +269,8 @@ TEST(RefusedPartial, MissingFileAndBadReduceLines) {
 // Everything the reader accepts it writes back byte for byte; a spelling
 // found earlier wins whichever side of the merge it is on.
 TEST(PartialFormat, RoundTripsAndKeepsTheEarliestSpelling) {
-  PartialCount a{"model=windows-1252 test", 1, {{"cafe", "Caf\xe9", 2, 0, 3, 1}, {"x", "x", 2, 0, 1, 1}}};
+  PartialCount a{
+      "model=windows-1252 test", 1, {{"cafe", "Caf\xe9", 2, 0, 3, 1}, {"x", "x", 2, 0, 1, 1}}};
   PartialCount b{"model=windows-1252 test", 1, {{"cafe", "CAFE", 1, 9, 1, 1}}};
   const std::string bytes = FormatPartial(a);
   const Outcome<PartialCount> read = ReadPartial(bytes, "a.part");

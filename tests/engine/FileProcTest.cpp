@@ -39,21 +39,20 @@ TEST_P(CheckTextFileTest, Classifies) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CheckTextFileTest,
-    ::testing::Values(
-        TextRow{"empty", "", TextCheck::Empty},
-        TextRow{"crlf", "a\r\nb\r\n", TextCheck::Text},
-        TextRow{"no_line_break", "one line", TextCheck::Text},
-        TextRow{"crlf_with_stray_lf", "a\r\nb\nc\r\n", TextCheck::Text},
-        TextRow{"lf_only", "a\nb\n", TextCheck::UnixLineEndings},
-        TextRow{"cr_only", "a\rb\r", TextCheck::MacLineEndings},
-        TextRow{"tab_and_high_bytes", "a\tb\x7F\xE9\xFF", TextCheck::Text},
-        TextRow{"nul", std::string("a\0b", 3), TextCheck::NotText},
-        TextRow{"eof_byte", "a\x1A", TextCheck::NotText},
-        TextRow{"form_feed", "a\fb", TextCheck::NotText},
-        TextRow{"nul_last_examined_byte", At(16383, '\0', 20000), TextCheck::NotText},
-        TextRow{"nul_after_sample", At(16384, '\0', 20000), TextCheck::Text},
-        TextRow{"eof_byte_after_sample", At(30000, '\x1A', 40000), TextCheck::Text},
-        TextRow{"lf_after_sample_not_seen", At(16384, '\n', 20000), TextCheck::Text}),
+    ::testing::Values(TextRow{"empty", "", TextCheck::Empty},
+                      TextRow{"crlf", "a\r\nb\r\n", TextCheck::Text},
+                      TextRow{"no_line_break", "one line", TextCheck::Text},
+                      TextRow{"crlf_with_stray_lf", "a\r\nb\nc\r\n", TextCheck::Text},
+                      TextRow{"lf_only", "a\nb\n", TextCheck::UnixLineEndings},
+                      TextRow{"cr_only", "a\rb\r", TextCheck::MacLineEndings},
+                      TextRow{"tab_and_high_bytes", "a\tb\x7F\xE9\xFF", TextCheck::Text},
+                      TextRow{"nul", std::string("a\0b", 3), TextCheck::NotText},
+                      TextRow{"eof_byte", "a\x1A", TextCheck::NotText},
+                      TextRow{"form_feed", "a\fb", TextCheck::NotText},
+                      TextRow{"nul_last_examined_byte", At(16383, '\0', 20000), TextCheck::NotText},
+                      TextRow{"nul_after_sample", At(16384, '\0', 20000), TextCheck::Text},
+                      TextRow{"eof_byte_after_sample", At(30000, '\x1A', 40000), TextCheck::Text},
+                      TextRow{"lf_after_sample_not_seen", At(16384, '\n', 20000), TextCheck::Text}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(CheckTextFileOtherTest, LargerLimitExaminesMore) {
@@ -71,9 +70,9 @@ TEST(CheckTextFileOtherTest, MissingAndUnreadableFiles) {
   const std::string locked = dir.Write("locked.txt", "text");
   ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
   test::LetEveryoneIn(dir.Path());
-  EXPECT_EQ(test::RunAsUnprivileged(
-                [&] { return std::to_string(TextCheckCode(CheckTextFile(locked))); }),
-            std::to_string(TextCheckCode(TextCheck::CannotOpen)));
+  EXPECT_EQ(
+      test::RunAsUnprivileged([&] { return std::to_string(TextCheckCode(CheckTextFile(locked))); }),
+      std::to_string(TextCheckCode(TextCheck::CannotOpen)));
 }
 
 // Whatever a checked name has come to stand for, opening it never hangs and
@@ -85,7 +84,7 @@ TEST(FileProcTest, OpenRegularFileOpensOnlyRegularFiles) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   ASSERT_EQ(::symlink(file.c_str(), dir.File("link.txt").c_str()), 0);
   const std::pair<std::string, int> rows[] = {
-      {file, 0}, {dir.File("link.txt"), 0}, {dir.Path(), EISDIR},
+      {file, 0},      {dir.File("link.txt"), 0},      {dir.Path(), EISDIR},
       {fifo, EINVAL}, {dir.File("none.txt"), ENOENT},
   };
   for (const auto& [path, error] : rows) {
@@ -117,7 +116,7 @@ TEST(FileProcTest, LineEndingsMessages) {
 
 struct PathRow {
   std::string path;
-  std::string extension;       // lower-cased
+  std::string extension;  // lower-cased
   std::string extensionAsIs;
   std::string folder;
   friend void PrintTo(const PathRow& row, std::ostream* os) { *os << '"' << row.path << '"'; }
@@ -136,15 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, PathTest,
     ::testing::Values(
         PathRow{"/home/ann/My Texts/Book.TXT", "txt", "TXT", "/home/ann/My Texts/"},
-        PathRow{"notes.Html", "html", "Html", ""},
-        PathRow{"archive.tar.gz", "gz", "gz", ""},
-        PathRow{"/data.v2/readme", "", "", "/data.v2/"},
-        PathRow{"name.", "", "", ""},
-        PathRow{".profile", "profile", "profile", ""},
-        PathRow{"/a.txt", "txt", "txt", "/"},
+        PathRow{"notes.Html", "html", "Html", ""}, PathRow{"archive.tar.gz", "gz", "gz", ""},
+        PathRow{"/data.v2/readme", "", "", "/data.v2/"}, PathRow{"name.", "", "", ""},
+        PathRow{".profile", "profile", "profile", ""}, PathRow{"/a.txt", "txt", "txt", "/"},
         PathRow{"//server/share/x.c", "c", "c", "//server/share/"},
-        PathRow{"C:/My Texts/A.TXT", "txt", "TXT", "C:/My Texts/"},
-        PathRow{"dir/", "", "", "dir/"},
+        PathRow{"C:/My Texts/A.TXT", "txt", "TXT", "C:/My Texts/"}, PathRow{"dir/", "", "", "dir/"},
         PathRow{"x.\xC3\x89T\xC3\x89", "\xC3\x89t\xC3\x89", "\xC3\x89T\xC3\x89", ""},
         PathRow{"", "", "", ""}));
 
@@ -161,8 +156,7 @@ TEST_P(FileSizeTextTest, Describes) { EXPECT_EQ(FileSizeText(GetParam().number),
 INSTANTIATE_TEST_SUITE_P(
     Rows, FileSizeTextTest,
     ::testing::Values(
-        NumberRow{0, "Filesize:   0 bytes"},
-        NumberRow{9999, "Filesize:   9,999 bytes"},
+        NumberRow{0, "Filesize:   0 bytes"}, NumberRow{9999, "Filesize:   9,999 bytes"},
         NumberRow{10000, "Filesize:   10,000 bytes    9.77 KB"},
         // 9.875 KB: a half rounds away from zero, 10.125 likewise.
         NumberRow{10112, "Filesize:   10,112 bytes    9.88 KB"},
@@ -171,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
         NumberRow{10240000, "Filesize:   10,240,000 bytes    10,000.00 KB    9.77 MB"},
         NumberRow{5368709120, "Filesize:   5,368,709,120 bytes    5,242,880.00 KB    5,120.00 MB"},
         // Past single precision's 24 bits the kilobytes are the nearest float.
-        NumberRow{17179869183, "Filesize:   17,179,869,183 bytes    16,777,216.00 KB    16,384.00 MB"}));
+        NumberRow{17179869183,
+                  "Filesize:   17,179,869,183 bytes    16,777,216.00 KB    16,384.00 MB"}));
 
 TEST(FileProcTest, FileExistsAndLength) {
   TempDir dir;

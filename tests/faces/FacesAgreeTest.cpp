@@ -13,12 +13,12 @@
 
 #include "cli/CountCommand.h"
 #include "params/SettingsFile.h"
+#include "tests/support/ProblemText.h"
 #include "tests/windows/MainWindowFixture.h"
 #include "windows/LeftOutWordsTable.h"
 #include "windows/ListedLedger.h"
 #include "windows/MainDrops.h"
 #include "windows/MainExports.h"
-#include "tests/support/ProblemText.h"
 
 namespace zet::test {
 namespace {
@@ -325,7 +325,8 @@ TEST_F(FacesAgreeTest, ExplainAndLeftOutWordsReadAlike) {
   EXPECT_EQ(DesktopCount(text, "").text, "");
   ListedLedger ledger(*frm);
   ledger.Listed();
-  const std::vector<std::string> typed = {"cat", "CATS", "on", "xiv", "mm", "dog", "two words", "--"};
+  const std::vector<std::string> typed = {"cat", "CATS", "on",        "xiv",
+                                          "mm",  "dog",  "two words", "--"};
   std::vector<std::string> args;
   for (const std::string& word : typed) args.insert(args.end(), {"--explain", word});
   args.push_back(text);

@@ -58,60 +58,95 @@ std::string Existing(const std::string& path, mode_t mode) {
 }
 
 const Row kRows[] = {
-    {"new file", [](const std::string& f, const std::string&) {
-       return Target{f + "/new.txt", f + "/new.txt"}; }, Result::Created},
-    {"existing 0644 file", [](const std::string& f, const std::string&) {
-       const std::string p = Existing(f + "/out.txt", 0644); return Target{p, p}; },
+    {"new file",
+     [](const std::string& f, const std::string&) {
+       return Target{f + "/new.txt", f + "/new.txt"};
+     },
+     Result::Created},
+    {"existing 0644 file",
+     [](const std::string& f, const std::string&) {
+       const std::string p = Existing(f + "/out.txt", 0644);
+       return Target{p, p};
+     },
      Result::Replaced},
-    {"private 0600 file", [](const std::string& f, const std::string&) {
-       const std::string p = Existing(f + "/out.txt", 0600); return Target{p, p}; },
+    {"private 0600 file",
+     [](const std::string& f, const std::string&) {
+       const std::string p = Existing(f + "/out.txt", 0600);
+       return Target{p, p};
+     },
      Result::Replaced},
-    {"hard-linked file", [](const std::string& f, const std::string&) {
+    {"hard-linked file",
+     [](const std::string& f, const std::string&) {
        const std::string p = Existing(f + "/out.txt", 0644);
        EXPECT_EQ(::link(p.c_str(), (f + "/other.txt").c_str()), 0);
-       return Target{p, p}; },
+       return Target{p, p};
+     },
      Result::InPlace},
-    {"symbolic link", [](const std::string& f, const std::string&) {
+    {"symbolic link",
+     [](const std::string& f, const std::string&) {
        const std::string p = Existing(f + "/out.txt", 0640);
        EXPECT_EQ(::symlink("out.txt", (f + "/link.txt").c_str()), 0);
-       return Target{f + "/link.txt", p}; },
+       return Target{f + "/link.txt", p};
+     },
      Result::Replaced},
-    {"dangling symbolic link", [](const std::string& f, const std::string&) {
+    {"dangling symbolic link",
+     [](const std::string& f, const std::string&) {
        EXPECT_EQ(::symlink("made.txt", (f + "/link.txt").c_str()), 0);
-       return Target{f + "/link.txt", f + "/made.txt"}; },
+       return Target{f + "/link.txt", f + "/made.txt"};
+     },
      Result::Created},
-    {"link loop", [](const std::string& f, const std::string&) {
+    {"link loop",
+     [](const std::string& f, const std::string&) {
        EXPECT_EQ(::symlink("b", (f + "/a").c_str()), 0);
        EXPECT_EQ(::symlink("a", (f + "/b").c_str()), 0);
-       return Target{f + "/a", ""}; },
+       return Target{f + "/a", ""};
+     },
      Result::Refused, "symbolic links lead round in a loop"},
-    {"device", [](const std::string&, const std::string&) { return Target{"/dev/null", ""}; },
+    {"device",
+     [](const std::string&, const std::string&) {
+       return Target{"/dev/null", ""};
+     },
      Result::InPlace},
-    {"input through a symbolic link", [](const std::string& f, const std::string& in) {
+    {"input through a symbolic link",
+     [](const std::string& f, const std::string& in) {
        EXPECT_EQ(::symlink(in.c_str(), (f + "/link.txt").c_str()), 0);
-       return Target{f + "/link.txt", in}; },
+       return Target{f + "/link.txt", in};
+     },
      Result::Refused, "cannot be the same as the input file"},
-    {"input through a hard link", [](const std::string& f, const std::string& in) {
+    {"input through a hard link",
+     [](const std::string& f, const std::string& in) {
        EXPECT_EQ(::link(in.c_str(), (f + "/hard.txt").c_str()), 0);
-       return Target{f + "/hard.txt", in}; },
+       return Target{f + "/hard.txt", in};
+     },
      Result::Refused, "cannot be the same as the input file"},
-    {"input through ../", [](const std::string& f, const std::string& in) {
-       return Target{f + "/../" + fs::path(in).filename().string(), in}; },
+    {"input through ../",
+     [](const std::string& f, const std::string& in) {
+       return Target{f + "/../" + fs::path(in).filename().string(), in};
+     },
      Result::Refused, "cannot be the same as the input file"},
-    {"write-protected file", [](const std::string& f, const std::string&) {
-       const std::string p = Existing(f + "/out.txt", 0444); return Target{p, p}; },
+    {"write-protected file",
+     [](const std::string& f, const std::string&) {
+       const std::string p = Existing(f + "/out.txt", 0444);
+       return Target{p, p};
+     },
      Result::Refused, "Cannot write the output file", true},
-    {"missing folder", [](const std::string& f, const std::string&) {
-       return Target{f + "/none/out.txt", ""}; },
+    {"missing folder",
+     [](const std::string& f, const std::string&) {
+       return Target{f + "/none/out.txt", ""};
+     },
      Result::Refused, "Cannot write the output file"},
-    {"new file in a read-only folder", [](const std::string& f, const std::string&) {
+    {"new file in a read-only folder",
+     [](const std::string& f, const std::string&) {
        EXPECT_EQ(::chmod(f.c_str(), 0555), 0);
-       return Target{f + "/new.txt", ""}; },
+       return Target{f + "/new.txt", ""};
+     },
      Result::Refused, "Cannot write the output file", true},
-    {"writable file in a read-only folder", [](const std::string& f, const std::string&) {
+    {"writable file in a read-only folder",
+     [](const std::string& f, const std::string&) {
        const std::string p = Existing(f + "/out.txt", 0666);
        EXPECT_EQ(::chmod(f.c_str(), 0555), 0);
-       return Target{p, p}; },
+       return Target{p, p};
+     },
      Result::InPlace, "", true},
 };
 
@@ -166,7 +201,8 @@ TEST_P(WritePolicyFacesTest, BothProgramsWriteOrRefuseAlike) {
     EXPECT_THAT(*outcome, ::testing::StartsWith("1|"));
     EXPECT_THAT(*outcome, HasSubstr(row.refusal));
     // The file is named; the desktop keeps its own text for the input file.
-    if (face == Face::Cli || std::string_view(row.refusal) != "cannot be the same as the input file") {
+    if (face == Face::Cli ||
+        std::string_view(row.refusal) != "cannot be the same as the input file") {
       EXPECT_THAT(*outcome, HasSubstr(target.path));
     }
   } else {

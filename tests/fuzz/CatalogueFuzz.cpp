@@ -73,9 +73,10 @@ void Run(const std::uint8_t* data, std::size_t size) {
     const std::string got = catalogue.Get(number);
     if (got != text) Fail("text " + std::to_string(number) + " is \"" + Printable(got) + "\"");
     Require(!got.empty(), "a text is empty");
-    Require(static_cast<std::size_t>(std::count_if(got.begin(), got.end(), [](char c) {
-              return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
-            })) <= Catalogue::kMaxTextLength,
+    Require(static_cast<std::size_t>(std::count_if(
+                got.begin(), got.end(),
+                [](char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u; })) <=
+                Catalogue::kMaxTextLength,
             "a text is longer than allowed");
   }
 }

@@ -29,8 +29,7 @@ std::vector<std::string> SplitAtNul(std::string_view bytes) {
 }
 
 void Run(const std::uint8_t* data, std::size_t size) {
-  const std::vector<std::string> args =
-      SplitAtNul({reinterpret_cast<const char*>(data), size});
+  const std::vector<std::string> args = SplitAtNul({reinterpret_cast<const char*>(data), size});
   const ParsedCountOptions parsed = ParseCountOptions(args);
   if (!parsed.error.empty()) return;  // a usage error, with its message
 
@@ -53,9 +52,12 @@ void Run(const std::uint8_t* data, std::size_t size) {
   Require(o.jobs <= 1024, "more jobs than --jobs allows");
   Require(!o.locale || !o.locale->empty(), "an empty locale was kept");
   bool markersSet = false;
-  for (const ParamChange& change : o.changes) markersSet = markersSet || change.id == ParamId::txbStartComment0;
-  Require(markersSet == o.markersGiven, "comment markers were set without --comment-markers, or not set by it");
-  if (!o.markersGiven) Require(CommentMarkerOptionError(o, params).empty(), "a marker error without markers");
+  for (const ParamChange& change : o.changes)
+    markersSet = markersSet || change.id == ParamId::txbStartComment0;
+  Require(markersSet == o.markersGiven,
+          "comment markers were set without --comment-markers, or not set by it");
+  if (!o.markersGiven)
+    Require(CommentMarkerOptionError(o, params).empty(), "a marker error without markers");
   if (o.inputFile) {
     bool found = false;
     for (const std::string& arg : args) found = found || arg == *o.inputFile;

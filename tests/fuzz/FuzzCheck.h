@@ -57,15 +57,24 @@ inline bool IsUpperByte(unsigned char c) {
 inline bool AllowedInWord(unsigned char c, const AllowFlags& allow) {
   if (IsLetterByte(c)) return true;
   switch (c) {
-    case '-': return allow.blnAllowHyphens;
-    case '\'': return allow.blnAllowApostrophes;
-    case '_': return allow.blnAllowUnderscores;
-    case ':': return allow.blnAllowColons;
-    case '\\': return allow.blnAllowBackslashes;
-    case '/': return allow.blnAllowForwardslashes;
-    case '.': return allow.blnAllowPeriods;
-    case '@': return allow.blnAllowAtSigns;
-    default: return c >= '0' && c <= '9' && allow.blnAllowNumerals;
+    case '-':
+      return allow.blnAllowHyphens;
+    case '\'':
+      return allow.blnAllowApostrophes;
+    case '_':
+      return allow.blnAllowUnderscores;
+    case ':':
+      return allow.blnAllowColons;
+    case '\\':
+      return allow.blnAllowBackslashes;
+    case '/':
+      return allow.blnAllowForwardslashes;
+    case '.':
+      return allow.blnAllowPeriods;
+    case '@':
+      return allow.blnAllowAtSigns;
+    default:
+      return c >= '0' && c <= '9' && allow.blnAllowNumerals;
   }
 }
 

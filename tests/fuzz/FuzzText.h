@@ -51,11 +51,16 @@ inline bool IsValidUtf8(std::string_view bytes) {
   while (i < n) {
     const unsigned char b = p[i];
     std::size_t len = 0;
-    if (b < 0x80) len = 1;
-    else if (b >= 0xC2 && b <= 0xDF) len = cont(i + 1, 0x80, 0xBF) ? 2 : 0;
-    else if (b == 0xE0) len = cont(i + 1, 0xA0, 0xBF) && cont(i + 2, 0x80, 0xBF) ? 3 : 0;
-    else if (b == 0xED) len = cont(i + 1, 0x80, 0x9F) && cont(i + 2, 0x80, 0xBF) ? 3 : 0;
-    else if (b >= 0xE1 && b <= 0xEF) len = cont(i + 1, 0x80, 0xBF) && cont(i + 2, 0x80, 0xBF) ? 3 : 0;
+    if (b < 0x80)
+      len = 1;
+    else if (b >= 0xC2 && b <= 0xDF)
+      len = cont(i + 1, 0x80, 0xBF) ? 2 : 0;
+    else if (b == 0xE0)
+      len = cont(i + 1, 0xA0, 0xBF) && cont(i + 2, 0x80, 0xBF) ? 3 : 0;
+    else if (b == 0xED)
+      len = cont(i + 1, 0x80, 0x9F) && cont(i + 2, 0x80, 0xBF) ? 3 : 0;
+    else if (b >= 0xE1 && b <= 0xEF)
+      len = cont(i + 1, 0x80, 0xBF) && cont(i + 2, 0x80, 0xBF) ? 3 : 0;
     else if (b == 0xF0)
       len = cont(i + 1, 0x90, 0xBF) && cont(i + 2, 0x80, 0xBF) && cont(i + 3, 0x80, 0xBF) ? 4 : 0;
     else if (b >= 0xF1 && b <= 0xF3)

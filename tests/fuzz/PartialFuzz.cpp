@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::CheckLines(bytes);
   const Outcome<PartialCount> read = ReadPartial(bytes, "fuzz.part");
   if (!read) {
-    fuzz::Require(read.problem().message.starts_with("fuzz.part: "), "a message not naming the file");
+    fuzz::Require(read.problem().message.starts_with("fuzz.part: "),
+                  "a message not naming the file");
     return 0;
   }
   const PartialCount& count = read.value();
@@ -48,13 +49,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const PartialCount twice = MergePartials({count, count});
   const Outcome<PartialCount> again = ReadPartial(FormatPartial(twice), "twice.part");
   fuzz::Require(again.ok() && again.value() == twice, "a merge does not read back");
-  fuzz::Require(twice.entries.size() == count.entries.size(), "a merge with itself changed the words");
+  fuzz::Require(twice.entries.size() == count.entries.size(),
+                "a merge with itself changed the words");
   WordTable table;
   FillTable(count, table);
   fuzz::Require(table.size() == count.entries.size(), "the table lost or gained words");
   for (std::size_t i = 0; i < table.size(); ++i)
-    fuzz::Require(table[i].strKey() == count.entries[i].key &&
-                      table[i].lngCount == count.entries[i].count,
-                  "the table holds other words or counts");
+    fuzz::Require(
+        table[i].strKey() == count.entries[i].key && table[i].lngCount == count.entries[i].count,
+        "the table holds other words or counts");
   return 0;
 }

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "scanner/CommentMarkers.h"
-#include "scanner/Encoding.h"
 #include "scanner/Cp1252.h"
+#include "scanner/Encoding.h"
 #include "scanner/Folding.h"
 #include "scanner/LineReader.h"
 #include "scanner/Scanner.h"
@@ -108,8 +108,10 @@ void CheckDecoder(std::string_view bytes) {
   std::string asciiOut;
   bool allAscii = true;
   for (char c : bytes) {
-    if (static_cast<unsigned char>(c) < 0x80) asciiIn += c;
-    else allAscii = false;
+    if (static_cast<unsigned char>(c) < 0x80)
+      asciiIn += c;
+    else
+      allAscii = false;
   }
   for (char c : out) {
     const auto b = static_cast<unsigned char>(c);
@@ -136,17 +138,18 @@ void CheckDecoder(std::string_view bytes) {
 // pieces; Windows-1252 is taken byte for byte.
 void CheckEncodings(std::string_view bytes, std::size_t piece) {
   const Encoding expected = bytes.starts_with("\xEF\xBB\xBF") ? Encoding::Utf8
-                            : bytes.starts_with("\xFF\xFE")     ? Encoding::Utf16LE
-                            : bytes.starts_with("\xFE\xFF")     ? Encoding::Utf16BE
-                            : IsValidUtf8(bytes)                ? Encoding::Utf8
-                                                                : Encoding::Windows1252;
+                            : bytes.starts_with("\xFF\xFE")   ? Encoding::Utf16LE
+                            : bytes.starts_with("\xFE\xFF")   ? Encoding::Utf16BE
+                            : IsValidUtf8(bytes)              ? Encoding::Utf8
+                                                              : Encoding::Windows1252;
   Require(DecideEncoding(bytes, true) == expected, "a whole source was decided wrongly");
   MemoryByteSource source(bytes, piece);
   const EncodingDecision decided = DecideSourceEncoding(source);
   Require(!decided.failed && decided.encoding == expected,
           "a source read in pieces was decided wrongly");
   const std::size_t prefix = ValidUtf8Prefix(bytes);
-  Require((prefix == bytes.size()) == IsValidUtf8(bytes), "the validator disagrees with the reference");
+  Require((prefix == bytes.size()) == IsValidUtf8(bytes),
+          "the validator disagrees with the reference");
   Require(IsValidUtf8(bytes.substr(0, prefix)), "the validator's valid prefix is not valid");
   Utf8Validator validator;
   for (std::size_t i = 0; i < bytes.size(); i += piece) validator.Feed(bytes.substr(i, piece));
@@ -177,14 +180,16 @@ void CheckUtf16(const Case& c, const WordTable& utf8Table) {
     Scanner scanner(c.settings, table, quiet);
     MemoryByteSource source(utf16, c.chunk);
     std::uint64_t last = 0;
-    const ReadOutcome outcome =
-        ScanLines(source, scanner, Encoding::Auto, [&](std::uint64_t done) { last = done; }, c.chunk % 7 + 1);
+    const ReadOutcome outcome = ScanLines(
+        source, scanner, Encoding::Auto, [&](std::uint64_t done) { last = done; }, c.chunk % 7 + 1);
     Require(outcome.bytesRead == utf16.size() && last == utf16.size(),
             "UTF-16 progress does not end at the source's size");
-    Require(table.size() == utf8Table.size() && table.TotalOccurrences() == utf8Table.TotalOccurrences(),
+    Require(table.size() == utf8Table.size() &&
+                table.TotalOccurrences() == utf8Table.TotalOccurrences(),
             "UTF-16 counted other words than UTF-8");
     for (std::size_t i = 0; i < table.size(); ++i)
-      if (table[i].strWord() != utf8Table[i].strWord() || table[i].lngCount != utf8Table[i].lngCount)
+      if (table[i].strWord() != utf8Table[i].strWord() ||
+          table[i].lngCount != utf8Table[i].lngCount)
         Fail("UTF-16 counted \"" + Printable(table[i].strWord()) + "\" differently");
   }
 }
@@ -198,8 +203,8 @@ void CheckLines(std::string_view text, std::size_t capacity, ByteSource& source)
   std::size_t n = 0;
   while (reader.Next(line)) {
     if (n >= expected.size()) Fail("the line reader gave more lines than the text holds");
-    if (line != expected[n].first) Fail("line " + std::to_string(n + 1) + " differs: \"" +
-                                        Printable(line) + "\"");
+    if (line != expected[n].first)
+      Fail("line " + std::to_string(n + 1) + " differs: \"" + Printable(line) + "\"");
     Require(reader.BytesConsumed() == expected[n].second, "bytes consumed are wrong after a line");
     ++n;
   }
@@ -219,7 +224,8 @@ void CheckTable(const WordTable& table, const ScanSettings& settings, const char
     if (e.strKey() != KeyOf(e.strWord()))
       Fail(std::string(where) + ": wrong key \"" + Printable(e.strKey()) + "\"");
     if (i > 0 && !KeyLess(previous, e.strKey()))
-      Fail(std::string(where) + ": keys not strictly ascending at \"" + Printable(e.strKey()) + "\"");
+      Fail(std::string(where) + ": keys not strictly ascending at \"" + Printable(e.strKey()) +
+           "\"");
     Require(e.lngCount >= 1, "an entry has a count below 1");
     Require(table.FindKey(e.strKey()) == &e, "FindKey does not find an entry by its key");
     previous = e.strKey();
@@ -242,7 +248,8 @@ void CheckObserver(const RecordingObserver& seen, const WordTable& table, const 
   Require(seen.suppressed == (size >= 2001 ? 1 : 0), "the display was not suppressed once");
   for (const std::string& word : seen.shown) {
     const WordEntry* e = table.FindKey(cp1252::Lower(FoldAccents(word)));
-    if (e == nullptr || e->strWord() != word) Fail("a shown word is not in the table: " + Printable(word));
+    if (e == nullptr || e->strWord() != word)
+      Fail("a shown word is not in the table: " + Printable(word));
   }
 }
 
@@ -259,8 +266,9 @@ struct Pass {
 
 void RunFilePass(Pass& pass, ByteSource& source, const Case& c, std::size_t capacity) {
   Scanner scanner(c.settings, pass.table, pass.observer);
-  pass.outcome = ScanLines(source, scanner, Encoding::Auto,
-                           [&](std::uint64_t done) { pass.progress.push_back(done); }, capacity);
+  pass.outcome = ScanLines(
+      source, scanner, Encoding::Auto, [&](std::uint64_t done) { pass.progress.push_back(done); },
+      capacity);
   pass.stopped = scanner.StopRequested();
   pass.openComment = scanner.intOpenComment();
   Require(pass.openComment >= -1 && pass.openComment <= 1, "the open comment is not -1, 0 or 1");
@@ -309,15 +317,17 @@ bool ReferenceApplies(const Case& c) {
 
 void RequireReference(const WordTable& table, const ReferenceCounts& expected, const char* where) {
   if (table.size() != expected.size())
-    Fail(std::string(where) + ": " + std::to_string(table.size()) + " different words, the reference " +
-         std::to_string(expected.size()));
+    Fail(std::string(where) + ": " + std::to_string(table.size()) +
+         " different words, the reference " + std::to_string(expected.size()));
   for (std::size_t i = 0; i < table.size(); ++i) {
     const WordEntry& e = table[i];
     const auto it = expected.find(std::string(e.strKey()));
-    if (it == expected.end()) Fail(std::string(where) + ": unexpected \"" + Printable(e.strWord()) + "\"");
+    if (it == expected.end())
+      Fail(std::string(where) + ": unexpected \"" + Printable(e.strWord()) + "\"");
     if (it->second.first != e.strWord() || it->second.second != e.lngCount)
-      Fail(std::string(where) + ": \"" + Printable(e.strWord()) + "\" x" + std::to_string(e.lngCount) +
-           ", the reference \"" + Printable(it->second.first) + "\" x" + std::to_string(it->second.second));
+      Fail(std::string(where) + ": \"" + Printable(e.strWord()) + "\" x" +
+           std::to_string(e.lngCount) + ", the reference \"" + Printable(it->second.first) +
+           "\" x" + std::to_string(it->second.second));
   }
 }
 
@@ -350,7 +360,8 @@ void CheckAgainstReference(const Case& c, const WordTable& file, const WordTable
   }
   if (!utf16) RequireReference(file, lines, "file pass against the reference");
   ReferenceCounts whole;
-  const std::string prepared = ReferencePrepare(DecodeToCp1252(c.text), c.settings.blnCaseSignificant);
+  const std::string prepared =
+      ReferencePrepare(DecodeToCp1252(c.text), c.settings.blnCaseSignificant);
   if (!prepared.empty()) ReferenceScanLine(prepared, c.settings, KeyOf, whole);
   RequireReference(clipboard, whole, "clipboard pass against the reference");
 }

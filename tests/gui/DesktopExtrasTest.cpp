@@ -53,9 +53,9 @@
 namespace zet {
 namespace {
 
-using ::testing::HasSubstr;
 using test::ShownCaption;
 using test::WaitFor;
+using ::testing::HasSubstr;
 
 class DesktopExtrasTest : public test::GuiTest {
  protected:
@@ -196,13 +196,15 @@ TEST_F(DesktopExtrasTest, TabOrderFollowsTheLayoutAndLeavesTheTextbox) {
     std::vector<QWidget*> expected;
     for (const LayoutEntry& entry : layout->entries) {
       QWidget* widget = window->WidgetOf(entry.name);
-      if (widget != nullptr && (widget->focusPolicy() & Qt::TabFocus) != 0) expected.push_back(widget);
+      if (widget != nullptr && (widget->focusPolicy() & Qt::TabFocus) != 0)
+        expected.push_back(widget);
     }
     ASSERT_GE(expected.size(), 2U) << name;
     std::vector<QWidget*> chain;
     QWidget* widget = expected.front();
     do {
-      if (std::find(expected.begin(), expected.end(), widget) != expected.end()) chain.push_back(widget);
+      if (std::find(expected.begin(), expected.end(), widget) != expected.end())
+        chain.push_back(widget);
       widget = widget->nextInFocusChain();
     } while (widget != expected.front() && chain.size() <= expected.size());
     EXPECT_EQ(chain, expected) << name;
@@ -227,7 +229,7 @@ TEST_F(DesktopExtrasTest, EscapeClosesTheParametersAndHelpWindows) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(test::ShowAndActivate(window->Widget()));
     QTest::keyClick(window->Widget()->focusWidget() != nullptr ? window->Widget()->focusWidget()
-                                                                : window->Widget(),
+                                                               : window->Widget(),
                     Qt::Key_Escape);
     EXPECT_TRUE(WaitFor([window] { return !window->Widget()->isVisible(); })) << form;
     EXPECT_FALSE(window->Model().Visible()) << form;
@@ -527,7 +529,8 @@ TEST_F(DesktopExtrasTest, EachExportReadsBackAsTheTable) {
     const QString frequency = model->index(row, 2).data().toString();
     const QStringList fromTsv = tsvLines[row + 1].split('\t');
     EXPECT_EQ(fromTsv.mid(0, 3), (QStringList{rank, word, frequency}));
-    EXPECT_EQ(csvRows[static_cast<std::size_t>(row) + 1].mid(0, 3), (QStringList{rank, word, frequency}));
+    EXPECT_EQ(csvRows[static_cast<std::size_t>(row) + 1].mid(0, 3),
+              (QStringList{rank, word, frequency}));
     const QJsonObject entry = words[row].toObject();
     EXPECT_EQ(entry.value("word").toString(), word);
     EXPECT_EQ(QString::number(entry.value("frequency").toInt()), frequency);
@@ -543,10 +546,12 @@ TEST_F(DesktopExtrasTest, ExplainSaysWhyAWordIsMissingAndLeftOutWordsShowTheirRe
     const char* typed;
     const char* answer;
   };
-  for (const Row& row : {Row{"Cats", "\"Cats\": found 2 times under the entry \"cat\", listed at rank 1"},
-                         Row{"xiv", "\"xiv\": found 1 time under the entry \"xiv\", left out: "
-                                    "Roman numeral under 40"},
-                         Row{"dog", "\"dog\": not found (looked up as \"dog\")"}}) {
+  for (const Row& row :
+       {Row{"Cats", "\"Cats\": found 2 times under the entry \"cat\", listed at rank 1"},
+        Row{"xiv",
+            "\"xiv\": found 1 time under the entry \"xiv\", left out: "
+            "Roman numeral under 40"},
+        Row{"dog", "\"dog\": not found (looked up as \"dog\")"}}) {
     table->FilterBox()->setText(QString::fromUtf8(row.typed));
     QTest::mouseClick(table->ExplainButton(), Qt::LeftButton);
     EXPECT_EQ(table->Answer()->text().toStdString(), row.answer);
@@ -592,11 +597,13 @@ TEST_F(DesktopExtrasTest, ScreenshotsOfTheResults) {
     int page;
     const char* file;
   };
-  for (const Shot& shot : {Shot{0, "main-listing.png"}, Shot{1, "table.png"}, Shot{2, "profile.png"}}) {
+  for (const Shot& shot :
+       {Shot{0, "main-listing.png"}, Shot{1, "table.png"}, Shot{2, "profile.png"}}) {
     Pages()->setCurrentIndex(shot.page);
     if (shot.page == 1) Table()->View()->selectRow(2);
     QTest::qWait(50);  // the chart lays itself out
-    EXPECT_TRUE(window->grab().save(QString::fromStdString(folder + shot.file), "PNG")) << shot.file;
+    EXPECT_TRUE(window->grab().save(QString::fromStdString(folder + shot.file), "PNG"))
+        << shot.file;
   }
 }
 

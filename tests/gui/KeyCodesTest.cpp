@@ -10,10 +10,10 @@ namespace {
 
 TEST(KeyCodesTest, VirtualKeyCodes) {
   const std::pair<int, int> rows[] = {
-      {Qt::Key_F1, 112}, {Qt::Key_F12, 123},   {Qt::Key_A, 65},      {Qt::Key_Z, 90},
-      {Qt::Key_0, 48},   {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},  {Qt::Key_Escape, 27},
-      {Qt::Key_Tab, 9},  {Qt::Key_Space, 32},  {Qt::Key_Delete, 46}, {Qt::Key_Down, 40},
-      {Qt::Key_Shift, 16}, {Qt::Key_Eacute, 0}, {Qt::Key_Menu, 0},
+      {Qt::Key_F1, 112},   {Qt::Key_F12, 123},   {Qt::Key_A, 65},      {Qt::Key_Z, 90},
+      {Qt::Key_0, 48},     {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},  {Qt::Key_Escape, 27},
+      {Qt::Key_Tab, 9},    {Qt::Key_Space, 32},  {Qt::Key_Delete, 46}, {Qt::Key_Down, 40},
+      {Qt::Key_Shift, 16}, {Qt::Key_Eacute, 0},  {Qt::Key_Menu, 0},
   };
   for (const auto& [qt, code] : rows) EXPECT_EQ(VirtualKeyCode(qt), code) << "Qt key " << qt;
 }

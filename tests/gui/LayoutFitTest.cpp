@@ -19,10 +19,13 @@ class LayoutFitTest : public test::GuiTest {
  protected:
   double Fit(std::span<const LayoutEntry> entries) {
     const WindowLayout layout{"frmFit", 6000, 3000, false, entries};
-    return FitScale(layout, [this](std::string_view name) -> QWidget* {
-      const auto it = widgets.find(std::string(name));
-      return it == widgets.end() ? nullptr : it->second;
-    }, 96);
+    return FitScale(
+        layout,
+        [this](std::string_view name) -> QWidget* {
+          const auto it = widgets.find(std::string(name));
+          return it == widgets.end() ? nullptr : it->second;
+        },
+        96);
   }
 
   QWidget parent;

@@ -22,15 +22,16 @@ void PrintTo(const FilterRow& row, std::ostream* os) { *os << '"' << row.filter 
 
 class NameFilterTest : public ::testing::TestWithParam<FilterRow> {};
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, NameFilterTest,
-    ::testing::Values(
-        // Every file here, including names without a period.
-        FilterRow{"Any file containing only text (*.*) | *.*", {"Any file containing only text (*)"}},
-        FilterRow{"Parameter files (*.zet) | *.zet", {"Parameter files (*.zet)"}},
-        FilterRow{"Texts|*.txt;*.htm|All files (*.*)|*.*", {"Texts (*.txt *.htm)", "All files (*)"}},
-        FilterRow{"", {}},
-        FilterRow{"Words", {"Words (*)"}}));
+INSTANTIATE_TEST_SUITE_P(Filters, NameFilterTest,
+                         ::testing::Values(
+                             // Every file here, including names without a period.
+                             FilterRow{"Any file containing only text (*.*) | *.*",
+                                       {"Any file containing only text (*)"}},
+                             FilterRow{"Parameter files (*.zet) | *.zet",
+                                       {"Parameter files (*.zet)"}},
+                             FilterRow{"Texts|*.txt;*.htm|All files (*.*)|*.*",
+                                       {"Texts (*.txt *.htm)", "All files (*)"}},
+                             FilterRow{"", {}}, FilterRow{"Words", {"Words (*)"}}));
 
 TEST_P(NameFilterTest, BecomesQtNameFilters) {
   EXPECT_EQ(ToNameFilters(GetParam().filter), GetParam().nameFilters);
@@ -38,8 +39,11 @@ TEST_P(NameFilterTest, BecomesQtNameFilters) {
 
 TEST(FileDialogSetUpTest, InputFileDialog) {
   QFileDialog dialog;
-  FileDialogRequest request{"Specify input file", "Any file containing only text (*.*) | *.*",
-                            {true, true, false, false}, "", "/tmp"};
+  FileDialogRequest request{"Specify input file",
+                            "Any file containing only text (*.*) | *.*",
+                            {true, true, false, false},
+                            "",
+                            "/tmp"};
   SetUpFileDialog(dialog, FileDialogMode::kOpen, request, false);
   EXPECT_EQ(dialog.windowTitle(), "Specify input file");
   EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
@@ -52,7 +56,10 @@ TEST(FileDialogSetUpTest, InputFileDialog) {
 TEST(FileDialogSetUpTest, SaveParametersDialogAsksBeforeOverwriting) {
   QFileDialog dialog;
   FileDialogRequest request{"Specify file to save parameters to",
-                            "Parameter files (*.zet) | *.zet", {false, true, true, true}, "", ""};
+                            "Parameter files (*.zet) | *.zet",
+                            {false, true, true, true},
+                            "",
+                            ""};
   SetUpFileDialog(dialog, FileDialogMode::kSave, request, false);
   EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
   EXPECT_EQ(dialog.fileMode(), QFileDialog::AnyFile);
@@ -97,8 +104,11 @@ TEST_F(FileDialogTest, ReturnsTheFileChosen) {
     static_cast<QDialog*>(dialog)->accept();  // runs the file dialog's own checks
   });
   QtFileDialogs dialogs(false);
-  const FileDialogRequest request{"Specify input file", "Any file containing only text (*.*) | *.*",
-                                  {true, true, false, false}, "", dir.path().toStdString()};
+  const FileDialogRequest request{"Specify input file",
+                                  "Any file containing only text (*.*) | *.*",
+                                  {true, true, false, false},
+                                  "",
+                                  dir.path().toStdString()};
   EXPECT_EQ(dialogs.ShowOpen(request), existing);
   EXPECT_EQ(title, "Specify input file");
 }

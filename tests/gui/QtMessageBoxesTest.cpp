@@ -33,12 +33,12 @@ void PrintTo(const BoxRow& row, std::ostream* os) {
 constexpr QMessageBox::StandardButtons kYesNo = QMessageBox::Yes | QMessageBox::No;
 
 const BoxRow kRows[] = {
-    {MessageIcon::kNone, MessageButtons::kOk, QMessageBox::NoIcon, QMessageBox::Ok,
-     QMessageBox::Ok, MessageAnswer::kOk},
+    {MessageIcon::kNone, MessageButtons::kOk, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok,
+     MessageAnswer::kOk},
     {MessageIcon::kExclamation, MessageButtons::kOkCancel, QMessageBox::Warning,
      QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, MessageAnswer::kCancel},
-    {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, kYesNo,
-     QMessageBox::No, MessageAnswer::kNo},
+    {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, kYesNo, QMessageBox::No,
+     MessageAnswer::kNo},
     {MessageIcon::kInformation, MessageButtons::kYesNoCancel, QMessageBox::Information,
      kYesNo | QMessageBox::Cancel, QMessageBox::Yes, MessageAnswer::kYes},
     {MessageIcon::kCritical, MessageButtons::kOk, QMessageBox::Critical, QMessageBox::Ok,

@@ -42,12 +42,12 @@ class WidgetPositionTest : public ::testing::TestWithParam<PositionRow> {};
 INSTANTIATE_TEST_SUITE_P(
     Positions, WidgetPositionTest,
     ::testing::Values(PositionRow{"abc", 2, 2}, PositionRow{"abc", 9, 3},
-                      PositionRow{"a\r\nb", 3, 2},       // after the break
-                      PositionRow{"a\r\nb", 2, 1},       // between CR and LF: at the break
-                      PositionRow{"a\rb", 2, 2},         // a lone CR is a break of its own
+                      PositionRow{"a\r\nb", 3, 2},             // after the break
+                      PositionRow{"a\r\nb", 2, 1},             // between CR and LF: at the break
+                      PositionRow{"a\rb", 2, 2},               // a lone CR is a break of its own
                       PositionRow{"\xC3\xA9t\xC3\xA9", 2, 2},  // é is one character
                       PositionRow{"\xF0\x9F\x98\x80x", 1, 2},  // beyond the BMP: two units
-                      PositionRow{"\xF0\x9F", 2, 2},            // a cut sequence: byte by byte
+                      PositionRow{"\xF0\x9F", 2, 2},           // a cut sequence: byte by byte
                       PositionRow{"", 5, 0}));
 
 TEST_P(WidgetPositionTest, CountsAsTheWidgetDoes) {

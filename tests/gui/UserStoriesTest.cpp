@@ -32,9 +32,9 @@
 namespace zet {
 namespace {
 
-using ::testing::HasSubstr;
 using test::WaitFor;
 using test::WhenModalOpens;
+using ::testing::HasSubstr;
 
 constexpr const char* kCount = "Count word frequencies";
 
@@ -159,7 +159,8 @@ class UserStoriesTest : public test::GuiTest {
     ASSERT_NE(button, nullptr);
     ASSERT_EQ(test::ShownCaption(button->text()), kCount);
     QTest::mouseClick(button, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([button] { return test::ShownCaption(button->text()) == kCount && button->isEnabled(); }));
+    ASSERT_TRUE(WaitFor(
+        [button] { return test::ShownCaption(button->text()) == kCount && button->isEnabled(); }));
   }
 
   // Waits until the output textbox shows `expected` (appended text reaches

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/FakeParamsHost.h"
-#include "windows/frmParams.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/WindowLayout.h"
 #include "tests/gui/GuiTest.h"
 #include "tests/gui/MainWindowStandIn.h"
+#include "tests/support/FakeParamsHost.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 

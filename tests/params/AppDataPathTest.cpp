@@ -20,8 +20,10 @@ class AppDataPathTest : public ::testing::Test {
  protected:
   void TearDown() override {
     for (const auto& [name, value] : saved_) {
-      if (value) ::setenv(name.c_str(), value->c_str(), 1);
-      else ::unsetenv(name.c_str());
+      if (value)
+        ::setenv(name.c_str(), value->c_str(), 1);
+      else
+        ::unsetenv(name.c_str());
     }
   }
   void Set(const std::string& name, const char* value) {
@@ -29,8 +31,10 @@ class AppDataPathTest : public ::testing::Test {
       const char* old = std::getenv(name.c_str());
       saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
     }
-    if (value) ::setenv(name.c_str(), value, 1);
-    else ::unsetenv(name.c_str());
+    if (value)
+      ::setenv(name.c_str(), value, 1);
+    else
+      ::unsetenv(name.c_str());
   }
   std::map<std::string, std::optional<std::string>> saved_;
   TempDir dir_;

@@ -41,9 +41,9 @@ struct WriteRow {
   std::function<Target(const std::string& folder)> make;
   bool asNobody;  // permissions bind only an ordinary user
   Result result;
-  int error = 0;              // the refusal's errno
-  mode_t mode = 0;            // the file's mode afterwards (0: not checked)
-  bool otherOwner = false;    // the file is root's, written by another user
+  int error = 0;            // the refusal's errno
+  mode_t mode = 0;          // the file's mode afterwards (0: not checked)
+  bool otherOwner = false;  // the file is root's, written by another user
   friend void PrintTo(const WriteRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -63,13 +63,22 @@ int Temporaries(const std::string& folder) {
 }
 
 const WriteRow kRows[] = {
-    {"new file", [](const std::string& f) { return Target{f + "/new.txt", f + "/new.txt"}; },
+    {"new file",
+     [](const std::string& f) {
+       return Target{f + "/new.txt", f + "/new.txt"};
+     },
      false, Result::Created, 0, 0644},
     {"existing 0644 file",
-     [](const std::string& f) { const std::string p = Existing(f, 0644); return Target{p, p}; },
+     [](const std::string& f) {
+       const std::string p = Existing(f, 0644);
+       return Target{p, p};
+     },
      false, Result::Replaced, 0, 0644},
     {"private 0640 file keeps its mode",
-     [](const std::string& f) { const std::string p = Existing(f, 0640); return Target{p, p}; },
+     [](const std::string& f) {
+       const std::string p = Existing(f, 0640);
+       return Target{p, p};
+     },
      false, Result::Replaced, 0, 0640},
     {"hard-linked file is written in place",
      [](const std::string& f) {
@@ -98,12 +107,20 @@ const WriteRow kRows[] = {
        return Target{f + "/a", ""};
      },
      false, Result::Refused, ELOOP},
-    {"a folder is refused", [](const std::string& f) { return Target{f, ""}; }, false,
-     Result::Refused, EISDIR},
+    {"a folder is refused",
+     [](const std::string& f) {
+       return Target{f, ""};
+     },
+     false, Result::Refused, EISDIR},
     {"missing folder is refused",
-     [](const std::string& f) { return Target{f + "/none/out.txt", ""}; }, false, Result::Refused,
-     ENOENT},
-    {"device is written as it is", [](const std::string&) { return Target{"/dev/null", ""}; },
+     [](const std::string& f) {
+       return Target{f + "/none/out.txt", ""};
+     },
+     false, Result::Refused, ENOENT},
+    {"device is written as it is",
+     [](const std::string&) {
+       return Target{"/dev/null", ""};
+     },
      false, Result::InPlace},
     {"write-protected file is refused",
      [](const std::string& f) {
@@ -126,7 +143,10 @@ const WriteRow kRows[] = {
      },
      true, Result::Refused, EACCES},
     {"another user's writable file keeps its owner",
-     [](const std::string& f) { const std::string p = Existing(f, 0666); return Target{p, p}; },
+     [](const std::string& f) {
+       const std::string p = Existing(f, 0666);
+       return Target{p, p};
+     },
      true, Result::InPlace, 0, 0666, true},
 };
 
@@ -148,7 +168,8 @@ TEST_P(WritePolicyTest, WritesOrRefusesAsThePolicySays) {
     const int checked = CheckFileWritable(target.path);
     return std::to_string(ReplaceFileContents(target.path, kNew)) + "," + std::to_string(checked);
   };
-  const std::optional<std::string> outcome = row.asNobody ? test::RunAsUnprivileged(write) : write();
+  const std::optional<std::string> outcome =
+      row.asNobody ? test::RunAsUnprivileged(write) : write();
   ::chmod(folder.c_str(), 0777);
   ::umask(savedMask);
   const int expected = row.result == Result::Refused ? row.error : 0;
@@ -199,7 +220,8 @@ TEST(AtomicFileTest, TemporaryFileIsPrivateUntilComplete) {
   ASSERT_EQ(writer.Write(kNew), 0);
   for (const auto& entry : fs::directory_iterator(dir.Path()))
     if (entry.path().filename().string().starts_with(".")) {
-      EXPECT_EQ(fs::status(entry.path()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+      EXPECT_EQ(fs::status(entry.path()).permissions(),
+                fs::perms::owner_read | fs::perms::owner_write);
     }
   EXPECT_EQ(TempDir::Read(path), kOld);
   ASSERT_EQ(writer.Commit(), 0);
@@ -247,7 +269,8 @@ TEST_P(SignalDuringWriteTest, LeavesNoTemporaryFile) {
   EXPECT_EQ(TempDir::Read(path), kOld);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringWriteTest, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringWriteTest,
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP));
 
 }  // namespace
 }  // namespace zet

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <random>
 
-#include "scanner/TextCodec.h"
 #include "params/ModelSettings.h"
+#include "scanner/TextCodec.h"
 #include "tests/support/ProblemText.h"
 #include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
@@ -27,13 +27,10 @@ const std::string kRestoreError = "Error when attempting to restore parameters: 
 
 // The file every default gives, one entry per line.
 const std::vector<std::string> kDefaultLines = {
-    R"("")", R"("")", R"("")", R"("/*")", R"("*/")", R"("//")", R"("")",
-    "1", "3", "0",
-    "0", "0", "0", "1", "1", "1", "0", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0",
-    "0",
-    "0", "1", "1",
-    "0", "0", "0", "0",
-    R"("")"};
+    R"("")", R"("")", R"("")", R"("/*")", R"("*/")", R"("//")", R"("")", "1", "3", "0",
+    "0",     "0",     "0",     "1",       "1",       "1",       "0",     "1", "1", "0",
+    "0",     "0",     "0",     "0",       "0",       "0",       "0",     "0", "0", "0",
+    "1",     "1",     "0",     "0",       "0",       "0",       R"("")"};
 
 std::string Join(const std::vector<std::string>& lines, std::string_view ending = "\r\n") {
   std::string out;
@@ -131,7 +128,8 @@ TEST(SettingsFileTest, NamesThatAreNotUtf8ComeBackByteForByte) {
   const std::string file = FormatSettings(saved);
   EXPECT_EQ(ToValidUtf8(file), file);
   EXPECT_NE(file.find("\r\n\"/home/ann/\xC3\xA9t\xC3\xA9.txt\"\r\n"), std::string::npos);
-  EXPECT_NE(file.find("\"/home/ann/caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D.txt\" bytes:2F686F6D652F616E6E2F636166E92093719"
+  EXPECT_NE(file.find("\"/home/ann/caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D.txt\" "
+                      "bytes:2F686F6D652F616E6E2F636166E92093719"
                       "42E747874\r\n"),
             std::string::npos);
   TempDir dir;
@@ -157,7 +155,8 @@ class ExactBytesNoteTest : public ::testing::TestWithParam<NoteRow> {};
 // hand is read as edited, and a malformed note is ignored.
 TEST_P(ExactBytesNoteTest, ReadsTheNoteOnlyWhenItMatches) {
   ParameterSet params;
-  EXPECT_EQ(test::ProblemText(RestoreSettingsText(DefaultsWith({{1, GetParam().line}}), params)), "");
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(DefaultsWith({{1, GetParam().line}}), params)),
+            "");
   EXPECT_EQ(params.Text(P::txbFileInput), GetParam().text);
 }
 
@@ -193,8 +192,8 @@ struct LineRow {
   std::string content;
   std::string result;  // expected result of the restore
   ParamId id;
-  int value;          // expected value for check boxes and lists
-  std::string text;   // expected text for texts
+  int value;         // expected value for check boxes and lists
+  std::string text;  // expected text for texts
   friend void PrintTo(const LineRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -203,7 +202,8 @@ class RestoreLineTest : public ::testing::TestWithParam<LineRow> {};
 TEST_P(RestoreLineTest, ReadsTheLine) {
   const LineRow& row = GetParam();
   ParameterSet params;
-  EXPECT_EQ(test::ProblemText(RestoreSettingsText(DefaultsWith({{row.line, row.content}}), params)), row.result);
+  EXPECT_EQ(test::ProblemText(RestoreSettingsText(DefaultsWith({{row.line, row.content}}), params)),
+            row.result);
   if (GetParamInfo(row.id).kind == ParamKind::Text)
     EXPECT_EQ(params.Text(row.id), row.text);
   else
@@ -220,10 +220,12 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"check_digit_then_letters", 11, "1abc", "", P::chkIgnoreShortWords, 1, ""},
         LineRow{"check_letters_only_is_0", 14, "abc", "", P::chkIgnoreRepetitions, 0, ""},
         LineRow{"check_empty_is_0", 14, "", "", P::chkIgnoreRepetitions, 0, ""},
-        LineRow{"check_blanks_and_half_to_even_down", 11, "  2.5", "", P::chkIgnoreShortWords, 2, ""},
+        LineRow{"check_blanks_and_half_to_even_down", 11, "  2.5", "", P::chkIgnoreShortWords, 2,
+                ""},
         LineRow{"check_half_to_even_up", 11, "1.5", "", P::chkIgnoreShortWords, 2, ""},
         LineRow{"check_half_to_zero", 14, "0.5", "", P::chkIgnoreRepetitions, 0, ""},
-        LineRow{"check_fraction_without_digits_before", 11, ".6", "", P::chkIgnoreShortWords, 1, ""},
+        LineRow{"check_fraction_without_digits_before", 11, ".6", "", P::chkIgnoreShortWords, 1,
+                ""},
         LineRow{"check_small_negative_is_0", 14, "-0.4", "", P::chkIgnoreRepetitions, 0, ""},
         LineRow{"check_plus_sign", 11, "+1", "", P::chkIgnoreShortWords, 1, ""},
         LineRow{"check_tab_before", 11, "\t1", "", P::chkIgnoreShortWords, 1, ""},
@@ -256,10 +258,10 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"text_outside_quotes_ignored", 1, R"(  "a" x)", "", P::txbFileInput, 0, "a"},
         LineRow{"text_cp1252_bytes_become_utf8", 3, "\"caf\xE9 \x93q\x94\"", "",
                 P::txbWordsToIgnore, 0, "caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D"},
-        LineRow{"text_utf8_kept_whole", 3, "\"\xE6\x97\xA5\xE6\x9C\xAC\"", "",
-                P::txbWordsToIgnore, 0, "\xE6\x97\xA5\xE6\x9C\xAC"},
-        LineRow{"text_byte_order_mark_ignored", 1, "\xEF\xBB\xBF\"in.txt\"", "",
-                P::txbFileInput, 0, "in.txt"},
+        LineRow{"text_utf8_kept_whole", 3, "\"\xE6\x97\xA5\xE6\x9C\xAC\"", "", P::txbWordsToIgnore,
+                0, "\xE6\x97\xA5\xE6\x9C\xAC"},
+        LineRow{"text_byte_order_mark_ignored", 1, "\xEF\xBB\xBF\"in.txt\"", "", P::txbFileInput, 0,
+                "in.txt"},
         LineRow{"reserved_line_anything", 29, "garbage", "", P::chkOutputWithCommas, 0, ""},
         LineRow{"common_words_file_fills_both", 37, R"("/c.txt")", "", P::txbCommonWordsFile, 0,
                 "/c.txt"}),
@@ -267,7 +269,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsFileTest, UnselectedListIsReportedAfterReadingEveryLine) {
   ParameterSet params;
-  EXPECT_EQ(test::ProblemText(RestoreSettingsText(DefaultsWith({{35, "-1"}, {36, "2"}, {37, R"("x")"}}), params)),
+  EXPECT_EQ(test::ProblemText(
+                RestoreSettingsText(DefaultsWith({{35, "-1"}, {36, "2"}, {37, R"("x")"}}), params)),
             "Invalid combo box index");
   EXPECT_EQ(params.Value(P::cboWordOrder), -1);
   EXPECT_EQ(params.Value(P::cboDisplayFormat), 2);
@@ -298,14 +301,17 @@ TEST(SettingsFileTest, ShortFilesFail) {
 
 TEST(SettingsFileTest, LinesAfterTheLastAreIgnored) {
   ParameterSet params;
-  EXPECT_EQ(test::ProblemText(RestoreSettingsText(Join(kDefaultLines) + "junk\r\n-1\r\n\"\r\n", params)), "");
+  EXPECT_EQ(
+      test::ProblemText(RestoreSettingsText(Join(kDefaultLines) + "junk\r\n-1\r\n\"\r\n", params)),
+      "");
   EXPECT_EQ(params, ParameterSet());
 }
 
 TEST(SettingsFileTest, AnyLineEndingReads) {
   for (std::string_view ending : {"\n", "\r", "\r\n"}) {
     ParameterSet params;
-    EXPECT_EQ(test::ProblemText(RestoreSettingsText(Join(kDefaultLines, ending), params)), "") << ending.size();
+    EXPECT_EQ(test::ProblemText(RestoreSettingsText(Join(kDefaultLines, ending), params)), "")
+        << ending.size();
     EXPECT_EQ(params, ParameterSet());
   }
 }
@@ -324,7 +330,8 @@ TEST(SettingsFileTest, AnyBytesLeaveEveryValueInRange) {
     } else {
       bytes.resize(random() % 600);
       for (char& c : bytes)
-        c = static_cast<char>(random() % 3 == 0 ? random() % 256 : alphabet[random() % alphabet.size()]);
+        c = static_cast<char>(random() % 3 == 0 ? random() % 256
+                                                : alphabet[random() % alphabet.size()]);
     }
     ParameterSet params;
     (void)test::ProblemText(RestoreSettingsText(bytes, params));
@@ -335,11 +342,14 @@ TEST(SettingsFileTest, AnyBytesLeaveEveryValueInRange) {
 TEST(SettingsFileTest, MissingOrUnusualFilesFailToRestore) {
   TempDir dir;
   ParameterSet params;
-  EXPECT_EQ(test::ProblemText(RestoreSavedState(dir.File("none.usr"), params)), kRestoreError + "file not found");
-  EXPECT_EQ(test::ProblemText(RestoreSavedState(dir.Path(), params)), kRestoreError + "not a regular file");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(dir.File("none.usr"), params)),
+            kRestoreError + "file not found");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(dir.Path(), params)),
+            kRestoreError + "not a regular file");
   const std::string fifo = dir.File("pipe");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(test::ProblemText(RestoreSavedState(fifo, params)), kRestoreError + "not a regular file");
+  EXPECT_EQ(test::ProblemText(RestoreSavedState(fifo, params)),
+            kRestoreError + "not a regular file");
   EXPECT_EQ(test::ProblemText(RestoreSavedState("", params)), kRestoreError + "no file name given");
   EXPECT_EQ(params, ParameterSet());
 }
@@ -371,7 +381,8 @@ TEST(SettingsFileTest, SaveIntoMissingOrFalseFolderReportsTheSystemError) {
   const std::string file = dir.Write("file", "");
   EXPECT_EQ(test::ProblemText(SaveState(dir.File("none/p.zet"), ParameterSet())),
             kSaveError + std::strerror(ENOENT));
-  EXPECT_EQ(test::ProblemText(SaveState(file + "/p.zet", ParameterSet())), kSaveError + std::strerror(ENOTDIR));
+  EXPECT_EQ(test::ProblemText(SaveState(file + "/p.zet", ParameterSet())),
+            kSaveError + std::strerror(ENOTDIR));
   EXPECT_EQ(test::ProblemText(SaveState(dir.Path(), ParameterSet())).rfind(kSaveError, 0), 0u);
   EXPECT_EQ(test::ProblemText(SaveState("", ParameterSet())), kSaveError + "no file name given");
 }
@@ -415,7 +426,9 @@ TEST(SettingsFileTest, FailuresNameTheirKindFileAndSystemError) {
     EXPECT_EQ(problem.file, row.file);
     EXPECT_EQ(problem.title, row.title);
     EXPECT_EQ(problem.error.number, row.errorNumber);
-    EXPECT_EQ(problem.message.rfind(row.kind == ProblemKind::CannotWrite ? kSaveError : kRestoreError, 0), 0U);
+    EXPECT_EQ(
+        problem.message.rfind(row.kind == ProblemKind::CannotWrite ? kSaveError : kRestoreError, 0),
+        0U);
   }
   // A first start: no user settings yet is no failure, and changes nothing.
   EXPECT_TRUE(RestoreUserSettings(absent, params).ok());
@@ -427,7 +440,7 @@ TEST(SettingsFileTest, FailedWriteLeavesThePreviousFile) {
   TempDir dir;
   const std::string old = FormatSettings(EveryValueChanged());
   const std::string path = dir.Write("p.zet", old);
-  rlimit saved {};
+  rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;
@@ -448,8 +461,9 @@ TEST(SettingsFileTest, SaveOverAWriteProtectedFileLeavesIt) {
   const std::string path = dir.Write("p.zet", "old");
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
-  EXPECT_EQ(test::RunAsUnprivileged([&] { return test::ProblemText(SaveState(path, ParameterSet())); }),
-            kSaveError + std::strerror(EACCES));
+  EXPECT_EQ(
+      test::RunAsUnprivileged([&] { return test::ProblemText(SaveState(path, ParameterSet())); }),
+      kSaveError + std::strerror(EACCES));
   ::chmod(dir.Path().c_str(), 0700);
   EXPECT_EQ(TempDir::Read(path), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);

@@ -44,8 +44,8 @@ struct LoadRow {
 };
 
 // What a load ended with: the count, or the message.
-void ExpectLoaded(const Outcome<std::size_t>& loaded, const LoadRow& row, const Catalogue& catalogue,
-                  const std::string& file) {
+void ExpectLoaded(const Outcome<std::size_t>& loaded, const LoadRow& row,
+                  const Catalogue& catalogue, const std::string& file) {
   if (row.count > 0) {
     ASSERT_TRUE(loaded.ok()) << loaded.problem().message;
     EXPECT_EQ(loaded.value(), row.count);
@@ -79,12 +79,20 @@ TEST_P(CatalogueLoadTest, LoadsTheSameFromMemory) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, CatalogueLoadTest,
     ::testing::Values(
-        LoadRow{"two_texts", "1=ZET\n9=Copy to clipboard\n", 2, "",
+        LoadRow{"two_texts",
+                "1=ZET\n9=Copy to clipboard\n",
+                2,
+                "",
                 {{1, "ZET"}, {9, "Copy to clipboard"}, {2, ""}}},
-        LoadRow{"comments_and_blank_lines", "# texts\n\n  \t\n  # indented\n1=A\n", 1, "",
-                {{1, "A"}}},
+        LoadRow{
+            "comments_and_blank_lines", "# texts\n\n  \t\n  # indented\n1=A\n", 1, "", {{1, "A"}}},
         LoadRow{"crlf_and_cr", "1=A\r\n2=B\r3=C", 3, "", {{1, "A"}, {2, "B"}, {3, "C"}}},
-        LoadRow{"bom", "\xEF\xBB\xBF" "1=A\n", 1, "", {{1, "A"}}},
+        LoadRow{"bom",
+                "\xEF\xBB\xBF"
+                "1=A\n",
+                1,
+                "",
+                {{1, "A"}}},
         LoadRow{"text_kept_verbatim", " 14 \t= x=y \n", 1, "", {{14, " x=y "}}},
         LoadRow{"largest_number", "32767=A\n", 1, "", {{32767, "A"}}},
         LoadRow{"text_of_1024_characters", "1=" + Repeat("\xC3\xA4", 1024) + "\n", 1, "", {}},
@@ -92,8 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
         LoadRow{"empty_file", "", 0, "File is empty.", {}},
         LoadRow{"missing_string", "1=A\n\n7=\n", 0, "Missing string at line 3.", {}},
         LoadRow{"number_without_equals", "1=A\n7\n", 0, "Missing string at line 2.", {}},
-        LoadRow{"string_too_long", "# long\n1=" + Repeat("a", 1025) + "\n", 0,
-                "String too long at line 2.", {}},
+        LoadRow{"string_too_long",
+                "# long\n1=" + Repeat("a", 1025) + "\n",
+                0,
+                "String too long at line 2.",
+                {}},
         LoadRow{"duplicate", "1=A\n# again\n1=B\n", 0, "Duplicate in program text at line 3.", {}},
         LoadRow{"zero_number", "0=A\n", 0, "Error -5", {}},
         LoadRow{"number_too_big", "32768=A\n", 0, "Error -5", {}},
@@ -102,15 +113,27 @@ INSTANTIATE_TEST_SUITE_P(
         LoadRow{"not_a_text_line", "1=A\nhello\n", 0, "Error -5", {}},
         LoadRow{"first_failure_decides", "1=\n1=A\n", 0, "Missing string at line 1.", {}},
         LoadRow{"500_lines", Repeat("#\n", 499) + "1=A\n", 1, "", {{1, "A"}}},
-        LoadRow{"missing_string_on_the_last_line", Repeat("#\n", 499) + "1=\n", 0,
-                "Missing string at line 500.", {}},
-        LoadRow{"too_long_on_the_last_line", Repeat("#\n", 499) + "1=" + Repeat("a", 1025), 0,
-                "String too long at line 500.", {}},
-        LoadRow{"duplicate_on_the_last_line", "1=A\n" + Repeat("#\n", 498) + "1=B\n", 0,
-                "Duplicate in program text at line 500.", {}},
+        LoadRow{"missing_string_on_the_last_line",
+                Repeat("#\n", 499) + "1=\n",
+                0,
+                "Missing string at line 500.",
+                {}},
+        LoadRow{"too_long_on_the_last_line",
+                Repeat("#\n", 499) + "1=" + Repeat("a", 1025),
+                0,
+                "String too long at line 500.",
+                {}},
+        LoadRow{"duplicate_on_the_last_line",
+                "1=A\n" + Repeat("#\n", 498) + "1=B\n",
+                0,
+                "Duplicate in program text at line 500.",
+                {}},
         LoadRow{"501_lines", Repeat("#\n", 500) + "1=A\n", 0, "Too much program text.", {}},
-        LoadRow{"over_a_mebibyte", "#" + Repeat("a", 1024 * 1024) + "\n", 0,
-                "Too much program text.", {}}),
+        LoadRow{"over_a_mebibyte",
+                "#" + Repeat("a", 1024 * 1024) + "\n",
+                0,
+                "Too much program text.",
+                {}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(CatalogueFileTest, FailedLoadLeavesNothingOfAnEarlierOne) {
@@ -139,9 +162,8 @@ TEST(CatalogueTest, MissingFileCannotBeOpenedAndAFolderCannotBeRead) {
 // The file the program ships, both in the sources and as copied beside the
 // programs by the build.
 TEST(CatalogueTest, ShippedFileHoldsTheTextsTheWindowsUse) {
-  for (const std::string& path :
-       {std::string(ZET_SOURCE_DIR) + "/data/zet_text.dat",
-        std::string(ZET_RUNTIME_DIR) + "/zet_text.dat"}) {
+  for (const std::string& path : {std::string(ZET_SOURCE_DIR) + "/data/zet_text.dat",
+                                  std::string(ZET_RUNTIME_DIR) + "/zet_text.dat"}) {
     SCOPED_TRACE(path);
     Catalogue catalogue;
     const Outcome<std::size_t> loaded = catalogue.Load(path);

@@ -25,8 +25,7 @@ TEST_P(ParseFileFilterTest, SplitsDescriptionsAndPatterns) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, ParseFileFilterTest,
     ::testing::Values(
-        FilterRow{"empty", "", {}},
-        FilterRow{"spaces_only", "  ", {}},
+        FilterRow{"empty", "", {}}, FilterRow{"spaces_only", "  ", {}},
         FilterRow{"spaced_pair",
                   "Any file containing only text (*.*) | *.*",
                   {{"Any file containing only text (*.*)", {"*.*"}}}},

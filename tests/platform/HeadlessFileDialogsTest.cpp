@@ -24,8 +24,11 @@ class HeadlessFileDialogsTest : public ::testing::Test {
   ~HeadlessFileDialogsTest() override { std::filesystem::remove(existing); }
 
   static FileDialogRequest InputFileRequest() {
-    return {"Specify input file", "Any file containing only text (*.*) | *.*",
-            {.fileMustExist = true, .pathMustExist = true}, "", ""};
+    return {"Specify input file",
+            "Any file containing only text (*.*) | *.*",
+            {.fileMustExist = true, .pathMustExist = true},
+            "",
+            ""};
   }
 
   const std::string existing = test::UniqueTempPath("zet_dialog_input.txt");

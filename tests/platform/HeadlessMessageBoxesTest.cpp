@@ -35,21 +35,21 @@ TEST_F(HeadlessMessageBoxesTest, AnswersInOrderAndRecordsTheExactWords) {
   EXPECT_EQ(api.Show("Input file not specified.", "Error", MessageIcon::kExclamation,
                      MessageButtons::kOk),
             MessageAnswer::kOk);
-  EXPECT_THAT(boxes.Shown(),
-              ElementsAre(ShownMessage{"Output file exists.  OK to overwrite?",
-                                       "Output file exists", MessageIcon::kNone,
-                                       MessageButtons::kYesNo, MessageAnswer::kNo, true},
-                          ShownMessage{"Input file not specified.", "Error",
-                                       MessageIcon::kExclamation, MessageButtons::kOk,
-                                       MessageAnswer::kOk, true}));
+  EXPECT_THAT(
+      boxes.Shown(),
+      ElementsAre(
+          ShownMessage{"Output file exists.  OK to overwrite?", "Output file exists",
+                       MessageIcon::kNone, MessageButtons::kYesNo, MessageAnswer::kNo, true},
+          ShownMessage{"Input file not specified.", "Error", MessageIcon::kExclamation,
+                       MessageButtons::kOk, MessageAnswer::kOk, true}));
   EXPECT_TRUE(problems.empty());
   EXPECT_EQ(boxes.PendingAnswers(), 0U);
 }
 
 TEST_F(HeadlessMessageBoxesTest, UnscriptedBoxIsReportedAndGetsTheEscapeAnswer) {
-  EXPECT_EQ(api.Show("Large?", "Large input file", MessageIcon::kNone,
-                     MessageButtons::kYesNoCancel),
-            MessageAnswer::kCancel);
+  EXPECT_EQ(
+      api.Show("Large?", "Large input file", MessageIcon::kNone, MessageButtons::kYesNoCancel),
+      MessageAnswer::kCancel);
   ASSERT_EQ(problems.size(), 1U);
   EXPECT_THAT(problems[0], HasSubstr("no scripted answer"));
   EXPECT_THAT(problems[0], HasSubstr("\"Large input file\""));

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "tests/support/FakeParamsHost.h"
-#include "windows/frmParams.h"
 #include "platform/CaptionedControl.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "tests/support/FakeParamsHost.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 namespace {
@@ -52,12 +52,32 @@ TEST(ManualTest, NamesEveryCaptionOfTheParametersWindow) {
 
 TEST(ManualTest, NamesEveryCaptionOfTheMainWindow) {
   const std::string manual = Manual();
-  for (const char* caption :
-       {"Input file", "Output file", "Clear", "Disable", "Source:", "file", "clipboard",
-        "Count word frequencies", "Stop", "Don't display words as found", "Word order",
-        "Display format", "Set parameters", "Copy to clipboard", "Clear textbox", "Save state",
-        "Help", "Quit", "Online user manual", "About ZET", "by frequency", "alphabetical",
-        "rank frequency word", "word (+ commas)", "ZET: Set parameters", "ZET: Help"}) {
+  for (const char* caption : {"Input file",
+                              "Output file",
+                              "Clear",
+                              "Disable",
+                              "Source:",
+                              "file",
+                              "clipboard",
+                              "Count word frequencies",
+                              "Stop",
+                              "Don't display words as found",
+                              "Word order",
+                              "Display format",
+                              "Set parameters",
+                              "Copy to clipboard",
+                              "Clear textbox",
+                              "Save state",
+                              "Help",
+                              "Quit",
+                              "Online user manual",
+                              "About ZET",
+                              "by frequency",
+                              "alphabetical",
+                              "rank frequency word",
+                              "word (+ commas)",
+                              "ZET: Set parameters",
+                              "ZET: Help"}) {
     EXPECT_NE(manual.find(caption), std::string::npos) << caption;
   }
 }

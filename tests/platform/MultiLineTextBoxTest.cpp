@@ -33,8 +33,9 @@ TEST_F(MultiLineTextBoxTest, SetTextOverCapacityLeavesTheOldText) {
 }
 
 TEST_F(MultiLineTextBoxTest, CapacityCountsCharactersNotBytes) {
-  const std::string tenUmlauts = "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"
-                                 "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4";
+  const std::string tenUmlauts =
+      "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"
+      "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4";
   ASSERT_EQ(box.SetText(tenUmlauts), TextFit::kFits);
   EXPECT_EQ(box.Length(), 10U);
   EXPECT_EQ(box.Append("x"), TextFit::kFull);

@@ -35,9 +35,11 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ApplicationDataFolderTest,
     ::testing::Values(
         EnvRow{"xdg_set", {{"XDG_CONFIG_HOME", "/x/conf/"}, {"HOME", "/home/u"}}, "/x/conf"},
-        EnvRow{"xdg_relative_ignored", {{"XDG_CONFIG_HOME", "conf"}, {"HOME", "/home/u"}},
+        EnvRow{"xdg_relative_ignored",
+               {{"XDG_CONFIG_HOME", "conf"}, {"HOME", "/home/u"}},
                "/home/u/.config"},
-        EnvRow{"xdg_empty_ignored", {{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/u/"}},
+        EnvRow{"xdg_empty_ignored",
+               {{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/u/"}},
                "/home/u/.config"},
         EnvRow{"home_is_root", {{"HOME", "/"}}, "/.config"},
         EnvRow{"nothing_usable", {{"HOME", "relative"}}, ""}),

@@ -25,7 +25,8 @@ enum class Setup : std::uint8_t {
 FilterSettings MakeSettings(Setup setup) {
   FilterSettings s;
   switch (setup) {
-    case Setup::Defaults: break;
+    case Setup::Defaults:
+      break;
     case Setup::Threshold3:
       s.blnIgnoreInfrequentWords = true;
       s.lngThresholdFrequency = 3;
@@ -34,9 +35,15 @@ FilterSettings MakeSettings(Setup setup) {
       s.blnIgnoreShortWords = true;
       s.intShortWordSize = 3;
       break;
-    case Setup::Long20: s.intLongWordSize = 20; break;
-    case Setup::IgnoreBathe: s.wordsToIgnore = MakeWordsToIgnoreSet("bathe,"); break;
-    case Setup::IgnoreTheAnd: s.wordsToIgnore = MakeWordsToIgnoreSet("the,and,"); break;
+    case Setup::Long20:
+      s.intLongWordSize = 20;
+      break;
+    case Setup::IgnoreBathe:
+      s.wordsToIgnore = MakeWordsToIgnoreSet("bathe,");
+      break;
+    case Setup::IgnoreTheAnd:
+      s.wordsToIgnore = MakeWordsToIgnoreSet("the,and,");
+      break;
     case Setup::Common:
       s.commonWords = std::make_shared<const WordSet>(WordSet{"of", "caf\xE9"});
       break;
@@ -81,7 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
         FilterRow{"fifty_chars_stay", S::Defaults, std::string(49, 'b') + "e", 1, E::None},
         FilterRow{"fifty_one_chars_too_long", S::Defaults, k50 + "e", 1, E::Long},
         FilterRow{"fifty_repeats_still_repetition", S::Defaults, k50, 1, E::Repetition},
-        FilterRow{"Uber_has_vowel", S::Defaults, "\xDC" "ber", 1, E::None},
+        FilterRow{"Uber_has_vowel", S::Defaults,
+                  "\xDC"
+                  "ber",
+                  1, E::None},
         FilterRow{"syr_no_vowel", S::Defaults, "s\xFDr", 1, E::NoVowel},
         FilterRow{"nth_kept_with_filters_off", S::AllOff, "nth", 1, E::None},
         FilterRow{"twice_below_threshold_3", S::Threshold3, "dog", 2, E::Infrequent},

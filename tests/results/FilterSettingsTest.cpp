@@ -23,14 +23,17 @@ TEST_P(WordsToIgnoreSetTest, KeepsWholeLowerCaseWords) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, WordsToIgnoreSetTest,
-    ::testing::Values(ParseRow{"empty_list", ",", {}},
-                      ParseRow{"empty_text", "", {}},
+    ::testing::Values(ParseRow{"empty_list", ",", {}}, ParseRow{"empty_text", "", {}},
                       ParseRow{"stored_form", "the,and,of,", {"the", "and", "of"}},
                       ParseRow{"box_text", "The, and  of", {"the", "and", "of"}},
                       ParseRow{"only_separators", ",,, ", {}},
                       ParseRow{"semicolon_is_part_of_word", "x;y,", {"x;y"}},
                       ParseRow{"no_final_comma", "bathe", {"bathe"}},
-                      ParseRow{"cp1252_lowered", "\xDC" "BER,", {"\xFC" "ber"}}),
+                      ParseRow{"cp1252_lowered",
+                               "\xDC"
+                               "BER,",
+                               {"\xFC"
+                                "ber"}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 void ExpectSameSettings(const FilterSettings& a, const FilterSettings& b) {

@@ -13,8 +13,15 @@ namespace {
 class ListingTest : public ::testing::Test {
  protected:
   ListingTest() {
-    test::FillTable(table_, {{"the", 1234}, {"and", 56}, {"caf\xE9", 56}, {"\xDC" "ber", 3},
-                             {"extraordinarily", 2}, {"zebra", 1}, {"mm", 100}});
+    test::FillTable(table_, {{"the", 1234},
+                             {"and", 56},
+                             {"caf\xE9", 56},
+                             {"\xDC"
+                              "ber",
+                              3},
+                             {"extraordinarily", 2},
+                             {"zebra", 1},
+                             {"mm", 100}});
     results_ = RunResultsStages(table_, FilterSettings{});
   }
 
@@ -46,9 +53,9 @@ TEST_P(FileFormatTest, MatchesGoldenFile) {
   const auto format = static_cast<DisplayFormat>(GetParam().format);
   const std::string text = List(format, GetParam().commas, ListingTarget::OutputFile);
   EXPECT_EQ(outcome_, ListingOutcome::Completed);
-  test::ExpectMatchesGolden("format" + std::to_string(GetParam().format) +
-                                (GetParam().commas ? "-commas.txt" : ".txt"),
-                            text);
+  test::ExpectMatchesGolden(
+      "format" + std::to_string(GetParam().format) + (GetParam().commas ? "-commas.txt" : ".txt"),
+      text);
 }
 
 std::vector<FormatRow> FileFormatRows() {
@@ -85,10 +92,9 @@ TEST_F(ListingTest, FormatNineTextboxEndsEveryWordWithSeparator) {
 }
 
 TEST_F(ListingTest, AlphabeticalListsInKeyOrderWithFrequencyRanks) {
-  test::ExpectMatchesGolden(
-      "alphabetical-format1.txt",
-      List(DisplayFormat::RankWordFrequency, false, ListingTarget::Textbox,
-           WordOrder::Alphabetical));
+  test::ExpectMatchesGolden("alphabetical-format1.txt",
+                            List(DisplayFormat::RankWordFrequency, false, ListingTarget::Textbox,
+                                 WordOrder::Alphabetical));
 }
 
 TEST_F(ListingTest, NothingListedGivesHeaderOnly) {
@@ -140,7 +146,7 @@ TEST_F(ListingTest, RefusedWriteEndsListingAsFailed) {
   RefusingSink sink(2);
   int pumps = 0;
   const ListingOptions options{WordOrder::ByFrequency, DisplayFormat::Word, false,
-                               ListingTarget::Textbox, kMinColumnWidth, {}};
+                               ListingTarget::Textbox, kMinColumnWidth,     {}};
   EXPECT_EQ(WriteListing(table_, results_, options, sink,
                          [&](const ListingProgress&) { return ++pumps > 0; }),
             ListingOutcome::Failed);
@@ -167,14 +173,15 @@ class LineSink final : public ListingSink {
 TEST(ListingBlocksTest, BlocksHoldExactlyTheLinesOfALineByLineListing) {
   WordTable table;
   for (int i = 0; i < 100000; ++i) {
-    const std::string word = (i % 7 == 0 ? "\xE9t\xE9" : "word") + std::to_string(i * 7919 % 100000);
+    const std::string word =
+        (i % 7 == 0 ? "\xE9t\xE9" : "word") + std::to_string(i * 7919 % 100000);
     for (int k = 0; k <= i % 3; ++k) table.Add(word);
   }
   const ListResults results = RunResultsStages(table, FilterSettings{});
-  for (const DisplayFormat format : {DisplayFormat::RankFrequencyWord, DisplayFormat::WordRank,
-                                     DisplayFormat::WordCommas}) {
-    const ListingOptions options{WordOrder::ByFrequency, format, true, ListingTarget::OutputFile,
-                                 kMinColumnWidth, {}};
+  for (const DisplayFormat format :
+       {DisplayFormat::RankFrequencyWord, DisplayFormat::WordRank, DisplayFormat::WordCommas}) {
+    const ListingOptions options{WordOrder::ByFrequency,    format,          true,
+                                 ListingTarget::OutputFile, kMinColumnWidth, {}};
     std::string blocks;
     StringSink blockSink(blocks);
     LineSink lineSink;

@@ -32,22 +32,21 @@ TEST_P(ReportNoWordsListedTest, ExplainsEmptyList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ReportNoWordsListedTest,
-    ::testing::Values(
-        NoWordsRow{"defaults", 1, 0, 0,
-                   "No words with more than 2 letters\r\noccur at least once."},
-        NoWordsRow{"threshold_5", 1, 1, 3,
-                   "No words with more than 2 letters\r\noccur at least 5 times."},
-        NoWordsRow{"threshold_2", 1, 1, 0,
-                   "No words with more than 2 letters\r\noccur at least twice."},
-        NoWordsRow{"threshold_unused_when_box_off", 1, 0, 3,
-                   "No words with more than 2 letters\r\noccur at least once."},
-        NoWordsRow{"one_letter_singular", 0, 0, 0,
-                   "No words with more than 1 letter\r\noccur at least once."},
-        NoWordsRow{"size_9", 7, 1, 7,
-                   "No words with more than 8 letters\r\noccur at least 9 times."},
-        // Was: a greyed box (2) read as set, though the filter ignored it.
-        NoWordsRow{"greyed_box_is_unchecked", 1, 2, 3,
-                   "No words with more than 2 letters\r\noccur at least once."}),
+    ::testing::Values(NoWordsRow{"defaults", 1, 0, 0,
+                                 "No words with more than 2 letters\r\noccur at least once."},
+                      NoWordsRow{"threshold_5", 1, 1, 3,
+                                 "No words with more than 2 letters\r\noccur at least 5 times."},
+                      NoWordsRow{"threshold_2", 1, 1, 0,
+                                 "No words with more than 2 letters\r\noccur at least twice."},
+                      NoWordsRow{"threshold_unused_when_box_off", 1, 0, 3,
+                                 "No words with more than 2 letters\r\noccur at least once."},
+                      NoWordsRow{"one_letter_singular", 0, 0, 0,
+                                 "No words with more than 1 letter\r\noccur at least once."},
+                      NoWordsRow{"size_9", 7, 1, 7,
+                                 "No words with more than 8 letters\r\noccur at least 9 times."},
+                      // Was: a greyed box (2) read as set, though the filter ignored it.
+                      NoWordsRow{"greyed_box_is_unchecked", 1, 2, 3,
+                                 "No words with more than 2 letters\r\noccur at least once."}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(ReportNoWordsListedTest, NothingCountedAtAll) {
@@ -142,9 +141,9 @@ TEST_F(OutputFileTest, FormatNineFileAndTextboxHoldSameWords) {
                             false, file),
             ListingOutcome::Completed);
   EXPECT_EQ(file.str(), "and, the, zebra");
-  EXPECT_EQ(RenderTextboxListing(table_, results_, WordOrder::Alphabetical,
-                                 DisplayFormat::WordCommas),
-            "and, the, zebra");
+  EXPECT_EQ(
+      RenderTextboxListing(table_, results_, WordOrder::Alphabetical, DisplayFormat::WordCommas),
+      "and, the, zebra");
 }
 
 TEST_F(OutputFileTest, StopDuringFileKeepsLinesWritten) {

@@ -92,11 +92,10 @@ TEST_P(PacingStepTest, TenthOfTableRoundedHalfToEvenAtLeastTen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, PacingStepTest,
-                         ::testing::Values(PacingRow{0, 10}, PacingRow{95, 10},
-                                           PacingRow{104, 10}, PacingRow{115, 12},
-                                           PacingRow{125, 12}, PacingRow{126, 13},
-                                           PacingRow{135, 14}, PacingRow{250, 25},
-                                           PacingRow{4'200'005, 420'000}));
+                         ::testing::Values(PacingRow{0, 10}, PacingRow{95, 10}, PacingRow{104, 10},
+                                           PacingRow{115, 12}, PacingRow{125, 12},
+                                           PacingRow{126, 13}, PacingRow{135, 14},
+                                           PacingRow{250, 25}, PacingRow{4'200'005, 420'000}));
 
 }  // namespace
 }  // namespace zet

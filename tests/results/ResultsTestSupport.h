@@ -31,9 +31,12 @@ inline void FillTable(WordTable& table, std::initializer_list<WordCount> words) 
 inline std::string Visible(std::string_view text) {
   std::string out;
   for (const char c : text) {
-    if (c == '\r') out += "<CR>";
-    else if (c == '\n') out += "<LF>\n";
-    else out += c;
+    if (c == '\r')
+      out += "<CR>";
+    else if (c == '\n')
+      out += "<LF>\n";
+    else
+      out += c;
   }
   return out;
 }

@@ -42,11 +42,13 @@ TEST_P(SpellingLedgerTest, ListsEverySpellingOfTheEntryByCount) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, SpellingLedgerTest,
     ::testing::Values(
-        SpellingRow{"CaseKept", true, "Caf\xE9 cafe cafe CAFE Caf\xE9 cafe caf\xE9 cafe cafe", "cafe",
-                    "cafe 5, Caf\xE9 2, CAFE 1, caf\xE9 1"},
-        SpellingRow{"CaseFoldedFirst", false, "Caf\xE9 cafe CAFE caf\xE9", "cafe", "cafe 2, caf\xE9 2"},
+        SpellingRow{"CaseKept", true, "Caf\xE9 cafe cafe CAFE Caf\xE9 cafe caf\xE9 cafe cafe",
+                    "cafe", "cafe 5, Caf\xE9 2, CAFE 1, caf\xE9 1"},
+        SpellingRow{"CaseFoldedFirst", false, "Caf\xE9 cafe CAFE caf\xE9", "cafe",
+                    "cafe 2, caf\xE9 2"},
         SpellingRow{"FinalSFoldsPlurals", true, "Cats cat cat CAT", "cat", "cat 2, CAT 1, Cat 1"},
-        SpellingRow{"LigatureExpanded", true, "\xC6on aeon AEON aeon", "aeon", "aeon 2, AEON 1, \xC6on 1"},
+        SpellingRow{"LigatureExpanded", true, "\xC6on aeon AEON aeon", "aeon",
+                    "aeon 2, AEON 1, \xC6on 1"},
         SpellingRow{"OneSpelling", false, "the the the", "the", "the 3"},
         SpellingRow{"KeyNeverWritten", true, "Rome ROME Rome", "rome", "Rome 2, ROME 1"}));
 

@@ -43,36 +43,35 @@ TEST_P(ExclusionReasonTest, NamesTheFirstTestThatLeavesTheWordOut) {
   std::string lower;
   const FilterSettings s = AllTests();
   const RangeLimit limit{{}, 2};
-  EXPECT_EQ(ExclusionReason(FindCorpusExclusion(row.word, row.count, row.range, s, limit, lower),
-                            s, limit),
+  EXPECT_EQ(ExclusionReason(FindCorpusExclusion(row.word, row.count, row.range, s, limit, lower), s,
+                            limit),
             row.reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ExclusionReasonTest,
-    ::testing::Values(
-        ReasonRow{"Listed", "house", 5, ""},
-        ReasonRow{"Rare", "house", 1, "fewer occurrences than 2"},
-        ReasonRow{"Short", "ox", 5, "shorter than 3"},
-        ReasonRow{"Long", std::string(21, 'a') + "b", 5, "longer than 20"},
-        ReasonRow{"Typed", "Zebra", 5, "typed word to ignore"},
-        ReasonRow{"Common", "The", 5, "common word"},
-        ReasonRow{"CommonAccented", "CAF\xC9", 5, "common word"},
-        ReasonRow{"Repetition", "mmmm", 5, "repetition of one letter"},
-        ReasonRow{"Roman", "xxxix", 5, "Roman numeral under 40"},
-        ReasonRow{"FortyOneIsListed", "xli", 5, ""},
-        ReasonRow{"NoVowel", "cwm", 5, "no vowel or y"},
-        ReasonRow{"YIsAVowelHere", "myth", 5, ""},
-        // Two tests apply: the one tried first is named.
-        ReasonRow{"RareBeforeShort", "ox", 1, "fewer occurrences than 2"},
-        ReasonRow{"ShortBeforeRepetition", "mm", 5, "shorter than 3"},
-        ReasonRow{"CommonBeforeNoVowel", "the", 5, "common word"},
-        ReasonRow{"RepetitionBeforeRoman", "iii", 5, "repetition of one letter"},
-        ReasonRow{"RomanBeforeNoVowel", "xiv", 5, "Roman numeral under 40"},
-        // The range is tested after every other test.
-        ReasonRow{"FewFiles", "house", 5, "fewer files than 2", 1},
-        ReasonRow{"RareBeforeFewFiles", "house", 1, "fewer occurrences than 2", 1},
-        ReasonRow{"NoVowelBeforeFewFiles", "cwm", 5, "no vowel or y", 1}));
+    ::testing::Values(ReasonRow{"Listed", "house", 5, ""},
+                      ReasonRow{"Rare", "house", 1, "fewer occurrences than 2"},
+                      ReasonRow{"Short", "ox", 5, "shorter than 3"},
+                      ReasonRow{"Long", std::string(21, 'a') + "b", 5, "longer than 20"},
+                      ReasonRow{"Typed", "Zebra", 5, "typed word to ignore"},
+                      ReasonRow{"Common", "The", 5, "common word"},
+                      ReasonRow{"CommonAccented", "CAF\xC9", 5, "common word"},
+                      ReasonRow{"Repetition", "mmmm", 5, "repetition of one letter"},
+                      ReasonRow{"Roman", "xxxix", 5, "Roman numeral under 40"},
+                      ReasonRow{"FortyOneIsListed", "xli", 5, ""},
+                      ReasonRow{"NoVowel", "cwm", 5, "no vowel or y"},
+                      ReasonRow{"YIsAVowelHere", "myth", 5, ""},
+                      // Two tests apply: the one tried first is named.
+                      ReasonRow{"RareBeforeShort", "ox", 1, "fewer occurrences than 2"},
+                      ReasonRow{"ShortBeforeRepetition", "mm", 5, "shorter than 3"},
+                      ReasonRow{"CommonBeforeNoVowel", "the", 5, "common word"},
+                      ReasonRow{"RepetitionBeforeRoman", "iii", 5, "repetition of one letter"},
+                      ReasonRow{"RomanBeforeNoVowel", "xiv", 5, "Roman numeral under 40"},
+                      // The range is tested after every other test.
+                      ReasonRow{"FewFiles", "house", 5, "fewer files than 2", 1},
+                      ReasonRow{"RareBeforeFewFiles", "house", 1, "fewer occurrences than 2", 1},
+                      ReasonRow{"NoVowelBeforeFewFiles", "cwm", 5, "no vowel or y", 1}));
 
 TEST(ListLeftOutTest, FollowsTheListOrderAndGivesEachItsReason) {
   WordTable table;
@@ -124,19 +123,20 @@ TEST_P(ExplainWordTest, AnswersAsTheCountCutTheWord) {
 using K = WordExplanation::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Rows, ExplainWordTest,
-    ::testing::Values(ExplainRow{"ListedUnderFinalSAndCase", "DOGS", K::Listed, "dog", ""},
-                      ExplainRow{"CaseAndAccentFolded", "CAFE", K::LeftOut, "caf\xE9", "common word"},
-                      ExplainRow{"AccentFolded", "caf\xC9", K::LeftOut, "caf\xE9", "common word"},
-                      ExplainRow{"FinalSDropped", "Cats", K::LeftOut, "cat", "fewer occurrences than 2"},
-                      ExplainRow{"TrailingPunctuation", "cat.", K::LeftOut, "cat", "fewer occurrences than 2"},
-                      ExplainRow{"LeftOutCommon", "THE", K::LeftOut, "the", "common word"},
-                      ExplainRow{"LeftOutShort", "ox", K::LeftOut, "ox", "shorter than 3"},
-                      ExplainRow{"LeftOutRepetition", "mmm", K::LeftOut, "mmm", "repetition of one letter"},
-                      ExplainRow{"NotFound", "cow", K::NotFound, "", ""},
-                      ExplainRow{"NotAWord", "---", K::NotAWord, "", ""},
-                      ExplainRow{"OnlyAFragment", "'s", K::NotAWord, "", ""},
-                      ExplainRow{"TwoWords", "the cat", K::SeveralWords, "", ""},
-                      ExplainRow{"Empty", "", K::NotAWord, "", ""}));
+    ::testing::Values(
+        ExplainRow{"ListedUnderFinalSAndCase", "DOGS", K::Listed, "dog", ""},
+        ExplainRow{"CaseAndAccentFolded", "CAFE", K::LeftOut, "caf\xE9", "common word"},
+        ExplainRow{"AccentFolded", "caf\xC9", K::LeftOut, "caf\xE9", "common word"},
+        ExplainRow{"FinalSDropped", "Cats", K::LeftOut, "cat", "fewer occurrences than 2"},
+        ExplainRow{"TrailingPunctuation", "cat.", K::LeftOut, "cat", "fewer occurrences than 2"},
+        ExplainRow{"LeftOutCommon", "THE", K::LeftOut, "the", "common word"},
+        ExplainRow{"LeftOutShort", "ox", K::LeftOut, "ox", "shorter than 3"},
+        ExplainRow{"LeftOutRepetition", "mmm", K::LeftOut, "mmm", "repetition of one letter"},
+        ExplainRow{"NotFound", "cow", K::NotFound, "", ""},
+        ExplainRow{"NotAWord", "---", K::NotAWord, "", ""},
+        ExplainRow{"OnlyAFragment", "'s", K::NotAWord, "", ""},
+        ExplainRow{"TwoWords", "the cat", K::SeveralWords, "", ""},
+        ExplainRow{"Empty", "", K::NotAWord, "", ""}));
 
 TEST(ExplainWordTest, GivesTheWordAsCutWhenItIsNotFound) {
   WordTable table;

@@ -26,8 +26,8 @@ class ValidateCommentMarkersTest : public ::testing::TestWithParam<ValidateRow> 
 
 TEST_P(ValidateCommentMarkersTest, FirstFailingCheckWins) {
   const ValidateRow& row = GetParam();
-  const MarkerValidation v = ValidateCommentMarkers(
-      row.markers, row.allow.blnAllowNumerals, GetExtraWordChars(row.allow));
+  const MarkerValidation v =
+      ValidateCommentMarkers(row.markers, row.allow.blnAllowNumerals, GetExtraWordChars(row.allow));
   EXPECT_EQ(v.check, row.check);
   EXPECT_EQ(v.pair, row.pair);
 }
@@ -36,17 +36,29 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ValidateCommentMarkersTest,
     ::testing::Values(
         ValidateRow{"initial_texts_pass", {{"/*", "//"}, {"*/", ""}}, {}, MarkerCheck::Ok, -1},
-        ValidateRow{"empty_second_start", {{"/*", ""}, {"*/", "x"}}, {}, MarkerCheck::StartEmpty, 1},
-        ValidateRow{"same_start_and_end", {{"%", "#"}, {"%", ""}}, {}, MarkerCheck::StartEqualsEnd, 0},
-        ValidateRow{"letters_could_be_a_word", {{"rem", "#"}, {"", ""}}, {}, MarkerCheck::StartIsWord, 0},
+        ValidateRow{
+            "empty_second_start", {{"/*", ""}, {"*/", "x"}}, {}, MarkerCheck::StartEmpty, 1},
+        ValidateRow{
+            "same_start_and_end", {{"%", "#"}, {"%", ""}}, {}, MarkerCheck::StartEqualsEnd, 0},
+        ValidateRow{
+            "letters_could_be_a_word", {{"rem", "#"}, {"", ""}}, {}, MarkerCheck::StartIsWord, 0},
         ValidateRow{"hash_passes", {{"#", "{"}, {"", "}"}}, {}, MarkerCheck::Ok, -1},
-        ValidateRow{"x_hyphen_with_hyphens", {{"x-", "#"}, {"", ""}}, Hyphens(), MarkerCheck::StartIsWord, 0},
+        ValidateRow{"x_hyphen_with_hyphens",
+                    {{"x-", "#"}, {"", ""}},
+                    Hyphens(),
+                    MarkerCheck::StartIsWord,
+                    0},
         ValidateRow{"x_hyphen_without_hyphens", {{"x-", "#"}, {"", ""}}, {}, MarkerCheck::Ok, -1},
         // "--" is a space by the time markers are looked for.
-        ValidateRow{"double_hyphen_start", {{"--", "#"}, {"", ""}}, {}, MarkerCheck::HoldsDoubleHyphen, 0},
-        ValidateRow{"double_hyphen_start_with_hyphens", {{"--", "#"}, {"", ""}}, Hyphens(),
-                    MarkerCheck::HoldsDoubleHyphen, 0},
-        ValidateRow{"double_hyphen_end", {{"#", "<"}, {"", "-->"}}, {}, MarkerCheck::HoldsDoubleHyphen, 1},
+        ValidateRow{
+            "double_hyphen_start", {{"--", "#"}, {"", ""}}, {}, MarkerCheck::HoldsDoubleHyphen, 0},
+        ValidateRow{"double_hyphen_start_with_hyphens",
+                    {{"--", "#"}, {"", ""}},
+                    Hyphens(),
+                    MarkerCheck::HoldsDoubleHyphen,
+                    0},
+        ValidateRow{
+            "double_hyphen_end", {{"#", "<"}, {"", "-->"}}, {}, MarkerCheck::HoldsDoubleHyphen, 1},
         ValidateRow{"single_hyphens_pass", {{"-[", "#"}, {"]-", ""}}, {}, MarkerCheck::Ok, -1}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -76,7 +88,8 @@ TEST(ChooseMarkersForExtensionTest, ByExtensionInAnyCase) {
       {"htm", C::Html}, {"HTML", C::Html}, {"shtml", C::Html}, {"xhtml", C::Html},
       {"php", C::Html}, {"xml", C::Html},  {"C", C::C},        {"cpp", C::C},
       {"hpp", C::None}, {"txt", C::None},  {"phps", C::None},  {"", C::None}};
-  for (const auto& [ext, choice] : rows) EXPECT_EQ(ChooseMarkersForExtension(ext, false), choice) << ext;
+  for (const auto& [ext, choice] : rows)
+    EXPECT_EQ(ChooseMarkersForExtension(ext, false), choice) << ext;
   EXPECT_EQ(ChooseMarkersForExtension("txt", true), C::User);
   EXPECT_EQ(ChooseMarkersForExtension("html", true), C::Html);
 }

@@ -30,9 +30,11 @@ const std::u32string kSentences =
     U"\u201EEr ist gro\u00DF\u201C \u2026 na\u00DF\u2026 Ma\u00DF\u2019 Fu\u00DF\u2013weg "
     U"\u00AB d\u00E9j\u00E0 \u00BB NA\u00CFVET\u00C9 !\r\n"
     U"\u00DCber den Flu\u00DF f\u00E4hrt die F\u00E4hre; \u00C4rger \u00FCber \u00D6l.\n"
-    U"O\u00F9 est l\u2019\u00E9t\u00E9\u202F? \u00C7a co\u00FBte cher \u2014 \u0153uvre, c\u0153ur, "
+    U"O\u00F9 est l\u2019\u00E9t\u00E9\u202F? \u00C7a co\u00FBte cher \u2014 \u0153uvre, "
+    U"c\u0153ur, "
     U"\u20AC, \u0160koda, \u017Delezni\u010Dar.\r"
-    U"\u00C9t\u00E9 \u00E0 la caf\u00E9t\u00E9ria, na\u00EFve fa\u00E7ade \u00BBd\u00E9j\u00E0\u00AB\n";
+    U"\u00C9t\u00E9 \u00E0 la caf\u00E9t\u00E9ria, na\u00EFve fa\u00E7ade "
+    U"\u00BBd\u00E9j\u00E0\u00AB\n";
 
 std::string Utf8(std::u32string_view text) {
   std::string out;
@@ -78,13 +80,14 @@ struct Scanned {
   std::vector<std::uint64_t> progress;
 };
 
-Scanned Scan(ByteSource& source, Encoding encoding, std::size_t capacity = LineReader::kDefaultCapacity) {
+Scanned Scan(ByteSource& source, Encoding encoding,
+             std::size_t capacity = LineReader::kDefaultCapacity) {
   WordTable table;
   QuietObserver quiet;
   Scanner scanner(test::DefaultSettings(), table, quiet);
   Scanned s;
-  s.outcome = ScanLines(source, scanner, encoding,
-                        [&](std::uint64_t done) { s.progress.push_back(done); }, capacity);
+  s.outcome = ScanLines(
+      source, scanner, encoding, [&](std::uint64_t done) { s.progress.push_back(done); }, capacity);
   s.words = test::Entries(table);
   return s;
 }
@@ -149,9 +152,15 @@ TEST(EncodingTest, WindowsTextKeepsItsLettersWhole) {
   const std::string text = Windows1252(
       U"\u201EEr ist gro\u00DF\u201C \u2026 na\u00DF\u2026 Ma\u00DF\u2019 Fu\u00DF\u2013weg "
       U"\u00AB d\u00E9j\u00E0 \u00BB NA\u00CFVET\u00C9 !");
-  EXPECT_EQ(Sorted(Scan(text, Encoding::Auto).words),
-            Sorted(test::Words({{"d\xE9j\xE0", 1}, {"er", 1}, {"fu\xDF", 1}, {"gro\xDF", 1}, {"ist", 1},
-                         {"ma\xDF", 1}, {"na\xDF", 1}, {"na\xEFvet\xE9", 1}, {"weg", 1}})));
+  EXPECT_EQ(Sorted(Scan(text, Encoding::Auto).words), Sorted(test::Words({{"d\xE9j\xE0", 1},
+                                                                          {"er", 1},
+                                                                          {"fu\xDF", 1},
+                                                                          {"gro\xDF", 1},
+                                                                          {"ist", 1},
+                                                                          {"ma\xDF", 1},
+                                                                          {"na\xDF", 1},
+                                                                          {"na\xEFvet\xE9", 1},
+                                                                          {"weg", 1}})));
 }
 
 // Characters beyond U+FFFF come as surrogate pairs; unpaired surrogates and
@@ -165,7 +174,13 @@ TEST(EncodingTest, Utf16SurrogatesAndStrayUnits) {
   }
   const char P = static_cast<char>(cp1252::kPlaceholder);
   // a, lone low surrogate, b, lone high surrogate, c, then an odd byte.
-  const std::string stray("\xFF\xFE" "a\0\x00\xDC" "b\0\x00\xD8" "c\0" "d", 13);
+  const std::string stray(
+      "\xFF\xFE"
+      "a\0\x00\xDC"
+      "b\0\x00\xD8"
+      "c\0"
+      "d",
+      13);
   EXPECT_EQ(DecodeText(stray, Encoding::Auto), std::string("a") + P + "b" + P + "c" + P);
   const Scanned s = Scan(stray, Encoding::Auto);
   EXPECT_EQ(Sorted(s.words), Sorted(test::Words({{"a", 1}, {"b", 1}, {"c", 1}})));
@@ -212,10 +227,12 @@ TEST_P(Utf8ValidatorTest, FindsTheFirstInvalidByte) {
   const ValidRow& row = GetParam();
   EXPECT_EQ(ValidUtf8Prefix(row.bytes), row.prefix);
   const std::string longer = std::string(100, 'a') + row.bytes + std::string(70, 'z');
-  EXPECT_EQ(ValidUtf8Prefix(longer), row.prefix == row.bytes.size() ? longer.size() : 100 + row.prefix);
+  EXPECT_EQ(ValidUtf8Prefix(longer),
+            row.prefix == row.bytes.size() ? longer.size() : 100 + row.prefix);
   for (std::size_t piece : {1u, 2u, 3u, 5u, 64u}) {
     Utf8Validator v;
-    for (std::size_t i = 0; i < longer.size(); i += piece) v.Feed(std::string_view(longer).substr(i, piece));
+    for (std::size_t i = 0; i < longer.size(); i += piece)
+      v.Feed(std::string_view(longer).substr(i, piece));
     const bool valid = v.Finish();
     EXPECT_EQ(valid, row.prefix == row.bytes.size()) << piece;
     if (!valid) {
@@ -226,27 +243,36 @@ TEST_P(Utf8ValidatorTest, FindsTheFirstInvalidByte) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Utf8ValidatorTest,
-    ::testing::Values(ValidRow{"empty", "", 0}, ValidRow{"ascii", "plain text", 10},
-                      ValidRow{"every_length", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", 13},
-                      ValidRow{"latin1_byte", "caf\xE9", 3}, ValidRow{"lone_continuation", "a\x80", 1},
-                      ValidRow{"overlong_two", "\xC0\xAF", 0}, ValidRow{"overlong_three", "x\xE0\x80\xAF", 1},
-                      ValidRow{"overlong_four", "\xF0\x8F\xBF\xBF", 0},
-                      ValidRow{"surrogate", "ok\xED\xA0\x80", 2}, ValidRow{"above_max", "\xF4\x90\x80\x80", 0},
-                      ValidRow{"f5_lead", "\xF5\x80\x80\x80", 0},
-                      ValidRow{"cut_off_at_end", "ab\xE2\x82", 2},
-                      ValidRow{"sharp_s_then_quote_is_utf8", "gro\xDF\x93", 5}),
+    ::testing::Values(
+        ValidRow{"empty", "", 0}, ValidRow{"ascii", "plain text", 10},
+        ValidRow{"every_length", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", 13},
+        ValidRow{"latin1_byte", "caf\xE9", 3}, ValidRow{"lone_continuation", "a\x80", 1},
+        ValidRow{"overlong_two", "\xC0\xAF", 0}, ValidRow{"overlong_three", "x\xE0\x80\xAF", 1},
+        ValidRow{"overlong_four", "\xF0\x8F\xBF\xBF", 0},
+        ValidRow{"surrogate", "ok\xED\xA0\x80", 2}, ValidRow{"above_max", "\xF4\x90\x80\x80", 0},
+        ValidRow{"f5_lead", "\xF5\x80\x80\x80", 0}, ValidRow{"cut_off_at_end", "ab\xE2\x82", 2},
+        ValidRow{"sharp_s_then_quote_is_utf8", "gro\xDF\x93", 5}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(EncodingTest, DecidesByMarkThenByValidity) {
   EXPECT_EQ(DecideEncoding("", true), Encoding::Utf8);
-  EXPECT_EQ(DecideEncoding("\xEF\xBB\xBF" "caf\xE9", true), Encoding::Utf8);
+  EXPECT_EQ(DecideEncoding("\xEF\xBB\xBF"
+                           "caf\xE9",
+                           true),
+            Encoding::Utf8);
   EXPECT_EQ(DecideEncoding("\xFF\xFE", true), Encoding::Utf16LE);
-  EXPECT_EQ(DecideEncoding("\xFE\xFF" "a", true), Encoding::Utf16BE);
+  EXPECT_EQ(DecideEncoding("\xFE\xFF"
+                           "a",
+                           true),
+            Encoding::Utf16BE);
   // A sample may end inside a character; the whole source may not.
   EXPECT_EQ(DecideEncoding("caf\xC3", false), Encoding::Utf8);
   EXPECT_EQ(DecideEncoding("caf\xC3", true), Encoding::Windows1252);
   // A mark handed out a byte at a time is still a mark.
-  MemoryByteSource marked("\xFF\xFE" "a\0", 1);
+  MemoryByteSource marked(
+      "\xFF\xFE"
+      "a\0",
+      1);
   EXPECT_EQ(DecideSourceEncoding(marked).encoding, Encoding::Utf16LE);
 }
 
@@ -258,7 +284,8 @@ TEST(EncodingTest, DecidesAWholeFileWithoutMovingItsOffset) {
   text += "\xC3\xA9";
   const std::string utf8 = dir.Write("utf8.txt", text);
   const std::string cp1252 = dir.Write("cp1252.txt", text + "\xE9");
-  for (const auto& [path, expected] : {std::pair{utf8, Encoding::Utf8}, std::pair{cp1252, Encoding::Windows1252}}) {
+  for (const auto& [path, expected] :
+       {std::pair{utf8, Encoding::Utf8}, std::pair{cp1252, Encoding::Windows1252}}) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(fd, 0);
     const EncodingDecision d = DecideFileEncoding(fd);
@@ -281,9 +308,13 @@ TEST(EncodingTest, DecidesABigFileAsOnePassWould) {
   for (std::size_t i = 0; i < half.size() / 2; ++i) letters += "\xC3\xA9";
   const std::pair<std::string, Encoding> rows[] = {
       {letters + letters, Encoding::Utf8},
-      {"a" + letters + letters, Encoding::Utf8},           // the middle continues a sequence
-      {letters + "\xC3" "a" + letters, Encoding::Windows1252},  // one ends unfinished there
-      {letters + "\xA9" + letters, Encoding::Windows1252},     // a stray continuation there
+      {"a" + letters + letters, Encoding::Utf8},  // the middle continues a sequence
+      {letters +
+           "\xC3"
+           "a" +
+           letters,
+       Encoding::Windows1252},                              // one ends unfinished there
+      {letters + "\xA9" + letters, Encoding::Windows1252},  // a stray continuation there
       {letters + letters + "\xE9", Encoding::Windows1252},
   };
   for (const auto& [text, expected] : rows) {
@@ -319,12 +350,15 @@ TEST_P(DecodedTextCheckTest, ChecksCharactersNotBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, DecodedTextCheckTest,
     ::testing::Values(
-        TextCheckRow{"utf16le_lines", Utf16(U"a\tb\r\nc", false), Encoding::Utf16LE, true, true, true},
+        TextCheckRow{"utf16le_lines", Utf16(U"a\tb\r\nc", false), Encoding::Utf16LE, true, true,
+                     true},
         TextCheckRow{"utf16be_lf", Utf16(U"\u0100\n", true), Encoding::Utf16BE, true, false, true},
-        TextCheckRow{"utf16_control", Utf16(U"a\u0001", false), Encoding::Auto, false, false, false},
+        TextCheckRow{"utf16_control", Utf16(U"a\u0001", false), Encoding::Auto, false, false,
+                     false},
         TextCheckRow{"utf8_lines", "a\rb", Encoding::Utf8, true, true, false},
         TextCheckRow{"utf8_nul", std::string("a\0b", 3), Encoding::Utf8, false, false, false},
-        TextCheckRow{"utf16_as_bytes", Utf16(U"ab", false), Encoding::Windows1252, false, false, false}),
+        TextCheckRow{"utf16_as_bytes", Utf16(U"ab", false), Encoding::Windows1252, false, false,
+                     false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace

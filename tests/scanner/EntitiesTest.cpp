@@ -8,16 +8,15 @@ namespace {
 TEST(DecodeEntitiesTest, EveryLatin1LetterButTimesAndDivide) {
   // Each letter from U+00C0 to U+00FF has exactly one entity, except
   // multiplication and division signs, which have none here.
-  const char* names[] = {"Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",
-                         "Ccedil", "Egrave", "Eacute", "Ecirc",  "Euml",   "Igrave", "Iacute",
-                         "Icirc",  "Iuml",   "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",
-                         "Otilde", "Ouml",   nullptr,  "Oslash", "Ugrave", "Uacute", "Ucirc",
-                         "Uuml",   "Yacute", "THORN",  "szlig",  "agrave", "aacute", "acirc",
-                         "atilde", "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute",
-                         "ecirc",  "euml",   "igrave", "iacute", "icirc",  "iuml",   "eth",
-                         "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",   nullptr,
-                         "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",
-                         "yuml"};
+  const char* names[] = {
+      "Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig", "Ccedil",
+      "Egrave", "Eacute", "Ecirc",  "Euml",   "Igrave", "Iacute", "Icirc", "Iuml",
+      "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",  nullptr,
+      "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN", "szlig",
+      "agrave", "aacute", "acirc",  "atilde", "auml",   "aring",  "aelig", "ccedil",
+      "egrave", "eacute", "ecirc",  "euml",   "igrave", "iacute", "icirc", "iuml",
+      "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",  nullptr,
+      "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn", "yuml"};
   int decoded = 0;
   for (int code = 0xC0; code <= 0xFF; ++code) {
     const char* name = names[code - 0xC0];
@@ -61,10 +60,10 @@ TEST(IsEntityAtTest, Rows) {
   EXPECT_EQ(IsEntityAt("&nbsp; "), 6u);
   EXPECT_EQ(IsEntityAt("&#233; "), 6u);
   EXPECT_EQ(IsEntityAt("&t; x "), 3u);
-  EXPECT_EQ(IsEntityAt("& x; "), 0u);       // space after the ampersand
-  EXPECT_EQ(IsEntityAt("&b "), 0u);         // no semicolon
-  EXPECT_EQ(IsEntityAt("&a;"), 0u);         // three characters only
-  EXPECT_EQ(IsEntityAt("&1x; "), 0u);       // digit second
+  EXPECT_EQ(IsEntityAt("& x; "), 0u);  // space after the ampersand
+  EXPECT_EQ(IsEntityAt("&b "), 0u);    // no semicolon
+  EXPECT_EQ(IsEntityAt("&a;"), 0u);    // three characters only
+  EXPECT_EQ(IsEntityAt("&1x; "), 0u);  // digit second
   EXPECT_EQ(IsEntityAt("&abcdefghijklmnopqr; "), 20u);
   EXPECT_EQ(IsEntityAt("&abcdefghijklmnopqrs; "), 0u);
 }

@@ -24,8 +24,9 @@ namespace {
 // length, so the cuts fall everywhere.
 std::string MixedText(unsigned seed) {
   static const char* const pieces[] = {
-      "alpha", "Alpha", "beta", "Caf\xE9", "cafe", "don't", "x-ray", "/*", "*/", "//",
-      "<b>",   "</b>",  "<",    ">",       "&amp;", "&eacute;t\xE9", "--", "\xEF\xBB\xBF", "r\xE9sum\xE9s"};
+      "alpha", "Alpha",        "beta",         "Caf\xE9", "cafe", "don't", "x-ray", "/*",
+      "*/",    "//",           "<b>",          "</b>",    "<",    ">",     "&amp;", "&eacute;t\xE9",
+      "--",    "\xEF\xBB\xBF", "r\xE9sum\xE9s"};
   std::mt19937 random(seed);
   std::string text;
   for (int line = 0; line < 400; ++line) {
@@ -73,7 +74,8 @@ TEST_P(ParallelScanTest, PartsGiveWhatOnePassGives) {
       const ReadOutcome outcome = ScanFileParallel(fd, text.size(), settings, GetParam().encoding,
                                                    jobs, parts, {}, nullptr, 64);
       EXPECT_EQ(outcome.bytesRead, text.size());
-      EXPECT_EQ(test::Entries(parts), test::Entries(one)) << "seed " << seed << ", " << jobs << " jobs";
+      EXPECT_EQ(test::Entries(parts), test::Entries(one))
+          << "seed " << seed << ", " << jobs << " jobs";
     }
     ::close(fd);
   }

@@ -64,14 +64,16 @@ INSTANTIATE_TEST_SUITE_P(
         ScanRow{"numerals_off_cut_the_run", "mp3", None, Words({{"mp", 1}})},
         ScanRow{"hyphen_joins_when_allowed", "e-mail", None, Words({{"e-mail", 1}})},
         ScanRow{"hyphen_splits_otherwise", "e-mail", NoHyphens, Words({{"e", 1}, {"mail", 1}})},
-        ScanRow{"path_with_colons_and_backslashes", "C:\\Temp\\notes",
-                [](ScanSettings& s) {
-                  s.allow.blnAllowColons = s.allow.blnAllowBackslashes = true;
-                },
-                Words({{"c:\\temp\\notes", 1}})},
+        ScanRow{
+            "path_with_colons_and_backslashes", "C:\\Temp\\notes",
+            [](ScanSettings& s) { s.allow.blnAllowColons = s.allow.blnAllowBackslashes = true; },
+            Words({{"c:\\temp\\notes", 1}})},
         ScanRow{"at_sign_cannot_start", "@home", None, Words({{"home", 1}})},
-        ScanRow{"multiply_and_divide_separate", "a\xD7" "b c\xF7" "d", None,
-                Words({{"a", 1}, {"b", 1}, {"c", 1}, {"d", 1}})},
+        ScanRow{"multiply_and_divide_separate",
+                "a\xD7"
+                "b c\xF7"
+                "d",
+                None, Words({{"a", 1}, {"b", 1}, {"c", 1}, {"d", 1}})},
         ScanRow{"accented_letters_are_letters", "\xE9t\xE9 ni\xF1o", None,
                 Words({{"\xE9t\xE9", 1}, {"ni\xF1o", 1}})},
         ScanRow{"codes_128_to_191_separate", "\x8Cuvre \x8Aum", None,
@@ -91,9 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ScanRow{"final_s_dropped", "cats days its news physics", None,
                 Words({{"cat", 1}, {"day", 1}, {"it", 1}, {"new", 1}, {"physic", 1}})},
-        ScanRow{"final_s_kept", "glass bus gas is us mathematics", None,
-                Words({{"bus", 1}, {"gas", 1}, {"glass", 1}, {"is", 1}, {"mathematics", 1},
-                       {"us", 1}})},
+        ScanRow{
+            "final_s_kept", "glass bus gas is us mathematics", None,
+            Words(
+                {{"bus", 1}, {"gas", 1}, {"glass", 1}, {"is", 1}, {"mathematics", 1}, {"us", 1}})},
         ScanRow{"maths_exempt_in_any_case", "Maths", CaseSignificant, Words({{"Maths", 1}})},
         ScanRow{"upper_case_s_kept", "CATS AREAs", CaseSignificant,
                 Words({{"AREA", 1}, {"CATS", 1}})},
@@ -120,17 +123,24 @@ INSTANTIATE_TEST_SUITE_P(
         ScanRow{"triple_hyphen", "a---b", None, Words({{"a", 1}, {"b", 1}})},
         ScanRow{"hyphen_at_line_end_does_not_join", "well-\nknown", None,
                 Words({{"known", 1}, {"well", 1}})},
-        ScanRow{"word_of_80_kept_81_dropped",
-                std::string(80, 'a') + " " + std::string(81, 'b'), KeepFinalS,
-                Words({{std::string(80, 'a'), 1}})},
+        ScanRow{"word_of_80_kept_81_dropped", std::string(80, 'a') + " " + std::string(81, 'b'),
+                KeepFinalS, Words({{std::string(80, 'a'), 1}})},
         ScanRow{"first_spelling_kept_case_significant", "The the THE", CaseSignificant,
                 Words({{"The", 3}})},
-        ScanRow{"accents_and_ligatures_fold", "Stra\xDF" "e strasse M\xFCller Mueller Muller",
+        ScanRow{"accents_and_ligatures_fold",
+                "Stra\xDF"
+                "e strasse M\xFCller Mueller Muller",
                 CaseSignificant,
-                Words({{"M\xFCller", 2}, {"Muller", 1}, {"Stra\xDF" "e", 2}})},
+                Words({{"M\xFCller", 2},
+                       {"Muller", 1},
+                       {"Stra\xDF"
+                        "e",
+                        2}})},
         ScanRow{"cafe_lower_cased_first", "Caf\xE9 cafe", None, Words({{"caf\xE9", 2}})},
-        ScanRow{"whitespace_characters_separate", "a\tb\xA0" "c", None,
-                Words({{"a", 1}, {"b", 1}, {"c", 1}})},
+        ScanRow{"whitespace_characters_separate",
+                "a\tb\xA0"
+                "c",
+                None, Words({{"a", 1}, {"b", 1}, {"c", 1}})},
         ScanRow{"space_only_line_skipped_tab_line_scanned", "   \n\t", None, Words({})}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -147,8 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScanRow{"at_and_t_in_html", "at&t; x", Html, Words({{"at", 1}, {"x", 1}})},
         ScanRow{"ampersand_before_space_not_a_comment", "R & D;", Html,
                 Words({{"d", 1}, {"r", 1}})},
-        ScanRow{"ampersand_at_line_end_not_a_comment", "a&b", Html,
-                Words({{"a", 1}, {"b", 1}})},
+        ScanRow{"ampersand_at_line_end_not_a_comment", "a&b", Html, Words({{"a", 1}, {"b", 1}})},
         ScanRow{"tags_skipped", "<b>bold</b>", Html, Words({{"bold", 1}})},
         ScanRow{"tag_over_three_lines", "a <p\nhidden\nstill> b", Html,
                 Words({{"a", 1}, {"b", 1}})},
@@ -364,7 +373,9 @@ TEST(ScannerBigTable, BatchedWordsAreCountedUnderTheirKeys) {
   scanner.ScanSourceLine(words);
   ASSERT_FALSE(table.FitsInCache());
   scanner.ScanSourceLine(words);
-  scanner.ScanSourceLine("QAX Qax Caf\xE9 cafe Stra\xDF" "e strasse");
+  scanner.ScanSourceLine(
+      "QAX Qax Caf\xE9 cafe Stra\xDF"
+      "e strasse");
   EXPECT_EQ(table.size(), static_cast<std::size_t>(kBeyondCache) + 2);
   EXPECT_EQ(table.TotalOccurrences(), 2 * kBeyondCache + 6);
   EXPECT_EQ(obs.pumps, 2 * kBeyondCache + 6);

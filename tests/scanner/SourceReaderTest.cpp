@@ -39,8 +39,8 @@ Scanned Scan(std::string_view bytes, std::size_t capacity) {
   Scanner scanner(test::DefaultSettings(), table, quiet);
   MemoryByteSource source(bytes);
   Scanned s;
-  s.outcome = ScanLines(source, scanner, [&](std::uint64_t done) { s.progress.push_back(done); },
-                        capacity);
+  s.outcome = ScanLines(
+      source, scanner, [&](std::uint64_t done) { s.progress.push_back(done); }, capacity);
   s.words = test::Entries(table);
   return s;
 }
@@ -60,7 +60,8 @@ TEST_P(ScanLinesTest, CountsTheSameWhateverTheCapacity) {
   EXPECT_EQ(s.outcome.bytesRead, row.bytes.size());
   for (std::size_t i = 0; i < s.progress.size(); ++i) {
     const std::uint64_t at = s.progress[i];
-    EXPECT_TRUE(at == row.bytes.size() || (at > 0 && (row.bytes[at - 1] == '\n' || row.bytes[at - 1] == '\r')))
+    EXPECT_TRUE(at == row.bytes.size() ||
+                (at > 0 && (row.bytes[at - 1] == '\n' || row.bytes[at - 1] == '\r')))
         << "progress to " << at << " does not end a line";
     if (i > 0) {
       EXPECT_GT(at, s.progress[i - 1]);
@@ -75,14 +76,18 @@ const SourceRow kSourceRows[] = {
     {"empty", "", {}},
     {"crlf_lines", "cat dog\r\ncat\r\n", Words({{"cat", 2}, {"dog", 1}})},
     {"cr_only_lines", "cat\rdog\r", Words({{"cat", 1}, {"dog", 1}})},
-    {"byte_order_mark", "\xEF\xBB\xBF" "cat", Words({{"cat", 1}})},
+    {"byte_order_mark",
+     "\xEF\xBB\xBF"
+     "cat",
+     Words({{"cat", 1}})},
     // Read as UTF-8 when the encoding was not decided: a stray byte is
     // taken as its Windows-1252 character.
     {"utf8_and_latin1", "caf\xC3\xA9 caf\xE9\n", Words({{"caf\xE9", 2}})},
     {"word_over_a_line_break", "do\r\ng", Words({{"do", 1}, {"g", 1}})},
     // An entity's semicolon is looked for on its own line only, even when
     // lines are scanned many at a time.
-    {"entity_search_stops_at_the_line_end", "AT&T\ncaf&eacute;\n", Words({{"at", 1}, {"caf\xE9", 1}})},
+    {"entity_search_stops_at_the_line_end", "AT&T\ncaf&eacute;\n",
+     Words({{"at", 1}, {"caf\xE9", 1}})},
     // Lines are decoded and rewritten where they were read; each shrinks and
     // gets its closing space there, and the next line must come out whole.
     {"rewritten_lines_leave_the_next_intact",

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <map>
+#include <random>
 
 #include "scanner/Folding.h"
 #include "tests/support/ScanHelpers.h"
@@ -178,8 +178,15 @@ INSTANTIATE_TEST_SUITE_P(
         MergeRow{"disjoint", {"b", "a"}, {"c"}, {{"a", 1}, {"b", 1}, {"c", 1}}},
         MergeRow{"shared_keys_add", {"x", "y", "x"}, {"y", "x"}, {{"x", 3}, {"y", 2}}},
         MergeRow{"earlier_spelling_wins", {"Caf\xE9"}, {"cafe", "CAFE"}, {{"Caf\xE9", 3}}},
-        MergeRow{"later_spelling_for_new_key", {"a"}, {"Stra\xDF" "e", "strasse"},
-                 {{"a", 1}, {"Stra\xDF" "e", 2}}},
+        MergeRow{"later_spelling_for_new_key",
+                 {"a"},
+                 {"Stra\xDF"
+                  "e",
+                  "strasse"},
+                 {{"a", 1},
+                  {"Stra\xDF"
+                   "e",
+                   2}}},
         MergeRow{"into_empty", {}, {"z", "z"}, {{"z", 2}}},
         MergeRow{"from_empty", {"z"}, {}, {{"z", 1}}}),
     [](const auto& p) { return std::string(p.param.name); });
@@ -252,7 +259,10 @@ TEST_P(MakeWordKeyTest, FoldsCaseAccentsAndLigatures) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, MakeWordKeyTest,
     ::testing::Values(FoldRow{"plain", "word", "word"}, FoldRow{"upper", "WoRD", "word"},
-                      FoldRow{"sharp_s", "Stra\xDF" "e", "strasse"},
+                      FoldRow{"sharp_s",
+                              "Stra\xDF"
+                              "e",
+                              "strasse"},
                       FoldRow{"umlaut", "M\xFCller", "mueller"},
                       FoldRow{"upper_umlaut", "\xC4rger", "aerger"},
                       FoldRow{"ligature_ae", "\xC6on", "aeon"},

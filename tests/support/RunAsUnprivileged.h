@@ -19,7 +19,8 @@ inline constexpr unsigned kUnprivilegedId = 65534;  // "nobody" / "nogroup"
 /// through its result, not through test assertions (those would be lost).
 /// Returns nullopt when the child could not drop its privileges or did not
 /// end normally (a crash, a signal).
-[[nodiscard]] std::optional<std::string> RunAsUnprivileged(const std::function<std::string()>& work);
+[[nodiscard]] std::optional<std::string> RunAsUnprivileged(
+    const std::function<std::string()>& work);
 
 /// Lets the unprivileged user reach and read `path` (a test's private
 /// folder): adds search and read permission for everyone, keeping the

@@ -25,23 +25,28 @@ TEST(UnicodeResultsTest, ExclusionOfOneWord) {
   settings.limits.intShortWordSize = 3;
   settings.limits.intLongWordSize = 10;
   const ExclusionCase cases[] = {
-      {"日本", Exclusion::Short},                // two characters, six bytes
+      {"日本", Exclusion::Short},  // two characters, six bytes
       {"東京大学", Exclusion::None},
       {"e\xCC\x81t\xC3\xA9", Exclusion::None},  // three graphemes, one decomposed
-      {"ελληνικάκια", Exclusion::Long},           // eleven
+      {"ελληνικάκια", Exclusion::Long},         // eleven
       {"ммм", Exclusion::Repetition},
       {"哈哈哈", Exclusion::Repetition},
-      {"e\xCC\x81" "e\xCC\x81" "e\xCC\x81", Exclusion::Repetition},
-      {"ée\xCC\x81" "é", Exclusion::None},       // the same letter, spelt two ways
+      {"e\xCC\x81"
+       "e\xCC\x81"
+       "e\xCC\x81",
+       Exclusion::Repetition},
+      {"ée\xCC\x81"
+       "é",
+       Exclusion::None},  // the same letter, spelt two ways
       {"xiv", Exclusion::RomanNumeral},
-      {"χιν", Exclusion::None},                   // Greek, not a Roman numeral
+      {"χιν", Exclusion::None},  // Greek, not a Roman numeral
       {"szcz", Exclusion::NoVowel},
       {"brr", Exclusion::NoVowel},
-      {"rytm", Exclusion::None},                  // "y" counts
+      {"rytm", Exclusion::None},  // "y" counts
       {"łódź", Exclusion::None},
-      {"człą", Exclusion::None},                  // ą decomposes to a
-      {"сткр", Exclusion::None},                  // Cyrillic: the vowel test is Latin only
-      {"ŷŷx", Exclusion::NoVowel},                // as y-acute is no vowel in the default model
+      {"człą", Exclusion::None},    // ą decomposes to a
+      {"сткр", Exclusion::None},    // Cyrillic: the vowel test is Latin only
+      {"ŷŷx", Exclusion::NoVowel},  // as y-acute is no vowel in the default model
   };
   GraphemeCounter graphemes;
   for (const ExclusionCase& c : cases)
@@ -73,8 +78,8 @@ TEST(UnicodeResultsTest, WordListsMatchByCollation) {
   EXPECT_EQ(results.list.totals.intLongestWord, 6);
 }
 
-std::string Listing(const UnicodeTable& table, const UnicodeListResults& results,
-                    WordOrder order, DisplayFormat format) {
+std::string Listing(const UnicodeTable& table, const UnicodeListResults& results, WordOrder order,
+                    DisplayFormat format) {
   std::string text;
   StringSink sink(text);
   ListingOptions options;

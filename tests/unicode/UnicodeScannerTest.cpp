@@ -124,12 +124,15 @@ TEST(UnicodeScannerTest, WordRules) {
       {"abc123 ٣٤abc x٣",
        {"abc", "abc123", "x٣"},
        [](UnicodeSettings& s) { s.scan.allow.blnAllowNumerals = true; }},
-      {"cats glass Łódźs мыс", {"cat", "glass", "łódź", "мыс"},
+      {"cats glass Łódźs мыс",
+       {"cat", "glass", "łódź", "мыс"},
        [](UnicodeSettings& s) { s.scan.blnDropFinalS = true; }},
       {"don't won’t", {"don", "won"}},
       {"caf&eacute; na&iuml;ve", {"café", "naïve"}},
       {"Tokyo東京", {"tokyo", "東京"}},
-      {"a\xCC\x81 e\xCC\x81\xCC\x81 \xEF\xBF\xBD\xFF" "b", {"a\xCC\x81", "b", "e\xCC\x81\xCC\x81"}},
+      {"a\xCC\x81 e\xCC\x81\xCC\x81 \xEF\xBF\xBD\xFF"
+       "b",
+       {"a\xCC\x81", "b", "e\xCC\x81\xCC\x81"}},
       {"/* Łódź */ Kraków // Gdańsk",
        {"kraków"},
        [](UnicodeSettings& s) {
@@ -190,8 +193,8 @@ TEST(UnicodeScannerTest, HugeRunsAreBoundedAndSkipped) {
   for (int i = 0; i < 100000; ++i) marks += "\xCC\x81";
   std::string han;
   for (int i = 0; i < 40000; ++i) han += "我们";
-  const auto table = CountText("before " + marks + " " + std::string(200000, 'x') + " after",
-                               PlainSettings(""));
+  const auto table =
+      CountText("before " + marks + " " + std::string(200000, 'x') + " after", PlainSettings(""));
   std::vector<std::string> got;
   for (std::size_t i = 0; i < table->Words().size(); ++i)
     got.emplace_back(table->Words()[i].strWord());

@@ -26,9 +26,9 @@ inline UnicodeSettings PlainSettings(std::string locale) {
 }
 
 /// Counts `text` as a file under `settings`, reading `capacity` bytes at a time.
-inline std::unique_ptr<UnicodeTable> CountText(std::string_view text,
-                                               const UnicodeSettings& settings,
-                                               std::size_t capacity = LineReader::kDefaultCapacity) {
+inline std::unique_ptr<UnicodeTable> CountText(
+    std::string_view text, const UnicodeSettings& settings,
+    std::size_t capacity = LineReader::kDefaultCapacity) {
   auto table = UnicodeTable::Create(settings);
   MemoryByteSource source(text);
   QuietObserver quiet;
@@ -58,7 +58,8 @@ inline std::vector<std::string> IcuLetterWords(std::string_view text, const char
   std::vector<std::string> words;
   for (std::int32_t from = it->first(), to = it->next(); to != icu::BreakIterator::DONE;
        from = to, to = it->next())
-    if (it->getRuleStatus() >= UBRK_WORD_LETTER) words.push_back(Utf8(u.tempSubString(from, to - from)));
+    if (it->getRuleStatus() >= UBRK_WORD_LETTER)
+      words.push_back(Utf8(u.tempSubString(from, to - from)));
   return words;
 }
 

@@ -106,7 +106,7 @@ TEST(LeftOutWordsTableTest, SortsByEachColumnAndFiltersOnTheWord) {
   for (const auto& [word, count] : std::vector<std::pair<std::string, int>>{
            {"zz", 1}, {"mm", 3}, {"xiv", 2}, {"ok", 5}, {"ab", 4}, {"kept", 9}})
     for (int i = 0; i < count; ++i) (void)table.Add(word);
-  FilterSettings filters;  // repetitions, Roman numerals and no-vowel words go
+  FilterSettings filters;              // repetitions, Roman numerals and no-vowel words go
   filters.blnIgnoreShortWords = true;  // so do words of fewer than 3 letters
   (void)RunResultsStages(table, filters);
   LeftOutWordsTable rows(table, filters);
@@ -213,7 +213,8 @@ TEST(RecentFilesTest, NewestFirstWithoutRepeatsAtMostTen) {
       {ten, "new", tenAfter},
       {ten, "9", {"9", "0", "1", "2", "3", "4", "5", "6", "7", "8"}},
   };
-  for (const Row& row : cases) EXPECT_EQ(WithRecentFile(row.before, row.path), row.after) << row.path;
+  for (const Row& row : cases)
+    EXPECT_EQ(WithRecentFile(row.before, row.path), row.after) << row.path;
 }
 
 TEST(DropTest, KindOfDrop) {
@@ -272,7 +273,8 @@ TEST_F(MainDropsTest, SeveralFilesOrAFolderAreCountedAsOneCorpus) {
   };
   const std::vector<Row> rows = {
       {{a, b}, "Corpus:   2 files    22 bytes", {}},
-      {{temp.File("c")}, "Corpus:   3 files    28 bytes    (1 skipped)",
+      {{temp.File("c")},
+       "Corpus:   3 files    28 bytes    (1 skipped)",
        {"warning: skipped: This is not a text file. (" + picture + ")"}},
   };
   for (const Row& row : rows) {

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "tests/windows/MainWindowFixture.h"
-#include "windows/MainDrops.h"
 #include "windows/ListedLedger.h"
+#include "windows/MainDrops.h"
 #include "windows/MainExports.h"
 
 namespace zet {

@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-#include "windows/frmMain.h"
 #include "params/SettingsFile.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/Printers.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/ProblemText.h"
+#include "tests/support/TempDir.h"
+#include "windows/frmMain.h"
 
 namespace zet::test {
 

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "windows/frmParams.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tests/support/FakeParamsHost.h"
+#include "windows/frmParams.h"
 
 namespace zet::test {
 

@@ -6,9 +6,9 @@
 
 #include <functional>
 
-#include "windows/MainTexts.h"
-#include "tests/windows/MainWindowFixture.h"
 #include "tests/support/RunAsUnprivileged.h"
+#include "tests/windows/MainWindowFixture.h"
+#include "windows/MainTexts.h"
 
 namespace zet::test {
 namespace {
@@ -21,7 +21,7 @@ const std::string kLoadError = "Error when attempting to load common words from 
 struct UnreadableRow {
   const char* name;
   std::function<std::string(TempDir&)> make;  // makes the thing, returns its path
-  bool unprivileged;  // permissions must bind
+  bool unprivileged;                          // permissions must bind
   std::function<std::vector<ShownMessage>(const std::string&)> boxes;
   friend void PrintTo(const UnreadableRow& row, std::ostream* os) { *os << row.name; }
 };

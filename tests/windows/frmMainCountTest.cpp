@@ -12,10 +12,10 @@
 #include <fstream>
 #include <functional>
 
-#include "windows/MainTexts.h"
 #include "scanner/StrProc.h"
-#include "tests/windows/MainWindowFixture.h"
 #include "tests/support/ProblemText.h"
+#include "tests/windows/MainWindowFixture.h"
+#include "windows/MainTexts.h"
 
 namespace zet::test {
 namespace {
@@ -381,7 +381,8 @@ TEST_P(ChangingFileTest, CountsWhatWasReadAndKeepsTheBarWhole) {
   std::vector<std::string> bars;
   hp.eventPump.onEveryPump = [&] {
     const std::string& caption = frm->lblTotalNumOccurrences.Caption();
-    if (caption.starts_with("[") && (bars.empty() || bars.back() != caption)) bars.push_back(caption);
+    if (caption.starts_with("[") && (bars.empty() || bars.back() != caption))
+      bars.push_back(caption);
   };
   Count();
   hp.eventPump.onEveryPump = nullptr;
@@ -404,20 +405,22 @@ TEST_P(ChangingFileTest, CountsWhatWasReadAndKeepsTheBarWhole) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ChangingFileTest,
-    ::testing::Values(
-        ChangingFileRow{"shrinks",
-                        [](const std::string& path) {
-                          std::filesystem::resize_file(path, 100000 / 6 * 6);  // whole lines
-                        },
-                        100000 / 6},
-        ChangingFileRow{"grows",
-                        [](const std::string& path) {
-                          std::ofstream(path, std::ios::app | std::ios::binary)
-                              << FourLetterLines(6000);
-                        },
-                        kLines + 6000},
-        ChangingFileRow{"emptied", [](const std::string& path) { std::filesystem::resize_file(path, 0); },
-                        65536 / 6 + 1}),  // the first read, and the line it cut
+    ::testing::Values(ChangingFileRow{"shrinks",
+                                      [](const std::string& path) {
+                                        std::filesystem::resize_file(
+                                            path, 100000 / 6 * 6);  // whole lines
+                                      },
+                                      100000 / 6},
+                      ChangingFileRow{"grows",
+                                      [](const std::string& path) {
+                                        std::ofstream(path, std::ios::app | std::ios::binary)
+                                            << FourLetterLines(6000);
+                                      },
+                                      kLines + 6000},
+                      ChangingFileRow{
+                          "emptied",
+                          [](const std::string& path) { std::filesystem::resize_file(path, 0); },
+                          65536 / 6 + 1}),  // the first read, and the line it cut
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(CountTest, WordsAreShownAsFoundAndTheRunHoldsTheControls) {
@@ -517,10 +520,9 @@ TEST_F(MainWindowTest, CountOnEveryCoreListsWhatTheOneThreadCountLists) {
     frm->chkSuppressWords.SetValue(suppress);
     hp.messageBoxes.Answer(MessageAnswer::kNo);  // the large-file question
     Count();
-    return std::vector<std::string>{frm->txbOutput.Text(), frm->lblNumberOfWords.Caption(),
-                                    frm->lblNumWordsExcluded.Caption(),
-                                    frm->lblNumOccurrences.Caption(),
-                                    frm->lblTotalNumOccurrences.Caption()};
+    return std::vector<std::string>{
+        frm->txbOutput.Text(), frm->lblNumberOfWords.Caption(), frm->lblNumWordsExcluded.Caption(),
+        frm->lblNumOccurrences.Caption(), frm->lblTotalNumOccurrences.Caption()};
   };
   const std::vector<std::string> oneThread = countAndShow(0);
   ASSERT_THAT(oneThread[0], HasSubstr("  wzy\r\n"));
@@ -540,8 +542,9 @@ namespace {
 // effect at once, and the user's own value is what is kept and saved.
 TEST_F(CountTest, TickingSuppressDuringACountStopsTheDisplayAndIsKept) {
   std::string text;
-  for (int i = 0; i < 50; ++i) text += "w" + std::string(1, static_cast<char>('a' + i % 26)) +
-                                       std::string(1, static_cast<char>('a' + i / 26)) + " ";
+  for (int i = 0; i < 50; ++i)
+    text += "w" + std::string(1, static_cast<char>('a' + i % 26)) +
+            std::string(1, static_cast<char>('a' + i / 26)) + " ";
   TypeInputFile(Write("many.txt", text + "\n"));
   std::string shownAtTick;
   std::string shownLater;
@@ -604,7 +607,8 @@ TEST_F(CountTest, LoadingParametersWithAnotherCommonWordsFileFiltersItsWords) {
   hp.messageBoxes.AnswerOk();
   ASSERT_TRUE(frm->paramsWindow.chkIgnoreCommonWords.UserClick());
   ASSERT_FALSE(hp.messageBoxes.Shown().empty());
-  EXPECT_EQ(hp.messageBoxes.Shown().back().text, "Common words loaded from " + temp.File("dog.txt"));
+  EXPECT_EQ(hp.messageBoxes.Shown().back().text,
+            "Common words loaded from " + temp.File("dog.txt"));
   EXPECT_TRUE(frm->blnCommonWordsLoaded);
   Count();
   EXPECT_THAT(frm->txbOutput.Text(), HasSubstr("cat"));

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <set>
 
-#include "tests/windows/MainWindowFixture.h"
 #include "tests/support/RunAsUnprivileged.h"
+#include "tests/windows/MainWindowFixture.h"
 
 namespace zet::test {
 namespace {
@@ -78,10 +78,9 @@ TEST_F(OutputTest, MissingFolderIsRefusedBeforeTheCount) {
   TypeOutputFile(output);
   hp.messageBoxes.AnswerOk();
   Count();
-  EXPECT_THAT(hp.messageBoxes.Shown(),
-              ElementsAre(Box("Cannot write the output file " + output +
-                                  ": No such file or directory",
-                              "Error")));
+  EXPECT_THAT(hp.messageBoxes.Shown(), ElementsAre(Box("Cannot write the output file " + output +
+                                                           ": No such file or directory",
+                                                       "Error")));
   EXPECT_EQ(frm->txbOutput.Text(), "");
   EXPECT_EQ(frm->cmdListWords.Caption(), "Count word frequencies");
 }
@@ -132,7 +131,7 @@ TEST_P(DiskFullTest, FailedWriteKeepsThePreviousFileAndStillLists) {
   TypeOutputFile(OutputPath());
   frm->paramsWindow.chkWarnOnOverwrite.SetValue(0);
   hp.messageBoxes.AnswerOk();
-  rlimit saved {};
+  rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;
@@ -186,7 +185,7 @@ TEST_F(OutputTest, WriteProtectedFileIsRefusedBeforeTheCount) {
   ::chmod(folder.c_str(), 0700);
   ASSERT_TRUE(outcome.has_value());
   EXPECT_EQ(*outcome, "Error: Cannot write the output file " + path +
-                         ": Permission denied\n|Count word frequencies");
+                          ": Permission denied\n|Count word frequencies");
   EXPECT_EQ(TempDir::Read(path), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <functional>
 
+#include "tests/support/ProblemText.h"
 #include "tests/support/RunAsUnprivileged.h"
 #include "tests/windows/MainWindowFixture.h"
 #include "windows/MainTexts.h"
 #include "windows/ParamControls.h"
-#include "tests/support/ProblemText.h"
 
 namespace zet::test {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "windows/frmParams.h"
-#include "tests/windows/ParamsWindowFixture.h"
 #include "tests/support/TempDir.h"
+#include "tests/windows/ParamsWindowFixture.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 namespace {

@@ -11,11 +11,11 @@
 
 #include "params/ModelSettings.h"
 #include "params/SettingsFile.h"
-#include "windows/frmParams.h"
-#include "tests/windows/ParamsWindowFixture.h"
-#include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/ProblemText.h"
+#include "tests/support/RunAsUnprivileged.h"
 #include "tests/support/TempDir.h"
+#include "tests/windows/ParamsWindowFixture.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 namespace {
@@ -334,7 +334,8 @@ TEST_F(ParameterFilesTest, LoadedScanningRulesMakeHeldWordsStaleAndFiltersDoNot)
                          Row{"marker text", DefaultsWith({{7, R"("--")"}}), true}}) {
     window.cmdInitialize.UserClick();  // back to the defaults, markers aside: so last
     host.wordsGot = true;
-    EXPECT_EQ(test::ProblemText(window.RestoreSavedState(dir.Write("p.zet", row.file))), "") << row.what;
+    EXPECT_EQ(test::ProblemText(window.RestoreSavedState(dir.Write("p.zet", row.file))), "")
+        << row.what;
     EXPECT_EQ(host.wordsGot, !row.stale) << row.what;
   }
   EXPECT_THAT(Shown(), IsEmpty());
@@ -399,7 +400,8 @@ TEST_F(ParameterFilesTest, SavingOverAWriteProtectedFileKeepsIt) {
   const auto outcome = test::RunAsUnprivileged([&] {
     hp.messageBoxes.AnswerOk();
     ClickSave(path);
-    return (Shown().empty() ? std::string() : Shown()[0].text) + "|" + window.lblParameters.Caption();
+    return (Shown().empty() ? std::string() : Shown()[0].text) + "|" +
+           window.lblParameters.Caption();
   });
   ::chmod(folder.c_str(), 0700);
   EXPECT_EQ(outcome, kSaveError + std::strerror(EACCES) + "\r\n" + path + "|Error saving to");

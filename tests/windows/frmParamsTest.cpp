@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "windows/frmParams.h"
 #include "tests/windows/ParamsWindowFixture.h"
+#include "windows/frmParams.h"
 
 namespace zet {
 namespace {
