@@ -327,8 +327,7 @@ const WordEntry* WordTable::FindKey(std::string_view key) const {
   return at != end && at->strKey() == key ? at : nullptr;
 }
 
-void WordTable::SortIfNeeded() const {
-  if (sorted_) return;
+void WordTable::Sort() const {
   // The index is not needed for reading: release it before the memory peak.
   slots_ = HugeBuffer();
   slotCount_ = 0;
@@ -381,18 +380,6 @@ void WordTable::Unsort() {
     SetRecordCount(const_cast<char*>(entries[i].key()) - word_record::kHeader, entries[i].lngCount);
   entries_ = HugeBuffer();
   sorted_ = false;
-}
-
-WordEntry& WordTable::operator[](std::size_t i) {
-  SortIfNeeded();
-  assert(i < count_);
-  return Entries()[i];
-}
-
-const WordEntry& WordTable::operator[](std::size_t i) const {
-  SortIfNeeded();
-  assert(i < count_);
-  return Entries()[i];
 }
 
 }  // namespace zet
