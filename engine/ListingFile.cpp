@@ -6,19 +6,6 @@
 
 namespace zet {
 
-Outcome<ListingOutcome> WriteListingFile(const std::string& path, const WordTable& table,
-                                         const ListResults& results, const ParameterSet& params,
-                                         const ListingPump& pump, const FilesRead& alsoRead) {
-  // Nothing listed is an empty file, not a heading over no words.
-  if (results.totals.lngNumListed == 0) return WriteListingFileWith(path, params, {}, alsoRead);
-  return WriteListingFileWith(
-      path, params,
-      [&](const ListingOptions& options, ListingSink& sink) {
-        return WriteListing(table, results, options, sink, pump);
-      },
-      alsoRead);
-}
-
 Outcome<ListingOutcome> WriteListingFileWith(const std::string& path, const ParameterSet& params,
                                              const ListingWriter& list, const FilesRead& alsoRead) {
   FilesRead read = FilesRead::Of(params);

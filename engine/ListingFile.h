@@ -22,28 +22,23 @@ using ListingWriter =
 inline constexpr std::string_view kOutputFile = "output file";
 
 /// Writes the output file as both programs write it (CR LF lines, format 9
-/// as one line, the comma layout when chosen; no list is an empty file) by
-/// the write policy (params/AtomicFile.h), so a replaced target is replaced
-/// only by a whole list or by the lines written before `pump` stopped the
-/// listing; a failure at any point (the file cannot be created, a full
-/// disk) is a CannotWrite problem "Cannot write the output file PATH: ...".
-/// Refused before anything is written (a SameFile problem naming both
-/// files) when `path` is the input or common-words file `params` names, or
-/// one of `alsoRead`. Returns how the listing ended: Completed or Stopped.
-[[nodiscard]] Outcome<ListingOutcome> WriteListingFile(
-    const std::string& path, const WordTable& table, const ListResults& results,
-    const ParameterSet& params, const ListingPump& pump = {}, const FilesRead& alsoRead = {});
-
-/// WriteListingFile for a listing that `list` writes (the output file's
-/// layout is in the options it is handed); an empty `list` writes an empty
-/// file, for a list with nothing in it.
+/// as one line, the comma layout when chosen) by the write policy
+/// (params/AtomicFile.h): `list` writes the lines, with the output file's
+/// layout in the options it is handed, and an empty `list` writes an empty
+/// file, for a list with nothing in it. A replaced target is replaced only
+/// by a whole list or by the lines written before the listing was stopped;
+/// a failure at any point (the file cannot be created, a full disk) is a
+/// CannotWrite problem "Cannot write the output file PATH: ...". Refused
+/// before anything is written (a SameFile problem naming both files) when
+/// `path` is the input or common-words file `params` names, or one of
+/// `alsoRead`. Returns how the listing ended: Completed or Stopped.
 [[nodiscard]] Outcome<ListingOutcome> WriteListingFileWith(const std::string& path,
                                                            const ParameterSet& params,
                                                            const ListingWriter& list,
                                                            const FilesRead& alsoRead = {});
 
 /// Writes an export (WriteExport) to `path` by the same write policy as
-/// WriteListingFile, refused over the files the run reads.
+/// WriteListingFileWith, refused over the files the run reads.
 [[nodiscard]] Outcome<Done> WriteExportFile(const std::string& path, const WordTable& table,
                                             const ListResults& results,
                                             const ExportRequest& request,
