@@ -61,6 +61,7 @@ inline std::uint64_t MixProduct(std::uint64_t a, std::uint64_t b) noexcept {
                                                         const HashKey& secret) noexcept {
   const char* p = key.data();
   std::size_t n = key.size();
+  const bool longKey = n > 16;
   std::uint64_t seed = secret.k0 ^ n;
   for (; n > 16; n -= 16, p += 16) seed = MixProduct(Load64(p) ^ secret.k1, Load64(p + 8) ^ seed);
   std::uint64_t a;
@@ -78,7 +79,11 @@ inline std::uint64_t MixProduct(std::uint64_t a, std::uint64_t b) noexcept {
                      (static_cast<unsigned>(static_cast<unsigned char>(p[n - 1])) << 16);
     b = 0;
   }
+  // A key of up to 16 bytes (nearly every word) is all in a and b: one
+  // wide product of the two, each masked by the secret, mixes every bit of
+  // them into the high half. A longer key's chain gets one more round.
   const std::uint64_t h = MixProduct(a ^ secret.k1, b ^ seed);
+  if (!longKey) return static_cast<std::uint32_t>(h >> 32);
   return static_cast<std::uint32_t>(MixProduct(h ^ secret.k2, secret.k1 ^ n) >> 32);
 }
 
