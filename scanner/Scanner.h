@@ -78,7 +78,8 @@ class Scanner {
   static std::size_t Rewrite(char* line, std::size_t size, bool hasHyphen, bool hasAmpersand);
   // Scans a prepared, rewritten line that ends in its sentinel space.
   void ScanPrepared(std::string_view text);
-  [[gnu::always_inline]] inline void AddWord(std::string_view word, std::string_view key, std::uint32_t hash);
+  [[gnu::always_inline]] inline void AddWord(std::string_view word, std::string_view key,
+                                             std::uint32_t hash);
   [[gnu::noinline, gnu::cold]] void ReportWord(std::string_view word, std::string_view key);
   void QueueWord(std::string_view word);
   // Counts a word (empty: a word start that gave none) and pumps, with no
