@@ -348,7 +348,8 @@ void CommandLine::AddReserved() {
       });
   AddValued(
       kInput, "--jobs", "N",
-      "count a file with N threads (default 0: one per core); the list is the same whatever N",
+      "count a file with up to N threads (default 0: one per core; a text of mostly different "
+      "words takes one); the list is the same whatever N",
       [this](const std::string& v) {
         const auto n = ParseInt(v);
         if (!n || *n < 0 || *n > static_cast<int>(kMaxJobs))
