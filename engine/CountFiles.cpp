@@ -175,7 +175,7 @@ FileCount CountOneFile(const CountInputRequest& request, WordTable& table, Count
   InputText text;
   int fd = -1;
   if (checked.value().regular) {
-    const Outcome<InputText> checkedText = CheckInputText(path, request.encoding, fd);
+    const Outcome<InputText> checkedText = CheckInputText(path, request.encoding, fd, request.jobs);
     if (!checkedText) {
       Relay(checkedText.problem().message, path, "", report);
       return FileCount::Refused;

@@ -70,7 +70,8 @@ Outcome<InputText> CheckInputText(const std::string& path, Encoding forced) {
   return text;
 }
 
-Outcome<InputText> CheckInputText(const std::string& path, Encoding forced, int& kept) {
+Outcome<InputText> CheckInputText(const std::string& path, Encoding forced, int& kept,
+                                  unsigned jobs) {
   kept = -1;
   const int fd = OpenRegularFile(path);
   if (fd < 0) {
@@ -82,7 +83,7 @@ Outcome<InputText> CheckInputText(const std::string& path, Encoding forced, int&
   FdCloser closer(fd);
   InputText text;
   if (forced == Encoding::Auto) {
-    const EncodingDecision decision = DecideFileEncoding(fd);
+    const EncodingDecision decision = DecideFileEncoding(fd, jobs);
     if (decision.failed) return ReadProblem(path, decision.errorNumber);
     text.encoding = decision.encoding;
   } else {

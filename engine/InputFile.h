@@ -42,8 +42,10 @@ struct InputText {
 
 /// CheckInputText for a file the caller goes on to read: on success `fd`
 /// is the file, open at its start, for the caller to close (opening it
-/// once is a good part of the cost of a small file of a corpus).
-[[nodiscard]] Outcome<InputText> CheckInputText(const std::string& path, Encoding forced, int& fd);
+/// once is a good part of the cost of a small file of a corpus). The
+/// encoding check takes up to `jobs` threads (0: one per core).
+[[nodiscard]] Outcome<InputText> CheckInputText(const std::string& path, Encoding forced, int& fd,
+                                                unsigned jobs = 0);
 
 /// The line endings `result` saw, as a TextCheck (Empty for no bytes).
 [[nodiscard]] TextCheck LineEndingsOf(const TextCheckResult& result, bool empty);

@@ -174,9 +174,9 @@ EncodingDecision DecideSourceEncoding(ByteSource& source) {
   return {validator.Finish() ? Encoding::Utf8 : Encoding::Windows1252, false, 0};
 }
 
-EncodingDecision DecideFileEncoding(int fd) {
+EncodingDecision DecideFileEncoding(int fd, unsigned jobs) {
   struct stat st {};
-  const unsigned jobs = DefaultJobs();
+  if (jobs == 0) jobs = DefaultJobs();
   if (jobs > 1 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= kParallelCheck) {
     char head[3];
     if (::pread(fd, head, sizeof head, 0) == static_cast<ssize_t>(sizeof head) &&

@@ -66,8 +66,9 @@ struct EncodingDecision {
 
 /// DecideSourceEncoding over an open regular file, read with pread from its
 /// start: the descriptor's offset does not move, so the same descriptor can
-/// then be counted.
-[[nodiscard]] EncodingDecision DecideFileEncoding(int fd);
+/// then be counted. A big file is checked on up to `jobs` threads (0: one
+/// per core, as a count's --jobs has it).
+[[nodiscard]] EncodingDecision DecideFileEncoding(int fd, unsigned jobs = 0);
 
 /// The first bytes of a source, read to decide its encoding, and then a
 /// source that hands out those bytes followed by the rest. A read error met
